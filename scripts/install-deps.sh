@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Tempolino need.
+# Only what is missing is installed, so a second run is quick and changes nothing.
+set -euo pipefail
+
+PACKAGES=(
+  # build
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
+  libqt6svg6 libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # fonts: Liberation Sans stands in for Arial with the same metrics
+  fonts-liberation fontconfig
+  # process-level tests: a real X server, a small window manager and window tools
+  xvfb xauth x11-utils x11-apps xdotool matchbox-window-manager imagemagick faketime
+  # printing tests: a print spooler with a PDF printer, and PDF readers
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  # benchmarks, sanitizers and fuzzing
+  libbenchmark-dev clang libclang-rt-14-dev
+  # generators of the pictures and checks of the sounds
+  xplanet-images librsvg2-bin sox
+  # desktop integration checks
+  desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,28 @@
+// The start-up procedure: one copy per user, a screen of at least 800x600, the
+// size factor, the message table, then the main window.
+
+#include "Platform.h"
+#include "frmClock.h"
+#include "modTempolino.h"
+
+namespace modTempolino {
+
+bool Main()
+{
+    if (!platform().instance->claim())
+        return false;
+
+    const QSize schermo = platform().desktop->screenSize();
+    Scala = 1.0f;
+    if (schermo.width() < 800 || schermo.height() < 600) {
+        platform().dialogs->messageBox(nullptr, Dialogs::Icon::Stop, QStringLiteral("Tempolino"),
+                                       TestoRisoluzione(), Dialogs::Buttons::Ok);
+        return false;
+    }
+    Scala = ScalaPerSchermo(schermo.width(), schermo.height());
+    InizializzaMessaggi();
+    frmClock::istanza()->Form_Load();
+    return true;
+}
+
+} // namespace modTempolino

@@ -1,0 +1,54 @@
+#pragma once
+// The program-wide values and services shared by every window: the size factor,
+// the sound switch, the message table, the Roman numerals, sound effects, the
+// dialog frame and the hand pointer, and the start-up procedure.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+class QWidget;
+
+namespace modTempolino {
+
+// Size factor of the main window: 1.0 below 1024x768, 1.3 from 1024x768 up.
+extern float Scala;
+// Sound effects on or off for the whole program.
+extern bool SuoniAttivi;
+// The ten texts of the message window, by message code.
+extern std::array<QString, 10> Messaggi;
+// The code of the message the message window shows next.
+extern std::uint8_t CodiceMessaggio;
+
+// The text of the four-line message for a screen below 800x600.
+QString TestoRisoluzione();
+
+// The size factor for a screen of the given size.
+float ScalaPerSchermo(int larghezza, int altezza);
+
+void InizializzaMessaggi();
+void CancellaMessaggi();
+
+void InizializzaRomani();
+void CancellaRomani();
+// The Roman numeral of n (subtractive: 4 is IV, 9 is IX); 0 gives the empty text.
+QString NumeroRomano(int n);
+
+// Plays sound effect id (101 to 109). Callers look at SuoniAttivi themselves.
+void SuonaEffetto(int id);
+
+// A dialog frame without a title-bar icon.
+void ImpostaBordo(QWidget* frm);
+// The hand pointer over every button, check box and option button of frm.
+void ImpostaPuntatore(QWidget* frm);
+
+// The start-up: refuses a second copy and a screen below 800x600, then opens the
+// main window. Returns false when the program must end at once.
+bool Main();
+
+} // namespace modTempolino
+
+namespace modTempolino {
+// Rounds to the nearest whole number, halves to even (2.5 gives 2, 3.5 gives 4).
+int ArrotondaPari(double valore);
+} // namespace modTempolino

@@ -1,0 +1,97 @@
+// The shown time of the main window: the clock tick, showing a time everywhere,
+// the two clock modes and the 12/24-hour read-out.
+
+#include <cmath>
+
+#include "Platform.h"
+#include "TempoMostrato.h"
+#include "frmClock.h"
+#include "modTempolino.h"
+
+using namespace modTempolino;
+
+void frmClock::tmrClock_Timer()
+{
+    TempoCorrente = static_cast<float>(platform().clock->secondsSinceMidnight());
+    MostraOra(TempoCorrente);
+}
+
+void frmClock::MostraOra(float T)
+{
+    const CampiOra c = DerivaCampi(T);
+    OreCorrenti = c.ore;
+    MinutiCorrenti = c.minuti;
+    SecondiCorrenti = c.secondi;
+
+    // The face goes back to the stored dial; then the hands, their labels and the hub.
+    p1->cls();
+    p1->beginBatch();
+    const float F = FattoreLancette;
+    DisegnaLancetta(ArrotondaPari(Raggio * 0.44 * F), ArrotondaPari(Raggio * 0.06 * F), QStringLiteral("sOre"));
+    DisegnaLancetta(ArrotondaPari(Raggio * 0.64 * F), ArrotondaPari(Raggio * 0.04 * F), QStringLiteral("sMinuti"));
+    if (MostraSecondi)
+        DisegnaLancetta(ArrotondaPari(Raggio * 0.72), 0, QStringLiteral("sSecondi"));
+    p1->fillColor = ColoreSecondi;
+    p1->fillSolid = true;
+    p1->drawWidth = 1;
+    p1->circle(CentroX, CentroY, 5, Qt::black);
+    p1->endBatch();
+
+    // The read-out is left alone while the exercises hide it.
+    if (!picAnalogic->isHidden()) {
+        const QString lettura = TestoLettura(c, grp12_24->isSelected(0));
+        if (lblDigitalClock->text() != lettura)
+            lblDigitalClock->setText(lettura);
+        const QString parte = ParteDelGiorno(TempoCorrente, lblMPSN->text());
+        if (lblMPSN->text() != parte)
+            lblMPSN->setText(parte);
+    }
+
+    const int minuto = static_cast<int>(std::floor(MinutiCorrenti));
+    if (chkFusiOrari->isChecked() && minuto != UltimiValori[1]) {
+        PosizionaFasce();
+        UltimiValori[1] = static_cast<short>(minuto);
+    }
+    const int ora = static_cast<int>(std::floor(OreCorrenti));
+    if (ora != UltimiValori[0]) {
+        DisegnaPaesaggio(ora);
+        DisegnaTerra(ora);
+        PosizionaFasce();
+        UltimiValori[0] = static_cast<short>(ora);
+    }
+}
+
+void frmClock::ArrotondaMinuto()
+{
+    TempoCorrente = ArrotondaAlMinuto(TempoCorrente);
+}
+
+void frmClock::OraCasuale()
+{
+    platform().random->reseed();
+    TempoCorrente = MinutoCasuale(platform().random->next());
+}
+
+void frmClock::optCtrTime_Click(int index)
+{
+    if (index == 0) {
+        tmrClock->stop();
+        ArrotondaMinuto();
+        MostraCmdTime(true);
+        MostraOra(TempoCorrente);
+    } else {
+        tmrClock->start();
+        MostraCmdTime(false);
+        if (SuoniAttivi)
+            SuonaEffetto(106);
+    }
+    p1->setFocus();
+}
+
+void frmClock::opt12_24_Click(int)
+{
+    p1->setFocus();
+    if (SuoniAttivi)
+        SuonaEffetto(104);
+    MostraOra(TempoCorrente);
+}

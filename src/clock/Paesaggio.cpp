@@ -1,0 +1,3 @@
+#include "frmClock.h"
+void frmClock::DisegnaPaesaggio(int) {}
+void frmClock::DisegnaStelle() {}

@@ -1,0 +1,4 @@
+#include "frmClock.h"
+void frmClock::PreparaLettura() {}
+void frmClock::PreparaImpostazione() {}
+void frmClock::PreparaModoDiDire() {}

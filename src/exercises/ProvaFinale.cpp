@@ -1,0 +1,5 @@
+#include "frmClock.h"
+void frmClock::DisegnaOrologiProva() {}
+void frmClock::SegnaRispostaEsatta() {}
+void frmClock::ImpostaStileProva() {}
+void frmClock::ProssimaDomanda() {}

@@ -1,0 +1,91 @@
+#pragma once
+// A drawing surface with memory: what is drawn goes into a persistent image that
+// survives repaints; a background picture can be stored and clearing restores it.
+// Drawing uses a user scale (y may run upward), a current position, a pen colour,
+// a fill colour and style, a line width and a font, so the drawing procedures of
+// the windows read like a sequence of simple steps. A QPainter does the work.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+#include <memory>
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
+
+    // --- scale: the user coordinates of the top-left and bottom-right corners
+    void setScale(double left, double top, double right, double bottom);
+    void setPixelScale();                 // one unit per pixel, y downward
+    double scaleWidth() const { return m_right - m_left; }
+    double scaleHeight() const { return m_bottom - m_top; }
+    QPointF toPixel(double x, double y) const;
+    double toPixelWidth(double w) const;  // a length along x in pixels
+    double toPixelHeight(double h) const; // a length along y in pixels (signed)
+
+    // --- drawing state
+    QColor foreColor{Qt::black};
+    QColor fillColor{Qt::black};
+    bool fillSolid = false;   // false: circles and boxes are outlines only
+    int drawWidth = 1;
+    double currentX = 0;
+    double currentY = 0;
+    void setBackColor(const QColor& c);
+    QColor backColor() const { return m_back; }
+    void setDrawFont(const QFont& f);
+    const QFont& drawFont() const { return m_font; }
+
+    // --- persistent image and background picture
+    void cls();                          // back colour, then the background picture; position to 0,0
+    void setPicture(const QImage& picture);
+    void clearPicture();
+    void storeImageAsPicture();          // the drawing so far becomes the background picture
+    bool hasPicture() const { return !m_picture.isNull(); }
+    const QImage& image() const { return m_image; }
+    // The colour of the drawn pixel at a point in widget pixels.
+    QColor pixelAt(int x, int y) const;
+
+    // --- drawing, in user coordinates
+    void line(double x1, double y1, double x2, double y2, const QColor& c);
+    void box(double x1, double y1, double x2, double y2, const QColor& c, bool filled);
+    void circle(double x, double y, double radius, const QColor& outline);
+    void pset(double x, double y, const QColor& c);
+    void print(const QString& text);     // top-left at the current position, in foreColor
+    double textWidth(const QString& text) const;
+    double textHeight(const QString& text) const;
+    // Paints a picture with its top-left corner at (x, y); a negative size mirrors it.
+    // A size of 0 uses the picture's own size.
+    void paintPicture(const QImage& picture, double x, double y, double w = 0, double h = 0);
+    // A closed polygon in widget pixels, outlined in foreColor and filled with fillColor.
+    void polygon(const QPoint* points, int count);
+
+    // Keeps one painter open across many drawing calls (a clock tick, a dial).
+    void beginBatch();
+    void endBatch();
+
+    // Shows what was drawn at once, instead of at the next idle moment.
+    void refresh();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QPainter& painter();
+    void release(QPainter& p);
+    void ensureImage();
+
+    QImage m_image;
+    QImage m_picture;
+    QColor m_back{Qt::white};
+    QFont m_font;
+    double m_left = 0, m_top = 0, m_right = 0, m_bottom = 0;
+    bool m_pixelScale = true;
+    std::unique_ptr<QPainter> m_batch;
+    QPainter m_single;
+};

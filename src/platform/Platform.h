@@ -1,0 +1,101 @@
+#pragma once
+// The thin layer over everything the program takes from the outside world:
+// the time of day, random numbers, sounds, dialogs, pauses, the screen, other
+// running copies, the system's handler for links and the mouse pointer.
+// The program asks `platform()` for each of them; tests put stand-ins in place.
+
+#include <QDate>
+#include <QDateTime>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QUrl>
+#include <memory>
+
+class QDialog;
+class QWidget;
+
+// Time of day and today's date.
+class SystemClock {
+public:
+    virtual ~SystemClock() = default;
+    // Seconds since local midnight, with a fraction (0 <= s < 86400).
+    virtual double secondsSinceMidnight() = 0;
+    virtual QDate today() = 0;
+};
+
+// Random values in [0, 1).
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // Starts a new sequence seeded from the clock.
+    virtual void reseed() = 0;
+    virtual double next() = 0;
+};
+
+// Sound effects by resource number; one plays at a time, silent on failure.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void play(int id) = 0;
+};
+
+// System message boxes and modal windows.
+class Dialogs {
+public:
+    enum class Icon { Information, Stop, Question };
+    enum class Buttons { Ok, YesNoCancel };
+    enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+    virtual ~Dialogs() = default;
+    virtual int messageBox(QWidget* parent, Icon icon, const QString& title, const QString& text,
+                           Buttons buttons) = 0;
+    // Shows a window modally and returns its result when it has closed.
+    virtual int execModal(QDialog& dialog) = 0;
+};
+
+// Pauses inside a handler, with pending window events processed.
+class EventPump {
+public:
+    virtual ~EventPump() = default;
+    // Runs the queued clicks, ticks and repaints, then returns.
+    virtual void processEvents() = 0;
+    // Waits about `ms` milliseconds while processing events.
+    virtual void pause(int ms) = 0;
+};
+
+// The desktop around the program.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    virtual QSize screenSize() = 0;
+    // Opens a file or link with the system's handler; false when nothing took it.
+    virtual bool openUrl(const QUrl& url) = 0;
+    // Moves the mouse pointer to a point in screen coordinates.
+    virtual void moveCursor(const QPoint& global) = 0;
+    // The folder of the program's executable.
+    virtual QString programFolder() = 0;
+};
+
+// Keeps a second copy of the program from starting for the same user.
+class InstanceGuard {
+public:
+    virtual ~InstanceGuard() = default;
+    // True when this is the only running copy; the claim lasts until the process ends.
+    virtual bool claim() = 0;
+};
+
+struct Platform {
+    std::unique_ptr<SystemClock> clock;
+    std::unique_ptr<RandomSource> random;
+    std::unique_ptr<SoundPlayer> sound;
+    std::unique_ptr<Dialogs> dialogs;
+    std::unique_ptr<EventPump> events;
+    std::unique_ptr<Desktop> desktop;
+    std::unique_ptr<InstanceGuard> instance;
+
+    // Puts the real implementations in every slot.
+    void useSystem();
+};
+
+// The one platform of the process, filled with the real implementations on first use.
+Platform& platform();

@@ -1,0 +1,105 @@
+// The main window's life: loading (splash, clock state, dial, showing it maximized,
+// starting the clock), suspending its drawing while it is rebuilt, and shutdown.
+
+#include <QApplication>
+#include <QCloseEvent>
+
+#include "Platform.h"
+#include "frmClock.h"
+#include "frmSplashClock.h"
+#include "modTempolino.h"
+
+using namespace modTempolino;
+
+void frmClock::Form_Load()
+{
+    frmSplashClock::istanza()->Form_Load();
+
+    tmrClock->stop();
+
+    Raggio = static_cast<short>(ArrotondaPari(Scala * 180.0));
+    MostraEtichette = true;
+    MostraSecondi = true;
+    FattoreLancette = 1.0f;
+    RegolazioneAttiva = false;
+    SuoniAttivi = true;
+    InizializzaRomani();
+    ColoreQuadrante = QColor(0, 255, 0);
+    ColoreEtichette = QColor(255, 255, 255);
+    ColoreOre = QColor(0, 0, 255);
+    ColoreMinuti = QColor(255, 0, 0);
+    ColoreSecondi = QColor(255, 255, 255);
+
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    ImpostaPuntatore(this);
+    DisegnaQuadrante();
+    AttendiSplash();
+
+    BloccaAggiornamento(true);
+    showMaximized();
+    Form_Resize();
+    tmrClock->start();
+    // The first tick is drawn at once, so the window never shows a face without hands.
+    tmrClock_Timer();
+
+    DisegnaCorniceEsterna(picWindows);
+    DisegnaCorniceInterna(picCommand, 6);
+    DisegnaSfondoDigitale();
+    platform().events->processEvents();
+    BloccaAggiornamento(false);
+}
+
+void frmClock::AttendiSplash()
+{
+    // Counts elapsed time, so a start a few seconds before midnight also waits 5 seconds.
+    const double t0 = platform().clock->secondsSinceMidnight();
+    for (;;) {
+        double trascorso = platform().clock->secondsSinceMidnight() - t0;
+        if (trascorso < 0)
+            trascorso += 86400.0;
+        if (trascorso >= 5.0)
+            break;
+        platform().events->pause(10);
+    }
+    frmSplashClock::scarica();
+}
+
+void frmClock::BloccaAggiornamento(bool sospendi)
+{
+    m_bloccato = sospendi;
+    setUpdatesEnabled(!sospendi);
+    if (!sospendi)
+        update();
+}
+
+void frmClock::cmdEsci_Click()
+{
+    tmrClock->stop();
+    close();
+}
+
+void frmClock::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmClock::Form_Unload()
+{
+    if (m_scaricato)
+        return;
+    m_scaricato = true;
+    tmrClock->stop();
+    CancellaRomani();
+    CancellaMessaggi();
+    // Every other window goes with the main window.
+    frmSplashClock::scarica();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible())
+            w->close();
+    deleteLater();
+}

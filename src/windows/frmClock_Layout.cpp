@@ -1,0 +1,82 @@
+// Placing the main window's groups relative to the clock face and the window's
+// inner size; everything inside a group keeps its design position.
+
+#include <QResizeEvent>
+#include <cmath>
+
+#include "Platform.h"
+#include "frmClock.h"
+#include "modTempolino.h"
+
+using modTempolino::Scala;
+
+namespace {
+// Design heights that the placement rules read.
+constexpr int kAltezzaAnalogic = 49;
+constexpr int kAltezzaTest = 140;
+constexpr int kAltezzaCommand = 537;
+} // namespace
+
+void frmClock::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmClock::Form_Resize()
+{
+    const int W = width();
+    const int H = height();
+
+    p1->move((W - p1->width()) / 2, (H - p1->height()) / 2 - 90);
+
+    picAnalogic->setGeometry((W - p1->width()) / 2, p1->y() + p1->height(), p1->width(), kAltezzaAnalogic);
+    lblMPSN->move(10, lblMPSN->y());
+    opt12_24[0]->move(picAnalogic->width() - opt12_24[0]->width() - 10, opt12_24[0]->y());
+    opt12_24[1]->move(opt12_24[0]->x(), opt12_24[1]->y());
+    lblDigitalClock->move(opt12_24[0]->x() - lblDigitalClock->width() - 10, lblDigitalClock->y());
+
+    const int larghezzaScena = static_cast<int>(Scala * 110);
+    const int altezzaScena = static_cast<int>(Scala * 130);
+    picWindows->resize(larghezzaScena, altezzaScena);
+    picWindows->setScale(0, 0, larghezzaScena, 256);
+    picWindows->move(p1->x() - larghezzaScena - 60, p1->y() + 200);
+    const int w = larghezzaScena, iw = larghezzaScena, ih = altezzaScena;
+    linX[0]->setGeometry(w / 2 - 1, 0, 1, ih);
+    linX[1]->setGeometry(w / 2 + 1, 0, 1, ih);
+    linX[2]->setGeometry(0, ih / 2, iw, 1);
+    linX[3]->setGeometry(0, ih / 2 + static_cast<int>(std::lround(2.0 * ih / 256)), iw, 1);
+
+    imgTerra->move(picWindows->x() + iw / 2 - imgTerra->width() / 2, 50);
+
+    const int topComandi = Scala > 1 ? p1->y()
+                                     : p1->y() + p1->height() + 5 + kAltezzaTest - kAltezzaCommand;
+    picCommand->setGeometry(W - picCommand->width() - 20, topComandi, picCommand->width(), kAltezzaCommand);
+
+    picTest->setGeometry(picWindows->x() - 6, picAnalogic->y() + 5, picCommand->x() - (picWindows->x() - 6) - 40,
+                         kAltezzaTest);
+    picInput->move(picTest->width() - picInput->width() - 10, picInput->y());
+    lblMessaggioTest->setGeometry(optTest[0]->x() + optTest[0]->width() + 20, lblMessaggioTest->y(),
+                                  picInput->x() - (optTest[0]->x() + optTest[0]->width() + 20) - 10,
+                                  lblMessaggioTest->height());
+    imgIndicaOK->move(picInput->x() - imgIndicaOK->width() - 5, picInput->y() + cmdVerificaTest->y());
+    lblPremiOK->setGeometry(lblMessaggioTest->x(), imgIndicaOK->y() + 10, lblMessaggioTest->width(),
+                            lblPremiOK->height());
+
+    const int altezzaMappa = static_cast<int>(Scala * 100);
+    picfusi->setGeometry((W - p1->width()) / 2, picAnalogic->y() + kAltezzaAnalogic + 5, p1->width(), altezzaMappa);
+    const int fw = picfusi->width() / 25, fh = altezzaMappa - 12;
+    shpFusoGiorno->setGeometry(shpFusoGiorno->x(), 6, fw, fh);
+    shpFusoNotte->setGeometry(shpFusoNotte->x(), 6, fw, fh);
+    imglunap->move(imglunap->x(), shpFusoNotte->y() + 4);
+    imgsolep->move(imgsolep->x(), shpFusoGiorno->y() + 4);
+
+    // The adjustment panel rests 15 pixels over the face's right edge and slides out when usable.
+    picRegolazione->move(p1->x() + p1->width() - 15 + (RegolazioneAttiva ? 15 : 0),
+                         p1->y() + p1->height() / 2 - picRegolazione->height() / 2);
+    if (RegolazioneAttiva)
+        picRegolazione->raise();
+
+    if (!m_bloccato)
+        update();
+}

@@ -1,0 +1,106 @@
+#pragma once
+// Stand-ins for everything the program takes from the outside world, so tests
+// set the time, script the random draws, answer dialogs and hear the sounds
+// without a person, a sound card or a wall clock.
+
+#include <QDialog>
+#include <QStringList>
+#include <QVector>
+#include <deque>
+#include <functional>
+
+#include "Platform.h"
+
+class FakeClock : public SystemClock {
+public:
+    double seconds = 36000;  // 10:00:00
+    QDate date{2024, 3, 10};
+    double secondsSinceMidnight() override { return seconds; }
+    QDate today() override { return date; }
+    // Moves the time on, wrapping at midnight into the next day.
+    void advance(double s);
+};
+
+class FakeRandom : public RandomSource {
+public:
+    std::deque<double> scripted;  // drawn first, in order
+    int reseeds = 0;
+    void reseed() override { ++reseeds; }
+    double next() override;
+
+private:
+    quint32 m_state = 12345;
+};
+
+class FakeSound : public SoundPlayer {
+public:
+    QVector<int> played;
+    void play(int id) override { played.append(id); }
+    int count(int id) const { return static_cast<int>(played.count(id)); }
+};
+
+class FakeDialogs : public Dialogs {
+public:
+    struct Box {
+        Icon icon;
+        QString title;
+        QString text;
+        Buttons buttons;
+    };
+    QVector<Box> boxes;
+    std::deque<int> answers;      // answers to message boxes, in order; Ok/Yes when empty
+    QStringList modalShown;       // objectName of every modal window shown
+    // Called with every modal window; its result is the window's result. When unset the
+    // window is closed as the user would close it with its default button.
+    std::function<int(QDialog&)> onModal;
+
+    int messageBox(QWidget* parent, Icon icon, const QString& title, const QString& text,
+                   Buttons buttons) override;
+    int execModal(QDialog& dialog) override;
+};
+
+class FakeEvents : public EventPump {
+public:
+    explicit FakeEvents(FakeClock* clock) : m_clock(clock) {}
+    qint64 pausedMs = 0;
+    int pauses = 0;
+    // Called at every pause, after the clock has moved (a test can click or release here).
+    std::function<void()> onPause;
+    void processEvents() override;
+    void pause(int ms) override;
+
+private:
+    FakeClock* m_clock;
+};
+
+class FakeDesktop : public Desktop {
+public:
+    QSize screen{1024, 768};
+    QVector<QUrl> opened;
+    QVector<QPoint> cursorMoves;
+    QString folder;
+    bool openSucceeds = true;
+    QSize screenSize() override { return screen; }
+    bool openUrl(const QUrl& url) override;
+    void moveCursor(const QPoint& global) override { cursorMoves.append(global); }
+    QString programFolder() override { return folder; }
+};
+
+class FakeInstance : public InstanceGuard {
+public:
+    bool otherRunning = false;
+    bool claim() override { return !otherRunning; }
+};
+
+// Puts the stand-ins in place and gives the test a handle on each.
+struct FakePlatform {
+    FakeClock* clock;
+    FakeRandom* random;
+    FakeSound* sound;
+    FakeDialogs* dialogs;
+    FakeEvents* events;
+    FakeDesktop* desktop;
+    FakeInstance* instance;
+
+    static FakePlatform install();
+};
