@@ -100,6 +100,8 @@ public:
     void SegnaRispostaEsatta();
     void ImpostaStileProva();
     void ProssimaDomanda();
+    // The start of the final test, chosen with "Test finale".
+    void AvviaProva();
 
     // ---- side windows
     void cmdCuriosita_Click();
@@ -196,6 +198,8 @@ public:
     bool ProvaInCorso = false;
     short PassoProva = 0;
     bool ErroreCommesso = false;
+    // Counts the typings of the prompt, so a typing overtaken by a newer one stops.
+    int ScritturePremiOK = 0;
 
     // Whether the frames and the read-out background have been drawn (at load).
     bool CornicePronta = false;
