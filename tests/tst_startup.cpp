@@ -1,0 +1,168 @@
+// Start-up and shutdown: the size factor, the screen-size message, a second copy,
+// the five-second splash counted in elapsed time, the per-user lock.
+
+#include <QtTest>
+#include <QTemporaryDir>
+
+#include "SystemPlatform.h"
+#include "TestWindow.h"
+#include "frmClock.h"
+#include "frmSplashClock.h"
+#include "modTempolino.h"
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void scaleFollowsScreen_data();
+    void scaleFollowsScreen();
+    void smallScreenGetsTheMessageAndNoWindow_data();
+    void smallScreenGetsTheMessageAndNoWindow();
+    void secondCopyEndsSilently();
+    void splashWaitsFiveSecondsOfElapsedTime_data();
+    void splashWaitsFiveSecondsOfElapsedTime();
+    void windowStartsRunningOnTheComputerTime();
+    void closingTheWindowUnloadsEverything();
+    void lockIsPerUserAndStaleLocksDoNotBlock();
+};
+
+void TestStartup::scaleFollowsScreen_data()
+{
+    QTest::addColumn<QSize>("schermo");
+    QTest::addColumn<float>("scala");
+    QTest::newRow("800x600") << QSize(800, 600) << 1.0f;
+    QTest::newRow("1024x768") << QSize(1024, 768) << 1.3f;
+    QTest::newRow("1280x600") << QSize(1280, 600) << 1.0f;
+    QTest::newRow("1023x1024") << QSize(1023, 1024) << 1.0f;
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << 1.3f;
+}
+
+void TestStartup::scaleFollowsScreen()
+{
+    QFETCH(QSize, schermo);
+    QFETCH(float, scala);
+    TestWindow tw(schermo);
+    QVERIFY(tw.w);
+    QCOMPARE(modTempolino::Scala, scala);
+    QVERIFY(tw.fake.dialogs->boxes.isEmpty());
+    QVERIFY(tw.w->isVisible());
+    QVERIFY(tw.w->tmrClock->isActive());
+}
+
+void TestStartup::smallScreenGetsTheMessageAndNoWindow_data()
+{
+    QTest::addColumn<QSize>("schermo");
+    QTest::newRow("799x600") << QSize(799, 600);
+    QTest::newRow("800x599") << QSize(800, 599);
+    QTest::newRow("640x480") << QSize(640, 480);
+}
+
+void TestStartup::smallScreenGetsTheMessageAndNoWindow()
+{
+    QFETCH(QSize, schermo);
+    TestWindow tw(schermo);
+    QVERIFY(!tw.w);
+    QVERIFY(!frmClock::caricato());
+    QVERIFY(!frmSplashClock::caricato());
+    QCOMPARE(tw.fake.dialogs->boxes.size(), 1);
+    const FakeDialogs::Box& b = tw.fake.dialogs->boxes.first();
+    QCOMPARE(b.title, QStringLiteral("Tempolino"));
+    QVERIFY(b.icon == Dialogs::Icon::Stop);
+    QVERIFY(b.buttons == Dialogs::Buttons::Ok);
+    QCOMPARE(b.text, QStringLiteral("Per visualizzare correttamente il gioco\r\n"
+                                    "occorre impostare una risoluzione video\r\n"
+                                    "non inferiore a 800x600.\r\n"
+                                    "Modificare la risoluzione video e, quindi, riprovare."));
+}
+
+void TestStartup::secondCopyEndsSilently()
+{
+    FakePlatform fake = FakePlatform::install();
+    fake.instance->otherRunning = true;
+    QVERIFY(!modTempolino::Main());
+    QVERIFY(!frmClock::caricato());
+    QVERIFY(!frmSplashClock::caricato());
+    QVERIFY(fake.dialogs->boxes.isEmpty());
+}
+
+void TestStartup::splashWaitsFiveSecondsOfElapsedTime_data()
+{
+    QTest::addColumn<double>("inizio");
+    QTest::newRow("morning") << 36000.0;
+    QTest::newRow("three seconds before midnight") << 86397.0;
+    QTest::newRow("just before midnight") << 86399.99;
+}
+
+void TestStartup::splashWaitsFiveSecondsOfElapsedTime()
+{
+    QFETCH(double, inizio);
+    FakePlatform fake = FakePlatform::install();
+    fake.clock->seconds = inizio;
+    bool splashDuranteAttesa = true;
+    bool finestraNascosta = true;
+    fake.events->onPause = [&] {
+        splashDuranteAttesa = splashDuranteAttesa && frmSplashClock::caricato();
+        finestraNascosta = finestraNascosta && !(frmClock::caricato() && frmClock::istanza()->isVisible());
+    };
+    QVERIFY(modTempolino::Main());
+    fake.events->onPause = nullptr;
+    QVERIFY(splashDuranteAttesa);
+    QVERIFY(finestraNascosta);
+    QVERIFY(fake.events->pausedMs >= 5000);
+    QVERIFY(fake.events->pausedMs < 5100);
+    QVERIFY(!frmSplashClock::caricato());
+    QVERIFY(frmClock::istanza()->isVisible());
+    frmClock::istanza()->close();
+    flushDeletes();
+}
+
+void TestStartup::windowStartsRunningOnTheComputerTime()
+{
+    TestWindow tw(QSize(1024, 768), 55800);
+    tw.tickAt(55800);
+    QCOMPARE(tw.w->lblDigitalClock->text(), QStringLiteral("15:30:00"));
+    QCOMPARE(tw.w->lblMPSN->text(), QStringLiteral("Pomeriggio"));
+    QVERIFY(tw.w->grpCtrTime->isSelected(1));
+    QVERIFY(tw.w->grpStyleNum->isSelected(1));
+    QVERIFY(tw.w->grp12_24->isSelected(1));
+    QVERIFY(modTempolino::SuoniAttivi);
+}
+
+void TestStartup::closingTheWindowUnloadsEverything()
+{
+    TestWindow tw;
+    QVERIFY(tw.w);
+    auto* altra = new QWidget;
+    altra->setAttribute(Qt::WA_DeleteOnClose);
+    altra->show();
+    QPointer<QWidget> guardia(altra);
+    tw.w->close();  // the close box behaves like "Esci"
+    flushDeletes();
+    QVERIFY(!frmClock::caricato());
+    QVERIFY(guardia.isNull());
+    QVERIFY(modTempolino::Messaggi[0].isEmpty());
+}
+
+void TestStartup::lockIsPerUserAndStaleLocksDoNotBlock()
+{
+    QTemporaryDir dir;
+    qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
+    const QString path = RealInstanceGuard::lockPath();
+    QVERIFY(path.startsWith(dir.path()));
+
+    {
+        RealInstanceGuard primo;
+        QVERIFY(primo.claim());
+        RealInstanceGuard secondo;
+        QVERIFY(!secondo.claim());
+    }
+    // A lock left by a crashed run names a process that is gone.
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("999999\ntempolino\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    f.close();
+    RealInstanceGuard dopoCrash;
+    QVERIFY(dopoCrash.claim());
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
