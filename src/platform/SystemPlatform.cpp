@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QTime>
+#include <utility>
 
 #include "Risorse.h"
 
@@ -59,17 +60,24 @@ double RealRandom::next()
 
 RealSoundPlayer::~RealSoundPlayer()
 {
-    qDeleteAll(m_effects);
+    for (const QPointer<QSoundEffect>& effect : std::as_const(m_effects))
+        delete effect.data();
 }
 
 void RealSoundPlayer::play(int id)
 {
-    QSoundEffect* effect = m_effects.value(id);
+    // Without an application object there is nothing to play through.
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app)
+        return;
+    QPointer<QSoundEffect> effect = m_effects.value(id);
     if (!effect) {
         const QString path = Risorse::percorsoSuono(id);
         if (path.isEmpty())
             return;
-        effect = new QSoundEffect;
+        // The sound is decoded in the background; play() waits for it without blocking,
+        // and a sound that cannot be decoded or has no device to go to stays silent.
+        effect = new QSoundEffect(app);
         effect->setSource(QUrl(QStringLiteral("qrc") + path));
         m_effects.insert(id, effect);
     }

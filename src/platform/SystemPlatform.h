@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QLockFile>
+#include <QPointer>
 #include <QRandomGenerator>
 
 class QSoundEffect;
@@ -30,8 +31,10 @@ public:
     void play(int id) override;
 
 private:
-    QHash<int, QSoundEffect*> m_effects;
-    QSoundEffect* m_current = nullptr;
+    // The effects belong to the application object: they must go before Qt's sample
+    // cache is torn down at exit, so the player only keeps guarded pointers to them.
+    QHash<int, QPointer<QSoundEffect>> m_effects;
+    QPointer<QSoundEffect> m_current;
 };
 
 class RealDialogs : public Dialogs {
