@@ -33,10 +33,13 @@ void frmClock::DisegnaQuadrante()
     p1->fillSolid = false;
     p1->drawWidth = 2;
 
+    // The shading is a fill of overlapping rings: smoothing their edges would only cost time.
+    p1->smooth = false;
     for (int i = 0; i <= R; ++i) {
         const int g = qBound(0, 235 - i, 255);
         p1->circle(CentroX, CentroY, i, QColor(g, g, g));
     }
+    p1->smooth = true;
     for (int k = 1; k <= 6; ++k) {
         const int g = 100 + 18 * k;
         p1->circle(CentroX, CentroY, R + 1 + k, QColor(g, g, g));

@@ -201,9 +201,11 @@ void PictureBox::circle(double x, double y, double radius, const QColor& outline
     QPainter& p = painter();
     const QPointF c = toPixel(x, y);
     const double r = std::abs(toPixelWidth(radius));
+    p.setRenderHint(QPainter::Antialiasing, smooth);
     p.setPen(QPen(outline, drawWidth));
     p.setBrush(fillSolid ? QBrush(fillColor) : QBrush(Qt::NoBrush));
     p.drawEllipse(c, r, r);
+    p.setRenderHint(QPainter::Antialiasing, true);
     currentX = x;
     currentY = y;
     release(p);

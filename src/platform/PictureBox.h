@@ -33,6 +33,8 @@ public:
     QColor fillColor{Qt::black};
     bool fillSolid = false;   // false: circles and boxes are outlines only
     int drawWidth = 1;
+    // Smooth edges on lines, circles and polygons; off for fills made of many rings.
+    bool smooth = true;
     double currentX = 0;
     double currentY = 0;
     void setBackColor(const QColor& c);
