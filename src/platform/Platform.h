@@ -1,7 +1,8 @@
 #pragma once
 // The thin layer over everything the program takes from the outside world:
 // the time of day, random numbers, sounds, dialogs, pauses, the screen, other
-// running copies, the system's handler for links and the mouse pointer.
+// running copies, the system's handler for links, the mouse pointer and the
+// default printer.
 // The program asks `platform()` for each of them; tests put stand-ins in place.
 
 #include <QDate>
@@ -11,6 +12,8 @@
 #include <QString>
 #include <QUrl>
 #include <memory>
+
+#include "Printers.h"
 
 class QDialog;
 class QWidget;
@@ -92,6 +95,7 @@ struct Platform {
     std::unique_ptr<EventPump> events;
     std::unique_ptr<Desktop> desktop;
     std::unique_ptr<InstanceGuard> instance;
+    std::unique_ptr<Printers> printers;
 
     // Puts the real implementations in every slot.
     void useSystem();

@@ -26,6 +26,7 @@ void Platform::useSystem()
     events = std::make_unique<RealEventPump>();
     desktop = std::make_unique<RealDesktop>();
     instance = std::make_unique<RealInstanceGuard>();
+    printers = std::make_unique<RealPrinters>();
 }
 
 Platform& platform()

@@ -1,6 +1,12 @@
 #include "FakePlatform.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 
 void FakeClock::advance(double s)
 {
@@ -68,6 +74,67 @@ bool FakeDesktop::openUrl(const QUrl& url)
     return openSucceeds;
 }
 
+namespace {
+
+class FakePrintJob : public PrintJob {
+public:
+    FakePrintJob(FakePrinters& printers, QString file) : m_printers(printers), m_file(std::move(file)) {}
+
+    QRectF paintRectMm() const
+    {
+        const QMarginsF& m = m_printers.marginsMm;
+        return QRectF(m.left(), m.top(), 210 - m.left() - m.right(), 297 - m.top() - m.bottom());
+    }
+    double printableWidthMm() const override { return paintRectMm().width(); }
+    double leftMarginMm() const override { return paintRectMm().left(); }
+    double topMarginMm() const override { return paintRectMm().top(); }
+
+    PrintError print(const std::function<PrintError(QPainter&)>& draw) override
+    {
+        QPdfWriter pdf(m_file);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, m_printers.marginsMm,
+                                      QPageLayout::Millimeter));
+        pdf.setResolution(m_printers.resolution);
+        QPainter p;
+        if (!p.begin(&pdf))
+            return PrintError::JobRefused;
+        PrintError e = draw(p);
+        if (e == PrintError::None)
+            e = m_printers.failWhileDrawing;
+        p.end();
+        if (e != PrintError::None) {
+            ++m_printers.cancelled;
+            QFile::remove(m_file);
+            return e;
+        }
+        if (m_printers.failSending != PrintError::None) {
+            QFile::remove(m_file);
+            return m_printers.failSending;
+        }
+        m_printers.printed.append(m_file);
+        return PrintError::None;
+    }
+
+private:
+    FakePrinters& m_printers;
+    QString m_file;
+};
+
+} // namespace
+
+FakePrinters::FakePrinters() : m_folder(std::make_unique<QTemporaryDir>()) {}
+
+FakePrinters::~FakePrinters() = default;
+
+std::unique_ptr<PrintJob> FakePrinters::openDefault(PrintError& error)
+{
+    ++opened;
+    error = failOpen;
+    if (error != PrintError::None)
+        return nullptr;
+    return std::make_unique<FakePrintJob>(*this, m_folder->filePath(QStringLiteral("pagina_%1.pdf").arg(opened)));
+}
+
 FakePlatform FakePlatform::install()
 {
     Platform& p = platform();
@@ -86,6 +153,8 @@ FakePlatform FakePlatform::install()
     f.desktop = desktop.get();
     auto instance = std::make_unique<FakeInstance>();
     f.instance = instance.get();
+    auto printers = std::make_unique<FakePrinters>();
+    f.printers = printers.get();
     p.clock = std::move(clock);
     p.random = std::move(random);
     p.sound = std::move(sound);
@@ -93,5 +162,6 @@ FakePlatform FakePlatform::install()
     p.events = std::move(events);
     p.desktop = std::move(desktop);
     p.instance = std::move(instance);
+    p.printers = std::move(printers);
     return f;
 }

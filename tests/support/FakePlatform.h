@@ -4,10 +4,12 @@
 // without a person, a sound card or a wall clock.
 
 #include <QDialog>
+#include <QMarginsF>
 #include <QStringList>
 #include <QVector>
 #include <deque>
 #include <functional>
+#include <memory>
 
 #include "Platform.h"
 
@@ -92,6 +94,32 @@ public:
     bool claim() override { return !otherRunning; }
 };
 
+class QTemporaryDir;
+
+// A default printer that renders each page into a PDF file, or fails on demand.
+class FakePrinters : public Printers {
+public:
+    FakePrinters();
+    ~FakePrinters() override;
+    // The failure to report when the printer is chosen (no printer, job refused, no A4...).
+    PrintError failOpen = PrintError::None;
+    // A fault of the printer while the page is drawn: the document is cancelled.
+    PrintError failWhileDrawing = PrintError::None;
+    // The finished page is not taken by the printer.
+    PrintError failSending = PrintError::None;
+    // The sheet and its unprintable borders, in millimetres.
+    QMarginsF marginsMm{5, 6, 7, 8};
+    int resolution = 1200;
+
+    int opened = 0;             // printers chosen
+    int cancelled = 0;          // documents cancelled after drawing had started
+    QStringList printed;        // the PDF of every page sent, in order
+    std::unique_ptr<PrintJob> openDefault(PrintError& error) override;
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
 // Puts the stand-ins in place and gives the test a handle on each.
 struct FakePlatform {
     FakeClock* clock;
@@ -101,6 +129,7 @@ struct FakePlatform {
     FakeEvents* events;
     FakeDesktop* desktop;
     FakeInstance* instance;
+    FakePrinters* printers;
 
     static FakePlatform install();
 };
