@@ -1,0 +1,65 @@
+#pragma once
+// The print window, the reward of the final test: the child chooses Arabic or
+// Roman numerals, whether to print the minute numbers, and the name and surname
+// to write on the face, then prints the clock to cut out on the default printer.
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
+
+#include "FoglioOrologio.h"
+#include "OptionGroup.h"
+
+class frmPrint : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmPrint(QWidget* parent = nullptr);
+
+    void Form_Load();
+    void optStileQuadrante_Click(int index);
+    void cmdStampa_Click();
+    void cmdEsci_Click();
+    // The closing guard: sets `cancel` when the window must stay open.
+    void Form_Unload(bool& cancel);
+
+    // The choices of the window as the printed sheet reads them.
+    Foglio::OpzioniFoglio OpzioniCorrenti() const;
+
+    // ================= controls =================
+    std::array<QLabel*, 2> Label5;  // the title and its embossed shadow
+    QLabel* Label4;
+    std::array<QRadioButton*, 2> optStileQuadrante;  // 0 Arabic, 1 Roman numerals
+    OptionGroup* grpStileQuadrante;
+    QCheckBox* chkPrintMinuti;
+    QLabel* Label6;
+    QLabel* Label1;
+    QLabel* Label2;
+    std::array<QLineEdit*, 2> txtDati;  // 0 name, 1 surname
+    QLabel* Label3;
+    QPushButton* cmdStampa;
+    QPushButton* cmdEsci;
+    QLabel* imgPrinter;
+    QLabel* imgCut;
+    QLabel* Image1;
+
+    // ================= state =================
+    // True once the page has gone to the printer.
+    bool Stampato = false;
+    // The credit line at the foot of the sheet.
+    QString TestoPiede;
+    // Centre of the printed dial in millimetres, set when the page is printed.
+    float CentroX = 0;
+    float CentroY = Foglio::CentroY;
+
+public slots:
+    // Every way of closing (the button, the close box, Esc) passes the closing guard.
+    void reject() override;
+
+private:
+    void CreaControlli();
+    void MostraErrore(PrintError errore);
+};

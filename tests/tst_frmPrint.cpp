@@ -1,0 +1,280 @@
+// The print window: its controls, the numeral style and the minute numbers, the
+// closing guard, a print that succeeds and every print error, on the stand-in
+// printer that renders the page into a PDF.
+
+#include <QtTest>
+
+#include "ErroriStampa.h"
+#include "FakePlatform.h"
+#include "LetturaPdf.h"
+#include "frmPrint.h"
+
+Q_DECLARE_METATYPE(PrintError)
+
+namespace {
+
+const QString kDomanda = QStringLiteral("Attenzione: l'orologio non è stato stampato!\r\nSei sicuro di non volerlo stampare?");
+
+enum class Modo { Chiudi, BoxDiChiusura, Esc };
+
+void Chiudi(frmPrint& f, Modo modo)
+{
+    switch (modo) {
+    case Modo::Chiudi:
+        QTest::mouseClick(f.cmdEsci, Qt::LeftButton);
+        break;
+    case Modo::BoxDiChiusura:
+        f.close();
+        break;
+    case Modo::Esc:
+        QTest::keyClick(&f, Qt::Key_Escape);
+        break;
+    }
+}
+
+// Types a text key by key, accented letters included, as a child at the keyboard does.
+void Digita(QWidget* w, const QString& testo)
+{
+    for (const QChar c : testo) {
+        QKeyEvent premi(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(w, &premi);
+        QKeyEvent rilascia(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(w, &rilascia);
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Modo)
+
+class TestFrmPrint : public QObject {
+    Q_OBJECT
+
+    FakePlatform fake{};
+    std::unique_ptr<frmPrint> f;
+
+private slots:
+    void init()
+    {
+        fake = FakePlatform::install();
+        f = std::make_unique<frmPrint>();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    }
+    void cleanup()
+    {
+        f.reset();
+    }
+
+    void statoIniziale()
+    {
+        QCOMPARE(f->objectName(), QStringLiteral("frmPrint"));
+        QCOMPARE(f->size(), QSize(302, 343));
+        QVERIFY(f->optStileQuadrante[0]->isChecked());
+        QVERIFY(!f->optStileQuadrante[1]->isChecked());
+        QVERIFY(f->chkPrintMinuti->isChecked());
+        QVERIFY(f->chkPrintMinuti->isEnabled());
+        for (QLineEdit* t : f->txtDati) {
+            QVERIFY(t->text().isEmpty());
+            QCOMPARE(t->maxLength(), 20);
+        }
+        QVERIFY(!f->Stampato);
+        QVERIFY(f->TestoPiede.startsWith(QStringLiteral("Tempolino - Impara a leggere l'orologio")));
+        QCOMPARE(f->cmdStampa->text(), QStringLiteral("Stampa &orologio!"));
+        QCOMPARE(f->cmdEsci->text(), QStringLiteral("&Chiudi"));
+        QCOMPARE(f->cmdEsci->toolTip(), QStringLiteral("Esci"));
+        // The layout comes from the design in twips, 15 to a pixel.
+        QCOMPARE(f->txtDati[0]->geometry(), QRect(81, 127, 201, 22));
+        QCOMPARE(f->cmdStampa->geometry(), QRect(55, 248, 225, 33));
+        QCOMPARE(f->cmdEsci->geometry(), QRect(124, 304, 78, 30));
+        for (const char* nome : {"Label5_0", "Label5_1", "optStileQuadrante_0", "optStileQuadrante_1", "chkPrintMinuti",
+                                 "txtDati_0", "txtDati_1", "cmdStampa", "cmdEsci"})
+            QVERIFY2(f->findChild<QWidget*>(QString::fromLatin1(nome)), nome);
+        for (const char* nome : {"imgPrinter", "imgCut", "Image1"}) {
+            auto* img = f->findChild<QLabel*>(QString::fromLatin1(nome));
+            QVERIFY2(img && !img->pixmap().isNull(), nome);
+        }
+        QCOMPARE(f->imgCut->size(), QSize(18, 11));
+    }
+
+    // Minute numbers go only with Arabic numerals; coming back leaves the box unchecked.
+    void stileEMinuti()
+    {
+        QTest::mouseClick(f->optStileQuadrante[1], Qt::LeftButton);
+        QVERIFY(!f->chkPrintMinuti->isChecked());
+        QVERIFY(!f->chkPrintMinuti->isEnabled());
+        QVERIFY(!f->OpzioniCorrenti().stampaMinuti);
+        QVERIFY(f->OpzioniCorrenti().numeriRomani);
+
+        QTest::mouseClick(f->optStileQuadrante[0], Qt::LeftButton);
+        QVERIFY(f->chkPrintMinuti->isEnabled());
+        QVERIFY(!f->chkPrintMinuti->isChecked());
+        QVERIFY(!f->OpzioniCorrenti().numeriRomani);
+
+        f->chkPrintMinuti->click();
+        QVERIFY(f->OpzioniCorrenti().stampaMinuti);
+    }
+
+    void nomiAlPiuVentiCaratteri()
+    {
+        Digita(f->txtDati[0], QStringLiteral("Niccolò Maria Giovanni Battista"));
+        QCOMPARE(f->txtDati[0]->text(), QStringLiteral("Niccolò Maria Giovan"));
+        Digita(f->txtDati[1], QStringLiteral("Zoë"));
+        QCOMPARE(f->OpzioniCorrenti().cognome, QStringLiteral("Zoë"));
+    }
+
+    void guardiaDiChiusura_data()
+    {
+        QTest::addColumn<Modo>("modo");
+        QTest::addColumn<int>("risposta");
+        QTest::addColumn<bool>("resta");
+        const struct {
+            Modo m;
+            const char* nome;
+        } modi[] = {{Modo::Chiudi, "&Chiudi"}, {Modo::BoxDiChiusura, "close box"}, {Modo::Esc, "Esc"}};
+        for (const auto& m : modi) {
+            QTest::addRow("%s, Yes", m.nome) << m.m << int(Dialogs::Yes) << false;
+            QTest::addRow("%s, No", m.nome) << m.m << int(Dialogs::No) << true;
+            QTest::addRow("%s, Cancel", m.nome) << m.m << int(Dialogs::Cancel) << true;
+        }
+    }
+    void guardiaDiChiusura()
+    {
+        QFETCH(Modo, modo);
+        QFETCH(int, risposta);
+        QFETCH(bool, resta);
+        fake.dialogs->answers.push_back(risposta);
+        Chiudi(*f, modo);
+        QCOMPARE(fake.dialogs->boxes.size(), 1);
+        const auto& box = fake.dialogs->boxes[0];
+        QCOMPARE(box.icon, Dialogs::Icon::Question);
+        QCOMPARE(box.buttons, Dialogs::Buttons::YesNoCancel);
+        QCOMPARE(box.title, QStringLiteral("Tempolino"));
+        QCOMPARE(box.text, kDomanda);
+        QCOMPARE(f->isVisible(), resta);
+        if (resta) {
+            // Still usable: a second try at closing asks again.
+            Chiudi(*f, modo);
+            QCOMPARE(fake.dialogs->boxes.size(), 2);
+            QVERIFY(!f->isVisible());
+        }
+    }
+
+    void stampaRiuscita()
+    {
+        QTest::mouseClick(f->optStileQuadrante[1], Qt::LeftButton);
+        Digita(f->txtDati[0], QStringLiteral("Niccolò"));
+        Digita(f->txtDati[1], QStringLiteral("Zoë"));
+        QTest::mouseClick(f->cmdStampa, Qt::LeftButton);
+
+        QCOMPARE(fake.dialogs->boxes.size(), 1);
+        QCOMPARE(fake.dialogs->boxes[0].icon, Dialogs::Icon::Information);
+        QCOMPARE(fake.dialogs->boxes[0].buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(fake.dialogs->boxes[0].text, QStringLiteral("Stampa inviata alla stampante."));
+        QVERIFY(f->Stampato);
+        QVERIFY(!f->isVisible());
+        QCOMPARE(f->result(), int(QDialog::Accepted));
+        QCOMPARE(fake.printers->printed.size(), 1);
+        QCOMPARE(fake.printers->cancelled, 0);
+        // The dial stands in the middle of the printable width: 210 - 5 - 7 mm.
+        QCOMPARE(f->CentroX, 99.0f);
+        QCOMPARE(f->CentroY, 98.5f);
+
+        // The page carries the choices of the window.
+        const auto parole = LeggiParolePdf(fake.printers->printed[0]);
+        QVERIFY(!parole.isEmpty());
+        const double sinistra = fake.printers->marginsMm.left(), alto = fake.printers->marginsMm.top();
+        QRectF box;
+        QCOMPARE(RigaPdf(parole, alto + 60, 0.5, &box), QStringLiteral("Niccolò"));
+        QVERIFY(qAbs(box.center().x() - (sinistra + 99)) <= 0.5);
+        QCOMPARE(RigaPdf(parole, alto + 70, 0.5, &box), QStringLiteral("Zoë"));
+        QVERIFY(!ParoleDove(parole, [](const ParolaPdf& w) { return w.testo == QLatin1String("XII"); }).isEmpty());
+        QVERIFY(ParoleDove(parole, [](const ParolaPdf& w) { return w.testo == QLatin1String("59"); }).isEmpty());
+    }
+
+    void erroriDiStampa_data()
+    {
+        QTest::addColumn<int>("fase");  // 0 choosing the printer, 1 while drawing, 2 sending
+        QTest::addColumn<PrintError>("errore");
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<QString>("descrizione");
+        QTest::newRow("no default printer") << 0 << PrintError::NoDefaultPrinter << 1
+                                            << "Nessuna stampante predefinita è installata. Installa una stampante e "
+                                               "sceglila come predefinita.";
+        QTest::newRow("job refused") << 0 << PrintError::JobRefused << 2
+                                     << "La stampante non ha accettato il lavoro di stampa.";
+        QTest::newRow("no A4 portrait") << 0 << PrintError::PaperUnavailable << 3
+                                        << "La stampante non può stampare su un foglio A4 in verticale.";
+        QTest::newRow("fault while drawing") << 1 << PrintError::PrinterFault << 4
+                                             << "La stampante segnala un problema: controlla che sia accesa, collegata "
+                                                "e che abbia carta.";
+        QTest::newRow("page not taken") << 2 << PrintError::NotSent << 6
+                                        << "Il foglio non è stato consegnato alla stampante.";
+    }
+    void erroriDiStampa()
+    {
+        QFETCH(int, fase);
+        QFETCH(PrintError, errore);
+        QFETCH(int, numero);
+        QFETCH(QString, descrizione);
+        (fase == 0 ? fake.printers->failOpen : fase == 1 ? fake.printers->failWhileDrawing : fake.printers->failSending) =
+            errore;
+        Digita(f->txtDati[0], QStringLiteral("Zoë"));
+        fake.dialogs->answers.push_back(Dialogs::Ok);
+        fake.dialogs->answers.push_back(Dialogs::No);
+        QTest::mouseClick(f->cmdStampa, Qt::LeftButton);
+
+        // The error, then the closing guard; No keeps the window for another try.
+        QCOMPARE(fake.dialogs->boxes.size(), 2);
+        const auto& e = fake.dialogs->boxes[0];
+        QCOMPARE(e.icon, Dialogs::Icon::Stop);
+        QCOMPARE(e.buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(e.title, QStringLiteral("Tempolino"));
+        QCOMPARE(e.text, QStringLiteral(" Errore nella fase di stampa.\r\n") + descrizione
+                             + QStringLiteral(" (Errore num. %1 )").arg(numero));
+        QCOMPARE(ErroriStampa::Messaggio(errore), e.text);
+        QCOMPARE(fake.dialogs->boxes[1].text, kDomanda);
+        QVERIFY(f->isVisible());
+        QVERIFY(!f->Stampato);
+        QVERIFY(fake.printers->printed.isEmpty());
+        QCOMPARE(fake.printers->cancelled, fase == 1 ? 1 : 0);
+
+        // Nothing was lost: the name is still there and the next try prints.
+        QCOMPARE(f->txtDati[0]->text(), QStringLiteral("Zoë"));
+        fake.printers->failOpen = fake.printers->failWhileDrawing = fake.printers->failSending = PrintError::None;
+        QTest::mouseClick(f->cmdStampa, Qt::LeftButton);
+        QCOMPARE(fake.dialogs->boxes.size(), 3);
+        QCOMPARE(fake.dialogs->boxes[2].text, QStringLiteral("Stampa inviata alla stampante."));
+        QCOMPARE(fake.printers->printed.size(), 1);
+        QVERIFY(!f->isVisible());
+    }
+
+    // Yes after an error closes the window unprinted.
+    void erroreELasciare()
+    {
+        fake.printers->failOpen = PrintError::NoDefaultPrinter;
+        fake.dialogs->answers = {Dialogs::Ok, Dialogs::Yes};
+        QTest::mouseClick(f->cmdStampa, Qt::LeftButton);
+        QCOMPARE(fake.dialogs->boxes.size(), 2);
+        QVERIFY(!f->isVisible());
+        QVERIFY(!f->Stampato);
+        QCOMPARE(f->result(), int(QDialog::Rejected));
+    }
+
+    // Every error of the table has its own description and number.
+    void tabellaErrori()
+    {
+        QStringList descrizioni;
+        for (int n = 1; n <= 6; ++n) {
+            const QString d = ErroriStampa::Descrizione(static_cast<PrintError>(n));
+            QVERIFY2(!d.isEmpty(), qPrintable(QString::number(n)));
+            QVERIFY(!descrizioni.contains(d));
+            descrizioni << d;
+            QVERIFY(ErroriStampa::Messaggio(static_cast<PrintError>(n)).endsWith(QStringLiteral(" (Errore num. %1 )").arg(n)));
+        }
+        QVERIFY(ErroriStampa::Descrizione(PrintError::None).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFrmPrint)
+#include "tst_frmPrint.moc"
