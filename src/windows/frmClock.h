@@ -193,6 +193,9 @@ public:
     bool PulsantePremuto = false;
     bool RegolazioneAttiva = false;
 
+    // Time-zone map: how many times the globe has been given a picture (for checks of the tick's cost).
+    int DisegniTerra = 0;
+
     // Exercises and final test.
     float TipoEsercizio = 0;
     bool ProvaInCorso = false;

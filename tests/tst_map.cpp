@@ -1,0 +1,348 @@
+// The time-zone map: where the noon and midnight strips stand, the opening
+// animation with the turning globe, closing, the globe following the shown hour,
+// and how the map looks once open.
+
+#include <QtTest>
+#include <numeric>
+
+#include "Fasce.h"
+#include "Risorse.h"
+#include "TestWindow.h"
+#include "frmClock.h"
+#include "modTempolino.h"
+
+namespace {
+
+QImage comparabile(const QImage& img)
+{
+    QImage c = img.convertToFormat(QImage::Format_ARGB32);
+    c.setDevicePixelRatio(1);
+    return c;
+}
+
+// The hour whose globe imgTerra shows, or -1.
+int oraDelGlobo(frmClock* w)
+{
+    const QImage shown = comparabile(w->imgTerra->pixmap().toImage());
+    for (int h = 0; h < 24; ++h)
+        if (shown == comparabile(Risorse::bitmap(200 + h)))
+            return h;
+    return -1;
+}
+
+double centro(QWidget* c) { return c->x() + c->width() / 2.0; }
+
+} // namespace
+
+class TestMap : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { modTempolino::SuoniAttivi = true; }
+
+    void stripPositions_data();
+    void stripPositions();
+    void stripsOnTheOpenMap_data();
+    void stripsOnTheOpenMap();
+    void stripsFollowTheMinuteOnlyWhenOpen();
+    void openingAnimation_data();
+    void openingAnimation();
+    void openingInManualModeLeavesTheClockStopped();
+    void closingSound_data();
+    void closingSound();
+    void closedAgainWhileOpening();
+    void closingTheWindowWhileOpening();
+    void globeRedrawnOncePerHour();
+    void midnightOf24ShowsTheGlobeOfHour0();
+    void openMapLooksRight();
+};
+
+void TestMap::stripPositions_data()
+{
+    // Centres of the strips as a fraction of the map's width.
+    QTest::addColumn<double>("T");
+    QTest::addColumn<double>("giorno");
+    QTest::addColumn<double>("notte");
+    QTest::newRow("00:00") << 0.0 << 1.0 << 0.5;
+    QTest::newRow("06:00") << 21600.0 << 0.75 << 0.25;
+    QTest::newRow("12:00") << 43200.0 << 0.5 << 0.0;
+    QTest::newRow("12:00:01") << 43201.0 << 0.5 - 1 / 86400.0 << 1.0 - 1 / 86400.0;
+    QTest::newRow("18:00") << 64800.0 << 0.25 << 0.75;
+    QTest::newRow("24:00") << 86400.0 << 0.0 << 0.5;
+}
+
+void TestMap::stripPositions()
+{
+    QFETCH(double, T);
+    QFETCH(double, giorno);
+    QFETCH(double, notte);
+    for (const double larghezza : {388.0, 504.0, 1440.0}) {
+        const double fascia = std::floor(larghezza / 25);
+        const PosizioneFasce f = PosizioniFasce(T, larghezza, fascia);
+        QVERIFY2(qAbs(f.giorno + fascia / 2 - giorno * larghezza) < 1e-6, qPrintable(QString::number(larghezza)));
+        QVERIFY2(qAbs(f.notte + fascia / 2 - notte * larghezza) < 1e-6, qPrintable(QString::number(larghezza)));
+    }
+}
+
+void TestMap::stripsOnTheOpenMap_data()
+{
+    QTest::addColumn<QSize>("schermo");
+    QTest::addColumn<double>("T");
+    QTest::newRow("18:00, scale 1.3") << QSize(1024, 768) << 64800.0;
+    QTest::newRow("18:00, scale 1.0") << QSize(800, 600) << 64800.0;
+    QTest::newRow("12:00, scale 1.3") << QSize(1024, 768) << 43200.0;
+}
+
+void TestMap::stripsOnTheOpenMap()
+{
+    QFETCH(QSize, schermo);
+    QFETCH(double, T);
+    TestWindow tw(schermo, T);
+    frmClock* w = tw.w;
+    tw.tickAt(T);
+    QTest::mouseClick(w->chkFusiOrari, Qt::LeftButton);
+    QVERIFY(w->chkFusiOrari->isChecked());
+    QVERIFY(w->picfusi->isVisible());
+    const int L = w->picfusi->width();
+    QCOMPARE(L, w->p1->width());
+    const PosizioneFasce f = PosizioniFasce(T, L, w->shpFusoGiorno->width());
+    QVERIFY(qAbs(centro(w->shpFusoGiorno) - (f.giorno + w->shpFusoGiorno->width() / 2.0)) <= 1.0);
+    QVERIFY(qAbs(centro(w->shpFusoNotte) - (f.notte + w->shpFusoNotte->width() / 2.0)) <= 1.0);
+    // The markers stand at their strips' left edges, and every part of the strips shows.
+    QCOMPARE(w->imgsolep->x(), w->shpFusoGiorno->x());
+    QCOMPARE(w->imglunap->x(), w->shpFusoNotte->x());
+    for (QWidget* c : {static_cast<QWidget*>(w->shpFusoGiorno), static_cast<QWidget*>(w->shpFusoNotte),
+                       static_cast<QWidget*>(w->imgsolep), static_cast<QWidget*>(w->imglunap)})
+        QVERIFY(c->isVisible());
+    QCOMPARE(w->imgsolep->size(), QSize(16, 16));
+    QCOMPARE(w->imglunap->size(), QSize(16, 16));
+}
+
+void TestMap::stripsFollowTheMinuteOnlyWhenOpen()
+{
+    TestWindow tw(QSize(1024, 768), 36000);
+    frmClock* w = tw.w;
+    tw.tickAt(36000);
+    w->chkFusiOrari->setChecked(true);
+    const double P = w->picfusi->width() / 1440.0;
+    const int x0 = w->shpFusoGiorno->x();
+    tw.tickAt(36030);
+    QCOMPARE(w->shpFusoGiorno->x(), x0);  // same minute: not moved
+    tw.tickAt(36600);                    // ten minutes on
+    QVERIFY(qAbs((x0 - w->shpFusoGiorno->x()) - 10 * P) <= 1.0);
+
+    w->chkFusiOrari->setChecked(false);
+    const int chiuso = w->shpFusoGiorno->x();
+    tw.tickAt(37200);
+    QCOMPARE(w->shpFusoGiorno->x(), chiuso);
+    w->chkFusiOrari->setChecked(true);
+    QVERIFY(qAbs(centro(w->shpFusoGiorno) - (86400 - 37200) / 60.0 * P) <= 1.0);
+}
+
+void TestMap::openingAnimation_data()
+{
+    QTest::addColumn<bool>("suoni");
+    QTest::addColumn<int>("tic");
+    QTest::newRow("sounds on") << true << 24;
+    QTest::newRow("sounds off") << false << 0;
+}
+
+void TestMap::openingAnimation()
+{
+    QFETCH(bool, suoni);
+    QFETCH(int, tic);
+    TestWindow tw(QSize(1024, 768), 36000);
+    frmClock* w = tw.w;
+    tw.tickAt(36000);
+    modTempolino::SuoniAttivi = suoni;
+    tw.fake.sound->played.clear();
+    tw.fake.events->pausedMs = 0;
+    const QRect riposo = w->imgTerra->geometry();
+    const int larghezza = w->p1->width();
+
+    QVector<int> globi, larghezze;
+    bool timerFermo = true, globoAccanto = true, fasceNascoste = true;
+    tw.fake.events->onPause = [&] {
+        globi.append(oraDelGlobo(w));
+        larghezze.append(w->picfusi->width());
+        timerFermo = timerFermo && !w->tmrClock->isActive();
+        const QRect g = w->imgTerra->geometry();
+        globoAccanto = globoAccanto && g.height() == w->picfusi->height() && g.width() == g.height()
+                       && g.top() == w->picfusi->y() && g.right() + 1 + 5 == w->picfusi->x();
+        fasceNascoste = fasceNascoste && w->shpFusoGiorno->isHidden() && w->imgsolep->isHidden();
+    };
+    QTest::mouseClick(w->chkFusiOrari, Qt::LeftButton);
+
+    QCOMPARE(tw.fake.sound->count(105), tic);
+    QCOMPARE(tw.fake.sound->played.size(), tic);
+    QCOMPARE(tw.fake.events->pausedMs, qint64(24 * 60));
+    QVector<int> ore(24);
+    std::iota(ore.begin(), ore.end(), 0);
+    QCOMPARE(globi, ore);
+    // One time zone more at every step, from nothing.
+    QCOMPARE(larghezze.size(), 24);
+    for (int i = 0; i < 24; ++i)
+        QVERIFY2(qAbs(larghezze[i] - i * larghezza / 24.0) <= 1.0, qPrintable(QString::number(i)));
+    QVERIFY(timerFermo);
+    QVERIFY(globoAccanto);
+    QVERIFY(fasceNascoste);
+
+    // Afterwards: the map at full width with its strips, the globe back in its place
+    // showing the shown hour, and the clock running again.
+    QCOMPARE(w->picfusi->width(), larghezza);
+    QVERIFY(w->shpFusoGiorno->isVisible());
+    QCOMPARE(w->imgTerra->geometry(), riposo);
+    QVERIFY(!w->imgTerra->hasScaledContents());
+    QCOMPARE(oraDelGlobo(w), 10);
+    QVERIFY(w->tmrClock->isActive());
+}
+
+void TestMap::openingInManualModeLeavesTheClockStopped()
+{
+    TestWindow tw(QSize(1024, 768), 36000);
+    frmClock* w = tw.w;
+    w->grpCtrTime->select(0);
+    w->chkFusiOrari->setChecked(true);
+    QVERIFY(!w->tmrClock->isActive());
+    w->chkFusiOrari->setChecked(false);
+    QVERIFY(!w->tmrClock->isActive());
+}
+
+void TestMap::closingSound_data()
+{
+    QTest::addColumn<bool>("suoni");
+    QTest::addColumn<bool>("etichette");
+    QTest::addColumn<int>("clic");
+    QTest::newRow("sounds on") << true << true << 1;
+    QTest::newRow("during exercises") << true << false << 0;
+    QTest::newRow("sounds off") << false << true << 0;
+}
+
+void TestMap::closingSound()
+{
+    QFETCH(bool, suoni);
+    QFETCH(bool, etichette);
+    QFETCH(int, clic);
+    TestWindow tw(QSize(1024, 768), 36000);
+    frmClock* w = tw.w;
+    QTest::mouseClick(w->chkFusiOrari, Qt::LeftButton);
+    modTempolino::SuoniAttivi = suoni;
+    w->MostraEtichette = etichette;
+    tw.fake.sound->played.clear();
+    QTest::mouseClick(w->chkFusiOrari, Qt::LeftButton);
+    QVERIFY(!w->chkFusiOrari->isChecked());
+    QVERIFY(w->picfusi->isHidden());
+    QCOMPARE(tw.fake.sound->played, QVector<int>(clic, 106));
+    QVERIFY(!w->picfusi->hasPicture());
+    QVERIFY(w->tmrClock->isActive());
+    QCOMPARE(oraDelGlobo(w), 10);
+}
+
+void TestMap::closedAgainWhileOpening()
+{
+    TestWindow tw(QSize(1024, 768), 36000);
+    frmClock* w = tw.w;
+    const QRect riposo = w->imgTerra->geometry();
+    tw.fake.events->pauses = 0;
+    tw.fake.events->onPause = [&] {
+        if (tw.fake.events->pauses == 5)
+            w->chkFusiOrari->setChecked(false);
+    };
+    w->chkFusiOrari->setChecked(true);
+    QCOMPARE(tw.fake.events->pauses, 5);
+    QVERIFY(w->picfusi->isHidden());
+    QCOMPARE(w->imgTerra->geometry(), riposo);
+    QCOMPARE(oraDelGlobo(w), 10);
+    QVERIFY(w->tmrClock->isActive());
+    // It opens again normally.
+    tw.fake.events->onPause = nullptr;
+    w->chkFusiOrari->setChecked(true);
+    QVERIFY(w->picfusi->isVisible());
+    QCOMPARE(w->picfusi->width(), w->p1->width());
+}
+
+void TestMap::closingTheWindowWhileOpening()
+{
+    // The program is closed during the animation: the animation stops, the clock is
+    // not started again, and the window goes once the check box's handler has returned.
+    TestWindow tw(QSize(1024, 768), 36000);
+    frmClock* w = tw.w;
+    tw.fake.events->pauses = 0;
+    tw.fake.sound->played.clear();
+    tw.fake.events->onPause = [w] {
+        if (w->isVisible()) {
+            w->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    };
+    QTest::mouseClick(w->chkFusiOrari, Qt::LeftButton);
+    QVERIFY(frmClock::caricato());
+    QCOMPARE(tw.fake.events->pauses, 1);
+    QCOMPARE(tw.fake.sound->count(105), 1);
+    QVERIFY(!w->tmrClock->isActive());
+    flushDeletes();
+    QVERIFY(!frmClock::caricato());
+}
+
+void TestMap::globeRedrawnOncePerHour()
+{
+    TestWindow tw(QSize(1024, 768), 36000);
+    frmClock* w = tw.w;
+    w->chkFusiOrari->setChecked(true);
+    const int prima = w->DisegniTerra;
+    for (double t = 36000.2; t < 39600; t += 7.3)
+        tw.tickAt(t);
+    QCOMPARE(w->DisegniTerra, prima);
+    tw.tickAt(39600);
+    QCOMPARE(w->DisegniTerra, prima + 1);
+    QCOMPARE(oraDelGlobo(w), 11);
+    for (double t = 39600.2; t < 39700; t += 0.2)
+        tw.tickAt(t);
+    QCOMPARE(w->DisegniTerra, prima + 1);
+    // Moving the hands by an hour turns the globe at once.
+    w->grpCtrTime->select(0);
+    tw.fake.events->onPause = [w] { w->cmdTime_MouseUp(3); };
+    w->cmdTime_MouseDown(3);
+    QCOMPARE(oraDelGlobo(w), 12);
+}
+
+void TestMap::midnightOf24ShowsTheGlobeOfHour0()
+{
+    TestWindow tw(QSize(1024, 768), 36000);
+    frmClock* w = tw.w;
+    w->grpCtrTime->select(0);
+    w->TempoCorrente = 86400;
+    w->MostraOra(86400);
+    QCOMPARE(oraDelGlobo(w), 0);
+    w->chkFusiOrari->setChecked(true);
+    QCOMPARE(oraDelGlobo(w), 0);
+    // At 24:00 the noon strip is centred on the left edge, the midnight strip in the middle.
+    QVERIFY(qAbs(centro(w->shpFusoGiorno)) <= 1.0);
+    QVERIFY(qAbs(centro(w->shpFusoNotte) - w->picfusi->width() / 2.0) <= 1.0);
+}
+
+void TestMap::openMapLooksRight()
+{
+    TestWindow tw(QSize(1024, 768), 64800);  // 18:00
+    frmClock* w = tw.w;
+    tw.tickAt(64800);
+    w->chkFusiOrari->setChecked(true);
+    const QImage img = w->picfusi->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int y = w->picfusi->height() - 20;
+    // The day strip is light yellow over the map, the night strip dark blue.
+    const QColor giorno = img.pixelColor(static_cast<int>(centro(w->shpFusoGiorno)), y);
+    const QColor notte = img.pixelColor(static_cast<int>(centro(w->shpFusoNotte)), y);
+    QVERIFY2(giorno.red() > 170 && giorno.green() > 170 && giorno.blue() < giorno.red(),
+             qPrintable(giorno.name()));
+    QVERIFY2(notte.blue() > notte.red() + 30 && notte.red() < 90 && notte.green() < 110, qPrintable(notte.name()));
+    // Away from the strips the map itself shows: sea and land, no single flat colour.
+    QSet<QRgb> colori;
+    for (int x = 10; x < w->picfusi->width() - 10; x += 7)
+        colori.insert(img.pixel(x, w->picfusi->height() / 2));
+    QVERIFY(colori.size() > 4);
+    // The markers are pictures, drawn where they stand.
+    const QImage sole = w->imgsolep->grab().toImage();
+    QVERIFY(sole.pixelColor(8, 8).alpha() > 0);
+}
+
+QTEST_MAIN(TestMap)
+#include "tst_map.moc"
