@@ -8,6 +8,7 @@
 #include "frmClock.h"
 #include "modTempolino.h"
 
+using modTempolino::ArrotondaPari;
 using modTempolino::Scala;
 
 namespace {
@@ -36,18 +37,24 @@ void frmClock::Form_Resize()
     opt12_24[1]->move(opt12_24[0]->x(), opt12_24[1]->y());
     lblDigitalClock->move(opt12_24[0]->x() - lblDigitalClock->width() - 10, lblDigitalClock->y());
 
-    const int larghezzaScena = static_cast<int>(Scala * 110);
-    const int altezzaScena = static_cast<int>(Scala * 130);
+    // The scene: x in pixels, y in 256 units over its height.
+    const int larghezzaScena = ArrotondaPari(Scala * 110);
+    const int altezzaScena = ArrotondaPari(Scala * 130);
     picWindows->resize(larghezzaScena, altezzaScena);
     picWindows->setScale(0, 0, larghezzaScena, 256);
+    picWindows->drawWidth = 1;
     picWindows->move(p1->x() - larghezzaScena - 60, p1->y() + 200);
-    const int w = larghezzaScena, iw = larghezzaScena, ih = altezzaScena;
-    linX[0]->setGeometry(w / 2 - 1, 0, 1, ih);
-    linX[1]->setGeometry(w / 2 + 1, 0, 1, ih);
-    linX[2]->setGeometry(0, ih / 2, iw, 1);
-    linX[3]->setGeometry(0, ih / 2 + static_cast<int>(std::lround(2.0 * ih / 256)), iw, 1);
+    // The window bar: two vertical lines 2 pixels apart in the middle, two horizontal
+    // lines 2 units apart at half height; each on the pixel its coordinate falls in.
+    const double w = larghezzaScena, iw = picWindows->scaleWidth(), ih = picWindows->scaleHeight();
+    auto colonna = [&](double x) { return static_cast<int>(std::floor(picWindows->toPixel(x, 0).x())); };
+    auto riga = [&](double y) { return static_cast<int>(std::floor(picWindows->toPixel(0, y).y())); };
+    linX[0]->setGeometry(colonna(w / 2 - 1), 0, 1, altezzaScena);
+    linX[1]->setGeometry(colonna(w / 2 + 1), 0, 1, altezzaScena);
+    linX[2]->setGeometry(0, riga(ih / 2), colonna(iw), 1);
+    linX[3]->setGeometry(0, riga(ih / 2 + 2), colonna(iw), 1);
 
-    imgTerra->move(picWindows->x() + iw / 2 - imgTerra->width() / 2, 50);
+    imgTerra->move(picWindows->x() + larghezzaScena / 2 - imgTerra->width() / 2, 50);
 
     const int topComandi = Scala > 1 ? p1->y()
                                      : p1->y() + p1->height() + 5 + kAltezzaTest - kAltezzaCommand;
@@ -63,9 +70,9 @@ void frmClock::Form_Resize()
     lblPremiOK->setGeometry(lblMessaggioTest->x(), imgIndicaOK->y() + 10, lblMessaggioTest->width(),
                             lblPremiOK->height());
 
-    const int altezzaMappa = static_cast<int>(Scala * 100);
+    const int altezzaMappa = ArrotondaPari(Scala * 100);
     picfusi->setGeometry((W - p1->width()) / 2, picAnalogic->y() + kAltezzaAnalogic + 5, p1->width(), altezzaMappa);
-    const int fw = picfusi->width() / 25, fh = altezzaMappa - 12;
+    const int fw = ArrotondaPari(picfusi->width() / 25.0), fh = altezzaMappa - 12;
     shpFusoGiorno->setGeometry(shpFusoGiorno->x(), 6, fw, fh);
     shpFusoNotte->setGeometry(shpFusoNotte->x(), 6, fw, fh);
     imglunap->move(imglunap->x(), shpFusoNotte->y() + 4);
@@ -77,6 +84,8 @@ void frmClock::Form_Resize()
     if (RegolazioneAttiva)
         picRegolazione->raise();
 
+    // Let the moved controls settle, then repaint the window with its frames.
+    platform().events->processEvents();
     if (!m_bloccato)
         update();
 }
