@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "Accessibilita.h"
 #include "Platform.h"
 #include "TempoMostrato.h"
 #include "frmClock.h"
@@ -36,6 +37,11 @@ void frmClock::MostraOra(float T)
     p1->drawWidth = 1;
     p1->circle(CentroX, CentroY, 5, Qt::black);
     p1->endBatch();
+
+    // Screen readers hear the shown time as a sentence.
+    const QString frase = Accessibilita::FraseOra(static_cast<int>(c.ore), static_cast<int>(c.minuti));
+    if (p1->accessibleDescription() != frase)
+        p1->setAccessibleDescription(frase);
 
     // The read-out is left alone while the exercises hide it.
     if (!picAnalogic->isHidden()) {

@@ -8,7 +8,9 @@
 #include <QFocusEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
+#include <QShortcut>
 
+#include "Accessibilita.h"
 #include "Risorse.h"
 #include "modTempolino.h"
 
@@ -104,6 +106,31 @@ frmClock::frmClock(QWidget* parent) : QWidget(parent)
     setFont(f);
     CreaControlli();
     CollegaEventi();
+    p1->setAccessibleName(QStringLiteral("Orologio"));
+    Accessibilita::ImpostaNomi(this);
+    OrdineTabulazione();
+}
+
+void frmClock::OrdineTabulazione()
+{
+    // The keyboard walks the window as the eye does: the clock and its buttons, the
+    // read-out, the exercise area, then the command panel from top to bottom.
+    const QList<QWidget*> ordine = {
+        p1, cmdTime[3], cmdTime[2], cmdTime[1], cmdTime[0], opt12_24[0], opt12_24[1],
+        optTest[0], optTest[1], optTest[2], optTest[3], cmdExitTest, txtTest[0], txtTest[1], cmdVerificaTest,
+        cmdTest, chkFusiOrari, optCtrTime[1], optCtrTime[0], optStyleNum[1], optStyleNum[2], optStyleNum[0],
+        chkSuono, cmdCuriosita, cmdAbout, cmdEsci};
+    for (int i = 1; i < ordine.size(); ++i)
+        setTabOrder(ordine[i - 1], ordine[i]);
+
+    // In the exercises the Return key answers as "OK!" does, wherever the focus stands.
+    for (const auto tasto : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* invio = new QShortcut(QKeySequence(tasto), this);
+        connect(invio, &QShortcut::activated, this, [this] {
+            if (!picTest->isHidden() && picInput->isEnabled() && cmdVerificaTest->isEnabled())
+                cmdVerificaTest->click();
+        });
+    }
 }
 
 frmClock::~frmClock()
@@ -137,15 +164,16 @@ void frmClock::CreaControlli()
     imgTerra = crea<QLabel>(this, QStringLiteral("imgTerra"), 24, 32, 77, 77);
     imgTerra->setAttribute(Qt::WA_TranslucentBackground);
 
-    // Pictures of the scenery and of the final test's progress row.
-    luna = Risorse::figura(QStringLiteral("luna"), QSize(32, 32));
-    sole = Risorse::figura(QStringLiteral("sole"), QSize(32, 32));
-    imgSole = Risorse::figura(QStringLiteral("imgSole"), QSize(32, 32));
-    sole2 = Risorse::figura(QStringLiteral("sole2"), QSize(32, 32));
-    Gallo = Risorse::figura(QStringLiteral("Gallo"), QSize(32, 32));
-    Civetta = Risorse::figura(QStringLiteral("Civetta"), QSize(32, 32));
-    imgNuvole = Risorse::figura(QStringLiteral("imgNuvole"), QSize(75, 75));
-    imgTestOrologio = Risorse::figura(QStringLiteral("imgTestOrologio"), QSize(16, 16));
+    // Pictures of the scenery and of the final test's progress row, sharp on the window's screen.
+    const qreal dpr = devicePixelRatioF();
+    luna = Risorse::figura(QStringLiteral("luna"), QSize(32, 32), dpr);
+    sole = Risorse::figura(QStringLiteral("sole"), QSize(32, 32), dpr);
+    imgSole = Risorse::figura(QStringLiteral("imgSole"), QSize(32, 32), dpr);
+    sole2 = Risorse::figura(QStringLiteral("sole2"), QSize(32, 32), dpr);
+    Gallo = Risorse::figura(QStringLiteral("Gallo"), QSize(32, 32), dpr);
+    Civetta = Risorse::figura(QStringLiteral("Civetta"), QSize(32, 32), dpr);
+    imgNuvole = Risorse::figura(QStringLiteral("imgNuvole"), QSize(75, 75), dpr);
+    imgTestOrologio = Risorse::figura(QStringLiteral("imgTestOrologio"), QSize(16, 16), dpr);
 }
 
 void frmClock::CreaLettura()

@@ -224,6 +224,7 @@ private:
     void CreaLettura();
     void CreaRegolazione();
     void CollegaEventi();
+    void OrdineTabulazione();
     void Form_Unload();
     bool m_scaricato = false;
     bool m_bloccato = false;
