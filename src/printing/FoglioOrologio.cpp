@@ -182,6 +182,21 @@ void StampaDatiPersonali(Composizione& c)
     centrato(c.opzioni.cognome, 70);
 }
 
+// The picture laid on white paper. A page without transparency goes through every
+// print path as it is; with it, some spoolers turn the whole page into one raster
+// image, texts included.
+QImage SuCartaBianca(const QImage& img)
+{
+    QImage sorgente = img;
+    sorgente.setDevicePixelRatio(1);
+    QImage opaca(sorgente.size(), QImage::Format_RGB32);
+    opaca.fill(Qt::white);
+    QPainter p(&opaca);
+    p.drawImage(0, 0, sorgente);
+    p.end();
+    return opaca;
+}
+
 } // namespace
 
 QVector<Elemento> ComponiFoglio(const OpzioniFoglio& opzioni, const MisuraTesto& misura)
@@ -280,7 +295,8 @@ PrintError DisegnaFoglio(QPainter& p, const OpzioniFoglio& opzioni)
                     esito = PrintError::SheetIncomplete;
                 break;
             }
-            p.drawImage(QRectF(punto(e.p), QSizeF(e.dimensione.width() * sx, e.dimensione.height() * sy)), img);
+            p.drawImage(QRectF(punto(e.p), QSizeF(e.dimensione.width() * sx, e.dimensione.height() * sy)),
+                        SuCartaBianca(img));
             break;
         }
         }

@@ -1,0 +1,233 @@
+#!/usr/bin/env bash
+# Prints the cut-out sheet for real: starts a private CUPS scheduler with the
+# cups-pdf virtual printer as the default, prints through the print window and
+# the program's own printing code (tests/stampa_foglio, built beside the
+# program), waits for the PDF that cups-pdf writes, and checks with
+# `pdftotext -bbox` that every word of the sheet stands where it belongs, to
+# half a millimetre. A scheduler that cannot start is a failure, not a skip.
+#
+# The PDF printer's default PostScript renderer turns the page's fonts into
+# glyph procedures whose codes no longer map to letters (pdftotext then reads
+# nonsense, and some glyphs as spaces), so this private queue converts with
+# poppler's cairo renderer, which keeps the fonts and their character maps: the
+# words are read back as words. The drawn lines are checked on the rendered page.
+set -uo pipefail
+
+PROGRAM="${1:?the program path}"
+HELPER="$(dirname "$PROGRAM")/tests/stampa_foglio"
+TOLERANCE=0.5
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+[ -x "$HELPER" ] || fail "the printing helper $HELPER is missing (build the tests)"
+[ "$(id -u)" -eq 0 ] || fail "the CUPS scheduler must run as root to drive the cups-pdf backend; run as root"
+for tool in cupsd lpadmin lpstat pdftotext pdftoppm pdfinfo; do
+  command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh installs it)"
+done
+[ -x /usr/lib/cups/backend/cups-pdf ] || fail "the cups-pdf backend is not installed (printer-driver-cups-pdf)"
+
+WORK=$(mktemp -d /tmp/tempolino-cups.XXXXXX) || fail "cannot make a temporary folder"
+CUPSD_PID=""
+OUTPUT=""
+cleanup() {
+  if [ -n "$CUPSD_PID" ] && kill -0 "$CUPSD_PID" 2>/dev/null; then
+    kill "$CUPSD_PID" 2>/dev/null
+    for _ in $(seq 1 50); do kill -0 "$CUPSD_PID" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$CUPSD_PID" 2>/dev/null
+  fi
+  [ -n "$OUTPUT" ] && [ -z "${KEEP:-}" ] && rm -f "$OUTPUT"
+  [ -n "${KEEP:-}" ] && echo "kept $WORK" >&2 && return
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# ---- a scheduler of our own: its configuration, spool and socket live in $WORK
+mkdir -p "$WORK/etc/ppd" "$WORK/spool/tmp" "$WORK/cache" "$WORK/state" "$WORK/log"
+chmod 755 "$WORK" "$WORK/etc"
+cat > "$WORK/etc/cupsd.conf" <<EOF
+Listen $WORK/cups.sock
+WebInterface No
+Browsing No
+LogLevel info
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+    Allow all
+  </Limit>
+</Policy>
+EOF
+cat > "$WORK/etc/cups-files.conf" <<EOF
+ServerRoot $WORK/etc
+RequestRoot $WORK/spool
+TempDir $WORK/spool/tmp
+CacheDir $WORK/cache
+StateDir $WORK/state
+ErrorLog $WORK/log/error_log
+AccessLog $WORK/log/access_log
+PageLog $WORK/log/page_log
+Printcap $WORK/printcap
+SystemGroup root
+EOF
+
+cupsd -f -c "$WORK/etc/cupsd.conf" -s "$WORK/etc/cups-files.conf" >"$WORK/log/cupsd.out" 2>&1 &
+CUPSD_PID=$!
+export CUPS_SERVER="$WORK/cups.sock"
+for _ in $(seq 1 100); do
+  kill -0 "$CUPSD_PID" 2>/dev/null || break
+  lpstat -r >/dev/null 2>&1 && break
+  sleep 0.1
+done
+if ! lpstat -r >/dev/null 2>&1; then
+  echo "--- cupsd output" >&2; cat "$WORK/log/cupsd.out" >&2
+  echo "--- cupsd log" >&2; tail -n 20 "$WORK/log/error_log" 2>/dev/null >&2
+  fail "the CUPS scheduler did not start"
+fi
+
+# No printer yet: the print window must say so, with the error's number.
+QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype/liberation \
+  "$HELPER" "$WORK/unused.txt" >"$WORK/noprinter.out" 2>&1
+status=$?
+[ $status -eq 1 ] || { cat "$WORK/noprinter.out" >&2; fail "printing without a printer ended with status $status, not 1"; }
+grep -q 'Errore nella fase di stampa\..*(Errore num\. 1 )' "$WORK/noprinter.out" \
+  || { cat "$WORK/noprinter.out" >&2; fail "no message for the missing printer"; }
+echo "without a printer: $(grep -m1 'Errore' "$WORK/noprinter.out")"
+
+lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>"$WORK/log/lpadmin.err" \
+  || { cat "$WORK/log/lpadmin.err" >&2; fail "cannot add the cups-pdf printer"; }
+lpadmin -p PDF -o pdftops-renderer-default=pdftocairo || fail "cannot choose the PostScript renderer"
+lpadmin -d PDF || fail "cannot make the cups-pdf printer the default"
+[ "$(lpstat -d 2>/dev/null | sed -n 's/.*: *//p')" = "PDF" ] || fail "PDF is not the default printer"
+
+# A stopped printer is reported too, and nothing is queued.
+cupsdisable PDF || fail "cannot stop the printer"
+QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype/liberation \
+  "$HELPER" "$WORK/unused.txt" >"$WORK/stopped.out" 2>&1
+status=$?
+[ $status -eq 1 ] || { cat "$WORK/stopped.out" >&2; fail "printing on a stopped printer ended with status $status, not 1"; }
+grep -q '(Errore num\. 4 )' "$WORK/stopped.out" || { cat "$WORK/stopped.out" >&2; fail "no message for the stopped printer"; }
+[ -z "$(lpstat -o PDF 2>/dev/null)" ] || fail "a job was queued on the stopped printer"
+echo "stopped printer: $(grep -m1 'Errore' "$WORK/stopped.out")"
+cupsenable PDF || fail "cannot restart the printer"
+
+# Where cups-pdf puts the pages of this user.
+HOME_DIR=$(getent passwd "$(id -un)" | cut -d: -f6)
+OUT_DIR=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1)
+OUT_DIR=${OUT_DIR:-'${HOME}/PDF'}
+OUT_DIR=${OUT_DIR//'${HOME}'/$HOME_DIR}
+mkdir -p "$OUT_DIR"
+touch "$WORK/start"
+
+# ---- print through the print window, as the child does
+EXPECTED="$WORK/expected.txt"
+QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype/liberation \
+  "$HELPER" "$EXPECTED" "Niccolò" "Zoë" >"$WORK/helper.out" 2>"$WORK/helper.err"
+status=$?
+cat "$WORK/helper.out"
+[ $status -eq 0 ] || { cat "$WORK/helper.err" >&2; fail "the print window did not send the page (status $status)"; }
+
+# ---- wait, bounded, for the job to finish and the PDF to appear
+for _ in $(seq 1 600); do
+  OUTPUT=$(find "$OUT_DIR" -maxdepth 1 -name '*.pdf' -newer "$WORK/start" 2>/dev/null | head -n 1)
+  if [ -n "$OUTPUT" ] && [ -z "$(lpstat -o PDF 2>/dev/null)" ]; then break; fi
+  OUTPUT=""
+  sleep 0.1
+done
+if [ -z "$OUTPUT" ]; then
+  lpstat -W all -o >&2
+  tail -n 30 "$WORK/log/error_log" >&2
+  fail "no PDF from cups-pdf in $OUT_DIR within 60 seconds"
+fi
+echo "printed: $OUTPUT"
+
+pdfinfo "$OUTPUT" | grep -q '^Pages: *1$' || fail "the print is not one page"
+pdfinfo "$OUTPUT" | grep -Eq '^Page size: *59[45](\.[0-9]+)? x 84[12](\.[0-9]+)? pts' \
+  || fail "the page is not A4: $(pdfinfo "$OUTPUT" | grep '^Page size')"
+
+# ---- the words: each must stand, with its own letters, at its place
+# pdftotext puts a word's box top at the baseline less the font's ascent as the
+# PDF declares it; the spooler rewrites the fonts with their own ascent, so read
+# it from the PDF (font descriptors are plain text in the PDF cups-pdf writes).
+grep -a -o '/FontName */[A-Za-z+-]*\|/Ascent [-0-9.]*' "$OUTPUT" | awk '
+  /FontName/ { n = $0; sub(/.*\//, "", n); style = n ~ /-BoldItalic$/ ? "X" : n ~ /-Bold$/ ? "B" : n ~ /-Italic$/ ? "I" : "R" }
+  /Ascent/ && style != "" { print style, $2; style = "" }' | sort -u -k1,1 >"$WORK/ascent.txt"
+for style in R B I; do
+  grep -q "^$style " "$WORK/ascent.txt" \
+    || fail "the print has no embedded $style font with an ascent (fonts: $(pdffonts "$OUTPUT" | tail -n +3 | awk '{ print $1, $2 }' | tr '\n' ';'))"
+done
+
+pdftotext -bbox "$OUTPUT" "$WORK/words.html" || fail "pdftotext cannot read the print"
+sed -n 's/.*<word xMin="\([0-9.]*\)" yMin="\([0-9.]*\)" xMax="[0-9.]*" yMax="[0-9.]*">\(.*\)<\/word>.*/\1\t\2\t\3/p' \
+  "$WORK/words.html" \
+  | sed "s/&apos;/'/g; s/&quot;/\"/g; s/&lt;/</g; s/&gt;/>/g; s/&amp;/\\&/g" \
+  | awk -F'\t' -v OFS='\t' '{ printf "%s\t%.3f\t%.3f\n", $3, $1 * 25.4 / 72, $2 * 25.4 / 72 }' >"$WORK/found.txt"
+
+awk -v tol="$TOLERANCE" -F'\t' '
+  FILENAME ~ /ascent/ { split($0, a, " "); asc[a[1]] = a[2] / 1000; next }
+  FILENAME ~ /expected/ { word[++ne] = $1; ex[ne] = $2; ey[ne] = $3 - asc[$5] * $4; next }
+  { fw[++nf] = $1; fx[nf] = $2; fy[nf] = $3 }
+  function abs(v) { return v < 0 ? -v : v }
+  END {
+    if (nf != ne) { printf "FAIL: %d words on the page, %d expected\n", nf, ne; bad = 1 }
+    worst = 0
+    for (k = 1; k <= ne; k++) {
+      err = 1e9; near = ""
+      for (m = 1; m <= nf; m++) {
+        if (fw[m] != word[k]) continue
+        dx = abs(fx[m] - ex[k]); dy = abs(fy[m] - ey[k]); e = dx > dy ? dx : dy
+        if (e < err) { err = e; near = sprintf("(%.2f, %.2f)", fx[m], fy[m]) }
+      }
+      if (err > tol) {
+        printf "FAIL: \"%s\" not at (%.2f, %.2f) mm; nearest: %s\n", word[k], ex[k], ey[k], near == "" ? "none" : near
+        bad = 1
+      } else if (err > worst) worst = err
+    }
+    printf "%d words read back; largest distance of a word from its place: %.2f mm\n", nf, worst
+    exit bad
+  }' "$WORK/ascent.txt" "$EXPECTED" "$WORK/found.txt" || fail "words missing or out of place (see above)"
+
+# A few places fixed on the sheet whatever the fonts: the notes and the labels of the hands.
+check_left() {  # word, n-th occurrence, expected left edge on the printable area
+  local got
+  got=$(awk -F'\t' -v w="$1" -v n="$2" '$1 == w && ++c == n { print $2 }' "$WORK/found.txt")
+  awk -v g="${got:-none}" -v e="$3" -v l="$LEFT" -v tol="$TOLERANCE" \
+    'BEGIN { d = g - (l + e); if (g == "none" || d > tol || -d > tol) exit 1 }' \
+    || fail "\"$1\" (#$2) starts at ${got:-nowhere} mm, not at $LEFT + $3 mm"
+}
+read -r LEFT TOP WIDTH < <(sed -n 's/^AREA: //p' "$WORK/helper.out")
+check_left "Note:" 1 10
+check_left "<" 1 136
+check_left "<" 2 116
+
+# ---- the page's vertical placement, on drawn lines: a column of pixels at 0.1 mm each
+CENTRE_X=$(awk -v l="${LEFT:-0}" -v w="${WIDTH:-0}" 'BEGIN { printf "%.3f", l + w / 2 }')
+[ -n "${LEFT:-}" ] && [ -n "${TOP:-}" ] && [ -n "${WIDTH:-}" ] || fail "the helper did not give the printable area"
+dark_rows() {  # x in mm on the sheet, from y, to y: prints the centres (mm) of the dark runs
+  local x=$1 from=$2 to=$3 px py h
+  px=$(awk -v v="$x" 'BEGIN { printf "%d", v * 10 }')
+  py=$(awk -v v="$from" 'BEGIN { printf "%d", v * 10 }')
+  h=$(awk -v a="$from" -v b="$to" 'BEGIN { printf "%d", (b - a) * 10 }')
+  pdftoppm -r 254 -gray -x "$px" -y "$py" -W 1 -H "$h" "$OUTPUT" >"$WORK/column.pgm" || return 1
+  tail -c "$h" "$WORK/column.pgm" | od -An -tu1 -v | tr -s ' ' '\n' | sed '/^$/d' \
+    | awk -v y0="$py" '{ r = NR - 1 } $1 < 128 { if (!run) { s = r; run = 1 } e = r; next }
+        { if (run) printf "%.2f\n", (y0 + (s + e) / 2 + 0.5) / 10; run = 0 }
+        END { if (run) printf "%.2f\n", (y0 + (s + e) / 2 + 0.5) / 10 }'
+}
+check_line() {  # what, x, expected y (printable area), search from, to
+  local what=$1 x=$2 want=$3 got
+  got=$(dark_rows "$x" "$4" "$5" | awk -v w="$want" -v tol="$TOLERANCE" \
+        'function abs(v) { return v < 0 ? -v : v } abs($1 - w) <= tol { print; exit }')
+  [ -n "$got" ] || fail "$what not found at y = $want mm (dark rows: $(dark_rows "$x" "$4" "$5" | tr '\n' ' '))"
+  echo "$what at y = $got mm (expected $want)"
+}
+sheet() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a + b }'; }
+check_line "the rule" "$(sheet "$LEFT" 100)" "$(sheet "$TOP" 272)" "$(sheet "$TOP" 266)" "$(sheet "$TOP" 278)"
+check_line "the outer circle's top" "$CENTRE_X" "$(sheet "$TOP" 4.5)" "$(sheet "$TOP" 2)" "$(sheet "$TOP" 10)"
+check_line "the inner circle's top" "$CENTRE_X" "$(sheet "$TOP" 8.5)" "$(sheet "$TOP" 2)" "$(sheet "$TOP" 10)"
+check_line "the centre mark's top" "$CENTRE_X" "$(sheet "$TOP" 95.5)" "$(sheet "$TOP" 90)" "$(sheet "$TOP" 97)"
+
+echo "PASS: the sheet went through CUPS to cups-pdf with every word and line in place"
