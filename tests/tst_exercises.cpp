@@ -1,0 +1,563 @@
+// The exercise area and its questions: opening and closing it, the three kinds of
+// question, the instruction texts, the sayings, the prompt typed letter by letter
+// and the pointer put on the adjustment buttons.
+
+#include <QtTest>
+
+#include "Esercizi.h"
+#include "Risorse.h"
+#include "TestWindow.h"
+#include "frmClock.h"
+#include "frmMsg.h"
+#include "modTempolino.h"
+
+namespace {
+
+// The random draw that makes the clock's random minute land on `secondi`.
+double estrazionePer(int secondi)
+{
+    return (secondi - 0.5) / 86400.0;
+}
+
+// The random draw that picks saying n (1 to 22).
+double estrazioneDetto(int n)
+{
+    return (n - 0.5) / 22.0;
+}
+
+bool accanto(const frmClock* w, int opzione)
+{
+    return w->imgSpunta->y() == w->optTest[static_cast<size_t>(opzione)]->y();
+}
+
+} // namespace
+
+class TestExercises : public QObject {
+    Q_OBJECT
+private slots:
+    void instructionTexts_data();
+    void instructionTexts();
+    void sayingsTable_data();
+    void sayingsTable();
+    void sayingDraw_data();
+    void sayingDraw();
+
+    void openingSetsTheClockForExercises();
+    void openingAlwaysStartsWithReading_data();
+    void openingAlwaysStartsWithReading();
+    void openingClosesTheMap();
+    void closingRestoresTheClock();
+    void handsGrowDuringExercises();
+    void readingQuestion();
+    void settingQuestionFromFigures_data();
+    void settingQuestionFromFigures();
+    void settingQuestionFromSaying();
+    void consecutiveSayingsDiffer();
+    void promptTypedLetterByLetter_data();
+    void promptTypedLetterByLetter();
+    void promptWholeWhenAnotherKindIsChosenWhileTyping();
+    void areaClosedWhileTyping();
+    void finalTestChoice();
+};
+
+void TestExercises::instructionTexts_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<QString>("atteso");
+    QTest::newRow("read") << 0
+                          << QString::fromUtf16(
+                                 u"Leggi l'orario visualizzato dall'orologio e scrivi, nelle due caselle corrispondenti, "
+                                 u"le ore e i minuti indicati dalle lancette.\r\nAttenzione: verifica la posizione del "
+                                 u"sole o della luna per capire se \u00e8 mattino o sera, oppure, se \u00e8 pomeriggio "
+                                 u"o notte.");
+    QTest::newRow("set from figures")
+        << 1
+        << QStringLiteral("Prova ad impostare, facendo sempre molta attenzione alla posizione del sole o della luna, "
+                          "le lancette dell'orologio all'orario indicato nelle due caselle hh (ore) e mm (minuti).\r\n"
+                          "Per spostare le lancette utilizza i quattro pulsantini nel lato destro dell'orologio.");
+    QTest::newRow("set from a saying")
+        << 2
+        << QStringLiteral("Prova ad impostare, facendo sempre molta attenzione alla posizione del sole o della luna, "
+                          "le lancette dell'orologio all'orario indicato nella casella qui a fianco.\r\n"
+                          "Per spostare le lancette utilizza i quattro pulsantini nel lato destro dell'orologio.");
+    QTest::newRow("final test") << 3 << QString();
+    QTest::newRow("none") << -1 << QString();
+}
+
+void TestExercises::instructionTexts()
+{
+    QFETCH(int, tipo);
+    QFETCH(QString, atteso);
+    QCOMPARE(TestoIstruzioni(tipo).toUtf8(), atteso.toUtf8());
+    // The window's own function gives the same text.
+    TestWindow tw;
+    QCOMPARE(tw.w->MessaggioTest(tipo), atteso);
+}
+
+void TestExercises::sayingsTable_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QString>("orario");
+    const char* righe[22][2] = {{"Mezzanotte", "0000"},
+                                {"Mezzanotte meno un quarto", "2345"},
+                                {"Mezzanotte e mezza", "0030"},
+                                {"Mezzanotte e tre quarti", "0045"},
+                                {"Mezzanotte e un quarto", "0015"},
+                                {"Mezzanotte meno cinque", "2355"},
+                                {"Mezzogiorno", "1200"},
+                                {"Mezzogiorno meno un quarto", "1145"},
+                                {"Mezzogiorno e un quarto", "1215"},
+                                {"Mezzogiorno e mezzo", "1230"},
+                                {"Mezzogiorno e tre quarti", "1245"},
+                                {"Mezzogiorno e dieci", "1210"},
+                                {"Sette e mezza", "0730"},
+                                {"Otto e un quarto", "0815"},
+                                {"Nove e tre quarti", "0945"},
+                                {"Dodici meno un quarto", "1145"},
+                                {"Le tredici e cinque", "1305"},
+                                {"Le tredici e un quarto", "1315"},
+                                {"Le tredici e quindici", "1315"},
+                                {"Le tredici meno un quarto", "1245"},
+                                {"Manca un minuto alle tredici", "1259"},
+                                {"Mancano due minuti alle dieci", "0958"}};
+    for (int n = 1; n <= 22; ++n)
+        QTest::newRow(righe[n - 1][0]) << n << QString::fromLatin1(righe[n - 1][0])
+                                       << QString::fromLatin1(righe[n - 1][1]);
+}
+
+void TestExercises::sayingsTable()
+{
+    QFETCH(int, n);
+    QFETCH(QString, testo);
+    QFETCH(QString, orario);
+    const QString voce = Risorse::stringa(300 + n);
+    QCOMPARE(voce, testo + QLatin1Char('.') + orario);
+    const ModoDiDire d = LeggiModoDiDire(voce);
+    QCOMPARE(d.testo, testo);
+    QCOMPARE(d.orario, orario);
+}
+
+void TestExercises::sayingDraw_data()
+{
+    QTest::addColumn<double>("r");
+    QTest::addColumn<int>("n");
+    QTest::newRow("0") << 0.0 << 1;
+    QTest::newRow("just below 1/22") << 0.0454 << 1;
+    QTest::newRow("1/22") << 1.0 / 22 << 2;
+    QTest::newRow("middle") << 0.5 << 12;
+    QTest::newRow("last") << 0.99999 << 22;
+}
+
+void TestExercises::sayingDraw()
+{
+    QFETCH(double, r);
+    QFETCH(int, n);
+    QCOMPARE(NumeroModoDiDire(r), n);
+}
+
+void TestExercises::openingSetsTheClockForExercises()
+{
+    TestWindow tw(QSize(1024, 768), 37840);  // 10:30:40
+    frmClock* w = tw.w;
+    tw.tickAt(37840);
+    const QString lettura = w->lblDigitalClock->text();
+    tw.fake.sound->played.clear();
+    tw.fake.random->scripted = {estrazionePer(15 * 3600 + 20 * 60)};
+
+    w->cmdTest->click();
+
+    QCOMPARE(tw.fake.sound->played.value(0), 108);
+    QVERIFY(w->picTest->isVisible());
+    QVERIFY(w->picAnalogic->isHidden());
+    QVERIFY(!w->tmrClock->isActive());
+    QVERIFY(!w->MostraEtichette);
+    QVERIFY(!w->MostraSecondi);
+    QCOMPARE(w->FattoreLancette, 1.2f);
+    QVERIFY(!w->cmdTest->isEnabled());
+    QVERIFY(!w->cmdCuriosita->isEnabled());
+    QCOMPARE(w->grpCtrTime->selected(), -1);
+    QVERIFY(!w->optCtrTime[0]->isEnabled() && !w->optCtrTime[1]->isEnabled());
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(w->optTest[i]->isEnabled());
+        // The numeral styles stay usable during ordinary exercises.
+        QVERIFY(w->optStyleNum[i]->isEnabled());
+    }
+    // The question's time is on the hands only; the read-out keeps its old text.
+    QCOMPARE(w->TempoCorrente, 15 * 3600.0f + 20 * 60.0f);
+    QCOMPARE(w->lblDigitalClock->text(), lettura);
+}
+
+void TestExercises::openingAlwaysStartsWithReading_data()
+{
+    QTest::addColumn<int>("ultimo");
+    QTest::newRow("after reading") << 0;
+    QTest::newRow("after setting from figures") << 1;
+    QTest::newRow("after setting from a saying") << 2;
+    QTest::newRow("after the final test") << 3;
+}
+
+void TestExercises::openingAlwaysStartsWithReading()
+{
+    QFETCH(int, ultimo);
+    TestWindow tw;
+    frmClock* w = tw.w;
+    w->cmdTest->click();
+    w->grpTest->select(ultimo);
+    QVERIFY(w->grpTest->isSelected(ultimo));
+    w->cmdExitTest->click();
+
+    w->cmdTest->click();
+    QVERIFY(w->grpTest->isSelected(0));
+    QVERIFY(accanto(w, 0));
+    QCOMPARE(w->TipoEsercizio, 0.0f);
+    QVERIFY(!w->ProvaInCorso);
+    QVERIFY(w->txtTest[0]->isVisibleTo(w->picTest));
+    QVERIFY(!w->txtTest[0]->isReadOnly() && !w->txtTest[1]->isReadOnly());
+    QVERIFY(w->lblModiDiDire->isHidden());
+    QCOMPARE(w->lblMessaggioTest->text(), TestoIstruzioni(0));
+    QCOMPARE(w->lblPremiOK->text(), TestoPremiOK());
+}
+
+void TestExercises::openingClosesTheMap()
+{
+    TestWindow tw;
+    frmClock* w = tw.w;
+    w->chkFusiOrari->setChecked(true);
+    w->cmdTest->click();
+    QVERIFY(!w->chkFusiOrari->isChecked());
+    QVERIFY(!w->chkFusiOrari->isEnabled());
+    w->cmdExitTest->click();
+    QVERIFY(!w->chkFusiOrari->isChecked());
+    QVERIFY(w->chkFusiOrari->isEnabled());
+}
+
+void TestExercises::closingRestoresTheClock()
+{
+    TestWindow tw(QSize(1024, 768), 36000);
+    frmClock* w = tw.w;
+    w->cmdTest->click();
+    w->grpTest->select(2);
+    w->grpStyleNum->select(2);
+    tw.fake.sound->played.clear();
+
+    w->cmdExitTest->click();
+
+    QVERIFY(w->picTest->isHidden());
+    QVERIFY(w->picAnalogic->isVisible());
+    QVERIFY(w->tmrClock->isActive());
+    QVERIFY(w->MostraSecondi);
+    QVERIFY(w->MostraEtichette);
+    QCOMPARE(w->FattoreLancette, 1.0f);
+    QVERIFY(w->grpCtrTime->isSelected(1));
+    QVERIFY(w->optCtrTime[0]->isEnabled() && w->optCtrTime[1]->isEnabled());
+    QVERIFY(w->grpStyleNum->isSelected(1));
+    for (QToolButton* b : w->optStyleNum)
+        QVERIFY(b->isEnabled());
+    QVERIFY(w->cmdTest->isEnabled());
+    QVERIFY(w->cmdCuriosita->isEnabled());
+    // The mode button's click is heard.
+    QVERIFY(tw.fake.sound->played.contains(106));
+    // The next tick shows the computer's time again, seconds included.
+    tw.tickAt(11 * 3600 + 7);
+    QCOMPARE(w->TempoCorrente, 11 * 3600 + 7.0f);
+    QCOMPARE(w->lblDigitalClock->text(), QStringLiteral("11:00:07"));
+}
+
+namespace {
+// The pixels of the face painted in the minute hand's red.
+int pixelRossi(const frmClock* w)
+{
+    int n = 0;
+    for (int y = 0; y < w->p1->height(); ++y)
+        for (int x = 0; x < w->p1->width(); ++x) {
+            const QColor c = w->p1->pixelAt(x, y);
+            n += c.red() > 200 && c.green() < 100 && c.blue() < 100;
+        }
+    return n;
+}
+} // namespace
+
+void TestExercises::handsGrowDuringExercises()
+{
+    TestWindow tw;
+    frmClock* w = tw.w;
+    // At midnight both hands point at 12 and the minute hand lies over the hour hand.
+    // The hands' value labels and the second hand would cover parts of it: leave them
+    // out for the measure.
+    w->MostraEtichette = false;
+    w->MostraSecondi = false;
+    w->TempoCorrente = 0;
+    w->MostraOra(0);
+    const int normale = pixelRossi(w);
+    w->MostraEtichette = true;
+    w->MostraSecondi = true;
+    w->cmdTest->click();
+    w->grpTest->select(1);
+    QCOMPARE(w->TempoCorrente, 0.0f);
+    const int esercizio = pixelRossi(w);
+    // 20% longer and 20% wider: 1.44 times the area.
+    const double rapporto = double(esercizio) / normale;
+    QVERIFY(normale > 500);
+    QVERIFY2(rapporto > 1.3 && rapporto < 1.6, qPrintable(QString::number(rapporto)));
+}
+
+void TestExercises::readingQuestion()
+{
+    TestWindow tw;
+    frmClock* w = tw.w;
+    w->cmdTest->click();
+    tw.fake.random->scripted = {estrazionePer(23 * 3600 + 59 * 60)};
+    w->PreparaLettura();
+    QCOMPARE(w->TempoCorrente, 23 * 3600.0f + 59 * 60);
+    QCOMPARE(w->TipoEsercizio, 0.0f);
+    QVERIFY(w->txtTest[0]->text().isEmpty() && w->txtTest[1]->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), w->txtTest[0]);
+    // A draw that would round up to 24:00 sets the question at 00:00.
+    tw.fake.random->scripted = {0.99999999};
+    w->PreparaLettura();
+    QCOMPARE(w->TempoCorrente, 0.0f);
+}
+
+void TestExercises::settingQuestionFromFigures_data()
+{
+    QTest::addColumn<int>("secondi");
+    QTest::addColumn<QString>("ore");
+    QTest::addColumn<QString>("minuti");
+    QTest::newRow("07:05") << 7 * 3600 + 5 * 60 << QStringLiteral("07") << QStringLiteral("05");
+    QTest::newRow("19:05") << 19 * 3600 + 5 * 60 << QStringLiteral("19") << QStringLiteral("05");
+    QTest::newRow("00:00") << 0 << QStringLiteral("00") << QStringLiteral("00");
+    QTest::newRow("23:59") << 23 * 3600 + 59 * 60 << QStringLiteral("23") << QStringLiteral("59");
+}
+
+void TestExercises::settingQuestionFromFigures()
+{
+    QFETCH(int, secondi);
+    QFETCH(QString, ore);
+    QFETCH(QString, minuti);
+    TestWindow tw;
+    frmClock* w = tw.w;
+    w->cmdTest->click();
+    tw.fake.random->scripted = {estrazionePer(secondi)};
+    tw.fake.desktop->cursorMoves.clear();
+    QVector<int> codici;
+    tw.fake.dialogs->onModal = [&codici](QDialog&) {
+        codici << modTempolino::CodiceMessaggio;
+        return 1;
+    };
+
+    w->grpTest->select(1);
+
+    QCOMPARE(w->txtTest[0]->text(), ore);
+    QCOMPARE(w->txtTest[1]->text(), minuti);
+    QVERIFY(w->txtTest[0]->isReadOnly() && w->txtTest[1]->isReadOnly());
+    QVERIFY(w->txtTest[0]->isVisibleTo(w->picTest) && w->lblModiDiDire->isHidden());
+    // The boxes cannot be changed by typing.
+    QTest::keyClicks(w->txtTest[0], "1");
+    QCOMPARE(w->txtTest[0]->text(), ore);
+    // The hands start at midnight.
+    QCOMPARE(w->TempoCorrente, 0.0f);
+    QCOMPARE(w->TipoEsercizio, 1.0f);
+    QVERIFY(accanto(w, 1));
+    QCOMPARE(w->lblMessaggioTest->text(), TestoIstruzioni(1));
+    QVERIFY(codici.isEmpty());
+    // The pointer jumps onto the centre of "Ore avanti ".
+    QVERIFY(!tw.fake.desktop->cursorMoves.isEmpty());
+    QCOMPARE(tw.fake.desktop->cursorMoves.last(),
+             w->picRegolazione->mapToGlobal(w->cmdTime[3]->geometry().center()));
+    QCOMPARE(w->cmdTime[3]->toolTip(), QStringLiteral("Ore avanti "));
+}
+
+void TestExercises::settingQuestionFromSaying()
+{
+    TestWindow tw;
+    frmClock* w = tw.w;
+    w->cmdTest->click();
+    w->TempoCorrente = 0;
+    w->MostraOra(0);
+    tw.fake.random->scripted = {estrazioneDetto(10)};
+    tw.fake.desktop->cursorMoves.clear();
+
+    w->grpTest->select(2);
+
+    QCOMPARE(w->lblModiDiDire->text(), QStringLiteral("Mezzogiorno e mezzo"));
+    QCOMPARE(w->lblModiDiDire->property("Tag").toString(), QStringLiteral("1230"));
+    QVERIFY(w->lblModiDiDire->isVisibleTo(w->picTest));
+    QVERIFY(w->txtTest[0]->isHidden() && w->txtTest[1]->isHidden());
+    QVERIFY(w->lbl_hh->isHidden() && w->lbl_mm->isHidden());
+    QCOMPARE(w->TempoCorrente, 0.0f);
+    QCOMPARE(w->TipoEsercizio, 2.0f);
+    QCOMPARE(w->UltimiValori[2], short(10));
+    QVERIFY(accanto(w, 2));
+    QCOMPARE(tw.fake.desktop->cursorMoves.size(), 1);
+    QCOMPARE(QApplication::focusWidget(), w->p1);
+}
+
+void TestExercises::consecutiveSayingsDiffer()
+{
+    TestWindow tw;
+    frmClock* w = tw.w;
+    w->cmdTest->click();
+    w->TempoCorrente = 0;
+    w->MostraOra(0);
+    tw.fake.random->scripted = {estrazioneDetto(8)};
+    w->grpTest->select(2);
+    QCOMPARE(w->lblModiDiDire->text(), QStringLiteral("Mezzogiorno meno un quarto"));
+
+    // The same saying drawn again is drawn over; the same time in other words may come.
+    tw.fake.random->scripted = {estrazioneDetto(8), estrazioneDetto(8), estrazioneDetto(16)};
+    w->PreparaModoDiDire();
+    QCOMPARE(w->lblModiDiDire->text(), QStringLiteral("Dodici meno un quarto"));
+    QCOMPARE(w->lblModiDiDire->property("Tag").toString(), QStringLiteral("1145"));
+    QVERIFY(tw.fake.random->scripted.empty());
+
+    // The last saying is remembered across closing and reopening the area.
+    w->cmdExitTest->click();
+    w->cmdTest->click();
+    QCOMPARE(w->UltimiValori[2], short(16));
+    w->TempoCorrente = 0;
+    w->MostraOra(0);
+    tw.fake.random->scripted = {estrazioneDetto(16), estrazioneDetto(1)};
+    w->grpTest->select(2);
+    QCOMPARE(w->lblModiDiDire->text(), QStringLiteral("Mezzanotte"));
+    QCOMPARE(w->lblModiDiDire->property("Tag").toString(), QStringLiteral("0000"));
+}
+
+void TestExercises::promptTypedLetterByLetter_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::newRow("read") << 0;
+    QTest::newRow("set from figures") << 1;
+    QTest::newRow("set from a saying") << 2;
+}
+
+void TestExercises::promptTypedLetterByLetter()
+{
+    QFETCH(int, tipo);
+    TestWindow tw;
+    frmClock* w = tw.w;
+    w->cmdTest->click();
+    if (tipo == 0)
+        w->grpTest->select(1);
+    QStringList visti;
+    QVector<bool> manoVisibile;
+    tw.fake.events->onPause = [&] {
+        visti << w->lblPremiOK->text();
+        manoVisibile << w->imgIndicaOK->isVisibleTo(w->picTest);
+    };
+    tw.fake.events->pauses = 0;
+    tw.fake.events->pausedMs = 0;
+
+    w->grpTest->select(tipo);
+
+    const QString prompt = TestoPremiOK();
+    QCOMPARE(prompt.size(), 43);
+    QStringList attesi;
+    for (int i = 1; i <= 43; ++i)
+        attesi << prompt.left(i);
+    QCOMPARE(visti, attesi);
+    QVERIFY(!manoVisibile.contains(true));
+    QCOMPARE(tw.fake.events->pausedMs, qint64(43 * 7));
+    QCOMPARE(w->lblPremiOK->text(), prompt);
+    QVERIFY(w->imgIndicaOK->isVisibleTo(w->picTest));
+    tw.fake.events->onPause = nullptr;
+}
+
+void TestExercises::promptWholeWhenAnotherKindIsChosenWhileTyping()
+{
+    TestWindow tw;
+    frmClock* w = tw.w;
+    w->cmdTest->click();
+    w->grpTest->select(1);
+    int pausa = 0;
+    tw.fake.events->onPause = [&] {
+        if (++pausa == 10)
+            w->optTest[2]->click();
+    };
+    tw.fake.events->pausedMs = 0;
+
+    w->grpTest->select(0);
+
+    QCOMPARE(w->lblPremiOK->text(), TestoPremiOK());
+    QVERIFY(w->imgIndicaOK->isVisibleTo(w->picTest));
+    QVERIFY(w->grpTest->isSelected(2));
+    QVERIFY(accanto(w, 2));
+    QCOMPARE(w->lblMessaggioTest->text(), TestoIstruzioni(2));
+    // The interrupted typing does not start over once the newer one has finished.
+    QCOMPARE(tw.fake.events->pausedMs, qint64((10 + 43) * 7));
+    tw.fake.events->onPause = nullptr;
+}
+
+void TestExercises::areaClosedWhileTyping()
+{
+    TestWindow tw;
+    frmClock* w = tw.w;
+    int pausa = 0;
+    tw.fake.events->onPause = [&] {
+        if (++pausa == 5)
+            w->cmdExitTest->click();
+    };
+    w->cmdTest->click();
+    tw.fake.events->onPause = nullptr;
+
+    QVERIFY(w->picTest->isHidden());
+    QVERIFY(w->picAnalogic->isVisible());
+    QVERIFY(w->tmrClock->isActive());
+    QCOMPARE(pausa, 5);
+    // The area opens again as usual.
+    w->cmdTest->click();
+    QVERIFY(w->picTest->isVisible());
+    QCOMPARE(w->lblPremiOK->text(), TestoPremiOK());
+    QVERIFY(w->imgIndicaOK->isVisibleTo(w->picTest));
+}
+
+void TestExercises::finalTestChoice()
+{
+    TestWindow tw;
+    frmClock* w = tw.w;
+    w->cmdTest->click();
+    w->grpTest->select(1);
+    struct Stato {
+        int codice = -1;
+        QString pulsante;
+        bool spuntaAllaProva = false;
+        bool areaVuota = false;
+        bool tipiBloccati = false;
+    } stato;
+    tw.fake.dialogs->onModal = [&](QDialog& d) {
+        if (stato.codice >= 0)
+            return 1;
+        auto* m = qobject_cast<frmMsg*>(&d);
+        stato.codice = modTempolino::CodiceMessaggio;
+        stato.pulsante = m->cmdChiudi->text();
+        stato.spuntaAllaProva = accanto(w, 3);
+        stato.areaVuota = w->txtTest[0]->text().isEmpty() && w->txtTest[1]->text().isEmpty()
+                          && w->lblPremiOK->text().isEmpty() && w->lblMessaggioTest->text().isEmpty()
+                          && w->lblModiDiDire->text().isEmpty() && w->imgIndicaOK->isHidden();
+        stato.tipiBloccati = !w->optTest[0]->isEnabled() && !w->optTest[1]->isEnabled()
+                             && !w->optTest[2]->isEnabled() && w->cmdExitTest->isEnabled();
+        return 1;
+    };
+
+    w->grpTest->select(3);
+
+    QCOMPARE(stato.codice, 6);
+    QCOMPARE(stato.pulsante, QStringLiteral("Inizia Test!"));
+    QVERIFY(stato.spuntaAllaProva);
+    QVERIFY(stato.areaVuota);
+    QVERIFY(stato.tipiBloccati);
+    QVERIFY(w->ProvaInCorso);
+    QVERIFY(accanto(w, 3));
+
+    // Leaving during the test: the next opening starts afresh with "Indovina l'ora".
+    tw.fake.dialogs->onModal = nullptr;
+    w->cmdExitTest->click();
+    w->cmdTest->click();
+    QVERIFY(!w->ProvaInCorso);
+    QVERIFY(w->grpTest->isSelected(0));
+    QVERIFY(accanto(w, 0));
+    QVERIFY(w->optTest[0]->isEnabled() && w->optTest[1]->isEnabled() && w->optTest[2]->isEnabled());
+}
+
+QTEST_MAIN(TestExercises)
+#include "tst_exercises.moc"
