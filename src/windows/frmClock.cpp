@@ -242,6 +242,9 @@ void frmClock::CreaPannelloComandi()
     chkSuono = creaPulsanteGrafico(picCommand, QStringLiteral("chkSuono"), QStringLiteral("chkSuono_on"), 10, 328,
                                    QStringLiteral("Abilita o disabita i suoni"), true);
     chkSuono->setChecked(false);
+    // Its picture says whether the sounds are on; the pressed look would read backwards.
+    chkSuono->setStyleSheet(QStringLiteral(
+        "QToolButton{background:rgb(192,192,192);border:2px outset rgb(224,224,224);}"));
     cmdCuriosita = creaPulsanteGrafico(picCommand, QStringLiteral("cmdCuriosità"), QStringLiteral("cmdCuriosità"), 10,
                                        376, QStringLiteral("Curiosità"), false);
     cmdAbout = creaPulsanteGrafico(picCommand, QStringLiteral("cmdAbout"), QStringLiteral("cmdAbout"), 10, 424,
