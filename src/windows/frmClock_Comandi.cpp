@@ -2,7 +2,9 @@
 
 #include "Platform.h"
 #include "Risorse.h"
+#include "frmAbout.h"
 #include "frmClock.h"
+#include "frmExt.h"
 #include "modTempolino.h"
 
 using namespace modTempolino;
@@ -18,5 +20,29 @@ void frmClock::chkSuono_Click()
     p1->setFocus();
 }
 
-void frmClock::cmdCuriosita_Click() {}
-void frmClock::cmdAbout_Click() {}
+void frmClock::cmdCuriosita_Click()
+{
+    // A clock that follows the computer's time stands still while the window is open.
+    if (grpCtrTime->isSelected(1))
+        tmrClock->stop();
+    if (SuoniAttivi)
+        SuonaEffetto(106);
+    {
+        frmExt finestra(this);
+        platform().dialogs->execModal(finestra);
+    }
+    if (grpCtrTime->isSelected(1))
+        tmrClock->start();
+    p1->setFocus();
+}
+
+void frmClock::cmdAbout_Click()
+{
+    if (SuoniAttivi)
+        SuonaEffetto(108);
+    {
+        frmAbout finestra(this);
+        platform().dialogs->execModal(finestra);
+    }
+    p1->setFocus();
+}
