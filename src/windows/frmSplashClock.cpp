@@ -110,9 +110,8 @@ void frmSplashClock::DisegnaOrologioSplash()
         if (a % 30 == 0) {
             DisegnaQuarti(x, y, a);
         } else if (a % 6 == 0) {
-            superficie->fillColor = QColor(255, 0, 0);
+            // A minute dot: red ring, white inside.
             superficie->circle(x, y, 1, QColor(255, 0, 0));
-            superficie->fillColor = Qt::white;
         }
     }
 
