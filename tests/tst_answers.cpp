@@ -81,8 +81,6 @@ class TestAnswers : public QObject {
 private slots:
     void judge_data();
     void judge();
-    void boxNumbers_data();
-    void boxNumbers();
 
     void readingAnswers_data();
     void readingAnswers();
@@ -147,38 +145,6 @@ void TestAnswers::judge()
     QFETCH(QString, orario);
     QFETCH(int, verdetto);
     QCOMPARE(int(GiudicaRisposta(tipo, ore, minuti, orologio(mostrato), orario)), verdetto);
-}
-
-void TestAnswers::boxNumbers_data()
-{
-    QTest::addColumn<QString>("testo");
-    QTest::addColumn<bool>("numero");
-    QTest::addColumn<int>("valore");
-    QTest::addColumn<bool>("oreTroppe");
-    QTest::addColumn<bool>("minutiTroppi");
-    QTest::newRow("empty") << "" << false << 0 << false << false;
-    QTest::newRow("07") << "07" << true << 7 << false << false;
-    QTest::newRow("23") << "23" << true << 23 << false << false;
-    QTest::newRow("24") << "24" << true << 24 << true << false;
-    QTest::newRow("59") << "59" << true << 59 << true << false;
-    QTest::newRow("60") << "60" << true << 60 << true << true;
-    QTest::newRow("99") << "99" << true << 99 << true << true;
-    QTest::newRow("letters") << "ab" << false << 0 << false << false;
-    QTest::newRow("sign") << "-1" << false << 0 << false << false;
-    QTest::newRow("space") << " 7" << false << 0 << false << false;
-}
-
-void TestAnswers::boxNumbers()
-{
-    QFETCH(QString, testo);
-    QFETCH(bool, numero);
-    QFETCH(int, valore);
-    QFETCH(bool, oreTroppe);
-    QFETCH(bool, minutiTroppi);
-    QCOMPARE(ContieneNumero(testo), numero);
-    QCOMPARE(ValoreCasella(testo), valore);
-    QCOMPARE(OltreIlLimite(testo, 24), oreTroppe);
-    QCOMPARE(OltreIlLimite(testo, 60), minutiTroppi);
 }
 
 void TestAnswers::readingAnswers_data()
