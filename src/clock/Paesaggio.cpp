@@ -60,12 +60,14 @@ void frmClock::DisegnaPaesaggio(int ora)
         dipingiFigure();
         break;
     case Cielo::Sfumato:
-        // Row by row from the top; the pictures are painted before every row, so when
-        // the sky is finished they lie over it.
-        for (int k = 0; k <= kAltezzaDisegno; ++k) {
-            dipingiFigure();
+        // Row by row from the top; the pictures lie over the finished sky, all but the
+        // last row. Painting them once keeps their soft edges soft (painted again and
+        // again, the half-transparent edge pixels would build up to a hard outline).
+        for (int k = 0; k < kAltezzaDisegno; ++k)
             picWindows->box(0, k - 1, larghezza + 1, k, ColoreRiga(ora, k), true);
-        }
+        dipingiFigure();
+        picWindows->box(0, kAltezzaDisegno - 1, larghezza + 1, kAltezzaDisegno, ColoreRiga(ora, kAltezzaDisegno),
+                        true);
         break;
     }
     picWindows->refresh();

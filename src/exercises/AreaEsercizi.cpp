@@ -6,6 +6,7 @@
 
 #include "Esercizi.h"
 #include "Platform.h"
+#include "TrattieniFinestra.h"
 #include "frmClock.h"
 #include "modTempolino.h"
 
@@ -147,18 +148,19 @@ void frmClock::ScriviPremiOK()
     const int scrittura = ++ScritturePremiOK;
     const QString testo = TestoPremiOK();
     QPointer<frmClock> vivo(this);
+    TrattieniFinestra guardia(this);
 
     imgIndicaOK->hide();
     for (int i = 1; i <= testo.size(); ++i) {
         platform().events->processEvents();
-        if (!vivo || m_scaricato)
+        if (!vivo || m_scaricato || guardia.inChiusura())
             return;
         if (scrittura != ScritturePremiOK)
             return;
         lblPremiOK->setText(testo.left(i));
         lblPremiOK->repaint();
         platform().events->pause(7);
-        if (!vivo || m_scaricato)
+        if (!vivo || m_scaricato || guardia.inChiusura())
             return;
         if (scrittura != ScritturePremiOK)
             return;

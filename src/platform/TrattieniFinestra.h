@@ -1,6 +1,7 @@
 #pragma once
 // Keeps a window alive while one of its handlers runs a loop that lets the window's
-// events in (the auto-repeat of a held button, the map's opening animation).
+// events in (the auto-repeat of a held button, the map's opening animation, the
+// prompt typed letter by letter).
 //
 // If the child closes the program during such a loop, the window asks to be
 // deleted; deleting it there would pull the window, and the button whose signal

@@ -3,6 +3,7 @@
 
 #include "frmAbout.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -167,8 +168,20 @@ void frmAbout::Form_Load()
     lblSito->setCursor(mano);
     imgMylogo->setPixmap(figura(QStringLiteral("logo"), imgMylogo->size()));
     lblVersione->setText(TestoVersione());
-    if (EsisteFile(PercorsoProgramma() + kPaginaGuida))
+    if (EsisteFile(PercorsoGuida()))
         cmdGuida->setEnabled(true);
+}
+
+QString frmAbout::PercorsoGuida()
+{
+    // Beside the program first (the build tree, a copy in one folder); an installed
+    // program keeps its data apart from its binary, in ../share/tempolino.
+    const QString accanto = PercorsoProgramma() + kPaginaGuida;
+    if (EsisteFile(accanto))
+        return accanto;
+    const QString installata =
+        QDir::cleanPath(PercorsoProgramma() + QStringLiteral("../share/tempolino/") + kPaginaGuida);
+    return EsisteFile(installata) ? installata : accanto;
 }
 
 QString frmAbout::PercorsoProgramma()
@@ -212,7 +225,7 @@ QUrl frmAbout::IndirizzoEmail(const QString& versione)
 
 void frmAbout::cmdGuida_Click()
 {
-    platform().desktop->openUrl(QUrl::fromLocalFile(PercorsoProgramma() + kPaginaGuida));
+    platform().desktop->openUrl(QUrl::fromLocalFile(PercorsoGuida()));
     close();
 }
 

@@ -24,6 +24,8 @@ public:
 
     // The program's folder with a separator at its end (never two).
     static QString PercorsoProgramma();
+    // The help page: beside the program, or in the data folder of an installed program.
+    static QString PercorsoGuida();
     // True when the file can be opened for reading.
     static bool EsisteFile(const QString& percorso);
     // "Versione x.y.z" for the version the program was built with.

@@ -172,7 +172,8 @@ void frmClock::CreaControlli()
     sole2 = Risorse::figura(QStringLiteral("sole2"), QSize(32, 32), dpr);
     Gallo = Risorse::figura(QStringLiteral("Gallo"), QSize(32, 32), dpr);
     Civetta = Risorse::figura(QStringLiteral("Civetta"), QSize(32, 32), dpr);
-    imgNuvole = Risorse::figura(QStringLiteral("imgNuvole"), QSize(75, 75), dpr);
+    // The clouds are stretched over the scene: drawn at twice their size they stay crisp.
+    imgNuvole = Risorse::figura(QStringLiteral("imgNuvole"), QSize(75, 75), 2 * dpr);
     imgTestOrologio = Risorse::figura(QStringLiteral("imgTestOrologio"), QSize(16, 16), dpr);
 }
 
@@ -202,7 +203,12 @@ void frmClock::CreaLettura()
         opt12_24[i] = crea<QRadioButton>(picAnalogic, QStringLiteral("opt12_24_%1").arg(i), 360, i == 0 ? 6 : 24,
                                          33, 17);
         opt12_24[i]->setText(QString::fromLatin1(testi[i]));
-        opt12_24[i]->setStyleSheet(QStringLiteral("QRadioButton{background:rgb(192,255,192);color:black;}"));
+        // A small indicator leaves room for the whole caption in the 33-pixel button.
+        opt12_24[i]->setStyleSheet(QStringLiteral("QRadioButton{background:rgb(192,255,192);color:black;spacing:1px;}"
+                                                  "QRadioButton::indicator{width:8px;height:8px;}"));
+        QFont piccolo(QStringLiteral("Arial"));
+        piccolo.setPointSizeF(7);
+        opt12_24[i]->setFont(piccolo);
         grp12_24->add(opt12_24[i]);
     }
     opt12_24[1]->setChecked(true);

@@ -1,0 +1,136 @@
+// Faults from the system and from the calendar: the program goes on, tells the
+// child what it must and loses nothing. Closing the program in the middle of a
+// handler that lets events run, a help page that is missing, unreadable or
+// installed apart from the program, no sound device, and midnight passing while
+// an exercise or the map's animation runs.
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "SystemPlatform.h"
+#include "TestWindow.h"
+#include "frmAbout.h"
+#include "frmClock.h"
+
+class TestFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void closingWhileThePromptTypes();
+    void helpPageBesideTheProgramOrInstalledApart();
+    void helpPageUnreadableLeavesTheButtonDisabled();
+    void noSoundDeviceIsSilent();
+    void midnightDuringAnExercise();
+    void midnightDuringTheMapAnimation();
+};
+
+void TestFaults::closingWhileThePromptTypes()
+{
+    TestWindow tw(QSize(1024, 768), 36000);
+    tw.w->show();
+    QTest::mouseClick(tw.w->cmdTest, Qt::LeftButton);
+    QVERIFY(!tw.w->picTest->isHidden());
+    int pause = 0;
+    QPointer<frmClock> finestra(tw.w);
+    tw.fake.events->onPause = [&] {
+        if (++pause == 5 && finestra)
+            QTest::mouseClick(finestra->cmdEsci, Qt::LeftButton);
+    };
+    // A real click: the option button's own handler is on the stack while the window closes.
+    QTest::mouseClick(tw.w->optTest[1], Qt::LeftButton, {}, QPoint(5, 5));
+    tw.fake.events->onPause = nullptr;
+    flushDeletes();
+    QVERIFY(finestra.isNull());
+    QVERIFY(!frmClock::caricato());
+}
+
+void TestFaults::helpPageBesideTheProgramOrInstalledApart()
+{
+    FakePlatform fake = FakePlatform::install();
+    QTemporaryDir prefisso;
+    QVERIFY(QDir(prefisso.path()).mkpath(QStringLiteral("bin")));
+    QVERIFY(QDir(prefisso.path()).mkpath(QStringLiteral("share/tempolino")));
+    fake.desktop->folder = prefisso.path() + QStringLiteral("/bin");
+
+    {
+        frmAbout senza;
+        senza.Form_Load();
+        QVERIFY(!senza.cmdGuida->isEnabled());
+    }
+    QFile installata(prefisso.path() + QStringLiteral("/share/tempolino/Tempolino.htm"));
+    QVERIFY(installata.open(QIODevice::WriteOnly));
+    installata.write("<!doctype html><title>Tempolino</title>");
+    installata.close();
+    {
+        frmAbout conGuida;
+        conGuida.Form_Load();
+        QVERIFY(conGuida.cmdGuida->isEnabled());
+        conGuida.cmdGuida_Click();
+        QCOMPARE(fake.desktop->opened.size(), 1);
+        QCOMPARE(fake.desktop->opened.first().toLocalFile(), QFileInfo(installata).absoluteFilePath());
+    }
+    // Beside the program it wins over the installed copy.
+    QFile accanto(prefisso.path() + QStringLiteral("/bin/Tempolino.htm"));
+    QVERIFY(accanto.open(QIODevice::WriteOnly));
+    accanto.close();
+    QCOMPARE(frmAbout::PercorsoGuida(), prefisso.path() + QStringLiteral("/bin/Tempolino.htm"));
+}
+
+void TestFaults::helpPageUnreadableLeavesTheButtonDisabled()
+{
+    FakePlatform fake = FakePlatform::install();
+    QTemporaryDir cartella;
+    fake.desktop->folder = cartella.path();
+    // A folder where the page should be: it exists but cannot be read as a file.
+    QVERIFY(QDir(cartella.path()).mkdir(QStringLiteral("Tempolino.htm")));
+    frmAbout a;
+    a.Form_Load();
+    QVERIFY(!a.cmdGuida->isEnabled());
+    QVERIFY(!a.cmdGuida->toolTip().isEmpty());
+}
+
+void TestFaults::noSoundDeviceIsSilent()
+{
+    // The offscreen test machine has no audio device: every sound, a missing one
+    // and a quick succession of them return at once without a fault.
+    RealSoundPlayer player;
+    QElapsedTimer t;
+    t.start();
+    for (int round = 0; round < 3; ++round)
+        for (int id : {101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 0, -5})
+            player.play(id);
+    QCoreApplication::processEvents();
+    QVERIFY(t.elapsed() < 5000);
+}
+
+void TestFaults::midnightDuringAnExercise()
+{
+    TestWindow tw(QSize(1024, 768), 86399);
+    tw.tickAt(86399);
+    tw.w->cmdTest_Click();
+    QVERIFY(!tw.w->tmrClock->isActive());
+    tw.fake.clock->advance(65);  // the computer's clock passes midnight
+    tw.w->cmdExitTest_Click();
+    QVERIFY(tw.w->tmrClock->isActive());
+    tw.w->tmrClock_Timer();
+    QCOMPARE(tw.w->lblDigitalClock->text(), QStringLiteral("0:01:04"));
+    QCOMPARE(tw.w->lblMPSN->text(), QStringLiteral("Notte"));
+    QCOMPARE(tw.w->UltimiValori[0], short(0));
+}
+
+void TestFaults::midnightDuringTheMapAnimation()
+{
+    TestWindow tw(QSize(1024, 768), 86399.5);
+    tw.tickAt(86399.5);
+    // The animation's 24 pauses of 60 ms carry the computer's clock past midnight.
+    tw.w->chkFusiOrari->setChecked(true);
+    QVERIFY(tw.fake.clock->seconds < 10);
+    QVERIFY(tw.w->tmrClock->isActive());
+    tw.w->tmrClock_Timer();
+    QCOMPARE(tw.w->UltimiValori[0], short(0));
+    QVERIFY(tw.w->lblDigitalClock->text().startsWith(QStringLiteral("0:00:0")));
+    QVERIFY(!tw.w->picfusi->isHidden());
+}
+
+QTEST_MAIN(TestFaults)
+#include "tst_faults.moc"
