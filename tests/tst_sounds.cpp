@@ -137,13 +137,10 @@ void TestSounds::realPlayerOneAtATime()
     RealSoundPlayer player;
     player.play(102);  // the longest sound, nearly three seconds
     player.play(105);
-    const auto effetti = qApp->findChildren<QSoundEffect*>();
-    QCOMPARE(effetti.size(), 2);
-    QSoundEffect* lungo = nullptr;
-    QSoundEffect* breve = nullptr;
-    for (QSoundEffect* e : effetti)
-        (e->source().toString().endsWith(QLatin1String("102.wav")) ? lungo : breve) = e;
+    QSoundEffect* lungo = player.effect(102);
+    QSoundEffect* breve = player.effect(105);
     QVERIFY(lungo && breve);
+    QVERIFY(lungo->source().toString().endsWith(QLatin1String("102.wav")));
     // Decoding happens in the background; once it is done only the last sound plays,
     // with a sound card or without one.
     QTRY_VERIFY(breve->status() != QSoundEffect::Loading);
@@ -156,19 +153,22 @@ void TestSounds::realPlayerUnknownSoundIsSilent()
     RealSoundPlayer player;
     player.play(100);
     player.play(110);
-    QVERIFY(qApp->findChildren<QSoundEffect*>().isEmpty());
+    QVERIFY(!player.effect(100));
+    QVERIFY(!player.effect(110));
 }
 
 void TestSounds::realPlayerLeavesNothingBehind()
 {
+    QPointer<QSoundEffect> uno;
     {
         RealSoundPlayer player;
         for (int id = 101; id <= 109; ++id)
             player.play(id);
         player.play(105);
-        QCOMPARE(qApp->findChildren<QSoundEffect*>().size(), 9);
+        uno = player.effect(101);
+        QVERIFY(uno);
     }
-    QVERIFY(qApp->findChildren<QSoundEffect*>().isEmpty());
+    QVERIFY(uno.isNull());
 }
 
 QTEST_MAIN(TestSounds)

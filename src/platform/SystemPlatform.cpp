@@ -61,8 +61,18 @@ double RealRandom::next()
 
 RealSoundPlayer::~RealSoundPlayer()
 {
+    // After the application object has gone (the player lives as long as the process)
+    // Qt's audio machinery is gone too and the effects must not be touched.
+    if (QCoreApplication::instance())
+        releaseEffects();
+}
+
+void RealSoundPlayer::releaseEffects()
+{
     for (const QPointer<QSoundEffect>& effect : std::as_const(m_effects))
         delete effect.data();
+    m_effects.clear();
+    m_current = nullptr;
 }
 
 void RealSoundPlayer::play(int id)
@@ -76,9 +86,11 @@ void RealSoundPlayer::play(int id)
         const QString path = Risorse::percorsoSuono(id);
         if (path.isEmpty())
             return;
+        if (m_effects.isEmpty())
+            QObject::connect(app, &QCoreApplication::aboutToQuit, app, [this] { releaseEffects(); });
         // The sound is decoded in the background; play() waits for it without blocking,
         // and a sound that cannot be decoded or has no device to go to stays silent.
-        effect = new QSoundEffect(app);
+        effect = new QSoundEffect;
         effect->setSource(QUrl(QStringLiteral("qrc") + path));
         m_effects.insert(id, effect);
     }

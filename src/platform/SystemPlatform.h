@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QRandomGenerator>
 
-class QSoundEffect;
+#include <QSoundEffect>
 
 class RealClock : public SystemClock {
 public:
@@ -29,10 +29,14 @@ class RealSoundPlayer : public SoundPlayer {
 public:
     ~RealSoundPlayer() override;
     void play(int id) override;
+    // The effect made for sound `id`, once it has been played; null before.
+    QSoundEffect* effect(int id) const { return m_effects.value(id); }
 
 private:
-    // The effects belong to the application object: they must go before Qt's sample
-    // cache is torn down at exit, so the player only keeps guarded pointers to them.
+    void releaseEffects();
+
+    // The effects must go before Qt's sample cache is torn down at exit: they are
+    // deleted when the application is about to end, or with the player if it goes first.
     QHash<int, QPointer<QSoundEffect>> m_effects;
     QPointer<QSoundEffect> m_current;
 };

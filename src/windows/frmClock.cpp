@@ -307,7 +307,11 @@ void frmClock::CreaAreaEsercizi()
     for (int i = 0; i < 4; ++i) {
         optTest[i] = crea<QRadioButton>(picTest, QStringLiteral("optTest_%1").arg(i), 32, 8 + 24 * i, 92, 20);
         optTest[i]->setText(QString::fromUtf8(testi[i]));
-        optTest[i]->setStyleSheet(QStringLiteral("QRadioButton{background:%1;color:black;}").arg(rgb(sfondi[i])));
+        // A small indicator leaves room for the whole caption; a locked option looks locked.
+        optTest[i]->setStyleSheet(QStringLiteral("QRadioButton{background:%1;color:black;spacing:2px;}"
+                                                 "QRadioButton:disabled{color:rgb(110,110,110);}"
+                                                 "QRadioButton::indicator{width:9px;height:9px;}")
+                                      .arg(rgb(sfondi[i])));
         grpTest->add(optTest[i]);
     }
     cmdExitTest = crea<QPushButton>(picTest, QStringLiteral("cmdExitTest"), 32, 104, 92, 25);
