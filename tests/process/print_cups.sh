@@ -11,6 +11,8 @@
 # nonsense, and some glyphs as spaces), so this private queue converts with
 # poppler's cairo renderer, which keeps the fonts and their character maps: the
 # words are read back as words. The drawn lines are checked on the rendered page.
+#
+# KEEP=1 leaves the scheduler's folder and the printed PDF in place for a look.
 set -uo pipefail
 
 PROGRAM="${1:?the program path}"
