@@ -235,37 +235,6 @@ private slots:
         QCOMPARE(TestoOra(angolo, romani), testo);
     }
 
-    // Only the hour numbers and the hands may be left out when they cannot be drawn;
-    // anything else that fails stops the print job.
-    void soloOreELancetteFacoltative()
-    {
-        OpzioniFoglio o;
-        o.nome = QStringLiteral("Ada");
-        o.cognome = QStringLiteral("Rossi");
-        const auto elementi = ComponiFoglio(o, MisuraPdf());
-        QStringList facoltativi, essenziali;
-        for (const Elemento& e : elementi) {
-            if (e.tipo != Elemento::Tipo::Testo)
-                continue;
-            (e.essenziale ? essenziali : facoltativi) << e.testo;
-        }
-        QStringList ore;
-        for (int h = 1; h <= 12; ++h)
-            ore << QString::number(h);
-        for (const QString& h : ore)
-            QVERIFY2(facoltativi.contains(h), qPrintable(h));
-        QVERIFY(facoltativi.contains(QStringLiteral("< Lancetta dei minuti")));
-        QVERIFY(facoltativi.contains(QStringLiteral("< Lancetta delle ore")));
-        QCOMPARE(facoltativi.size(), 14);
-        for (const QString& t : {QStringLiteral("Ada"), QStringLiteral("Rossi"), Nota1(), Nota2(), o.testoPiede})
-            QVERIFY2(essenziali.contains(t), qPrintable(t));
-        bool fermacampioniEssenziale = false;
-        for (const Elemento& e : elementi)
-            if (e.tipo == Elemento::Tipo::Figura && e.bitmap == kFermacampioni)
-                fermacampioniEssenziale = e.essenziale;
-        QVERIFY(fermacampioniEssenziale);
-    }
-
     void numeriDelQuadrante_data()
     {
         QTest::addColumn<bool>("romani");
