@@ -29,7 +29,7 @@ test-plain: build
 
 # The Qt Test suites under the sanitizers (the process-level tests run on the plain build).
 test-sanitizers: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTEMPOLINO_SANITIZE=ON -DTEMPOLINO_BENCH=OFF
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEMPOLINO_SANITIZE=ON -DTEMPOLINO_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest -L unit --output-on-failure -j$(JOBS)
 
