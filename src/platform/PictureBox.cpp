@@ -60,6 +60,7 @@ void PictureBox::setBackColor(const QColor& c)
 void PictureBox::setDrawFont(const QFont& f)
 {
     m_font = f;
+    m_metrics.reset();
     if (m_batch)
         m_batch->setFont(f);
 }
@@ -230,16 +231,21 @@ void PictureBox::print(const QString& text)
     p.setFont(m_font);
     p.setPen(foreColor);
     const QPointF topLeft = toPixel(currentX, currentY);
-    const QFontMetricsF fm(m_font, this);
-    p.drawText(QPointF(topLeft.x(), topLeft.y() + fm.ascent()), text);
+    p.drawText(QPointF(topLeft.x(), topLeft.y() + metrics().ascent()), text);
     currentY += textHeight(text);
     release(p);
 }
 
+const QFontMetricsF& PictureBox::metrics() const
+{
+    if (!m_metrics)
+        m_metrics = std::make_unique<QFontMetricsF>(m_font, const_cast<PictureBox*>(this));
+    return *m_metrics;
+}
+
 double PictureBox::textWidth(const QString& text) const
 {
-    const QFontMetricsF fm(m_font, const_cast<PictureBox*>(this));
-    const double px = fm.horizontalAdvance(text);
+    const double px = metrics().horizontalAdvance(text);
     if (m_pixelScale || width() == 0)
         return px;
     return px * scaleWidth() / width();
@@ -247,8 +253,7 @@ double PictureBox::textWidth(const QString& text) const
 
 double PictureBox::textHeight(const QString&) const
 {
-    const QFontMetricsF fm(m_font, const_cast<PictureBox*>(this));
-    const double px = fm.height();
+    const double px = metrics().height();
     if (m_pixelScale || height() == 0)
         return px;
     return px * scaleHeight() / height();

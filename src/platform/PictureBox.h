@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -80,12 +81,15 @@ protected:
 private:
     QPainter& painter();
     void release(QPainter& p);
+    // The metrics of the drawing font, made once per font rather than once per text.
+    const QFontMetricsF& metrics() const;
     void ensureImage();
 
     QImage m_image;
     QImage m_picture;
     QColor m_back{Qt::white};
     QFont m_font;
+    mutable std::unique_ptr<QFontMetricsF> m_metrics;
     double m_left = 0, m_top = 0, m_right = 0, m_bottom = 0;
     bool m_pixelScale = true;
     std::unique_ptr<QPainter> m_batch;
