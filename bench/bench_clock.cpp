@@ -2,9 +2,12 @@
 // each beside a floor: a bare QPainter drawing the same primitives on the same size.
 
 #include <QPainter>
+#include <array>
 #include <benchmark/benchmark.h>
 
+#include "Lancette.h"
 #include "TestWindow.h"
+#include "frmMsg.h"
 #include "frmClock.h"
 
 namespace {
@@ -14,25 +17,33 @@ QSize schermo(int scala) { return scala == 13 ? QSize(1280, 1024) : QSize(800, 6
 void BM_Tick(benchmark::State& state)
 {
     TestWindow tw(schermo(static_cast<int>(state.range(0))), 36000);
+    // A whole second each time, so that every tick redraws the face (the ticks in
+    // between find the same second and leave it alone).
     double t = 36000;
     for (auto _ : state) {
-        t += 0.2;
+        t += 1.0;
         tw.tickAt(t);
     }
 }
 
-// The same primitives with a bare painter: the cached dial blitted, three filled
-// polygons, three short texts and one circle.
+// The same primitives with a bare painter on an image of the same size: the cached
+// dial blitted, the three hands of 10:00:00 as filled polygons of their real sizes,
+// three short texts at the labels' places and the hub.
 void BM_TickFloor(benchmark::State& state)
 {
     const int R = state.range(0) == 13 ? 234 : 180;
     const QSize size(2 * R + 28, 2 * R + 48);
+    const double cx = R + 14, cy = R + 24;
     QImage dial(size, QImage::Format_ARGB32_Premultiplied);
     dial.fill(Qt::gray);
     QImage face;
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
-    const QPoint poly[4] = {{R + 20, R + 24}, {R + 14, R + 44}, {R + 8, R + 24}, {R + 14, R - 60}};
+    const std::array<QPoint, 4> mani[3] = {
+        AngoliLancetta(cx, cy, qRound(R * 0.44), qRound(R * 0.06), 300, R),
+        AngoliLancetta(cx, cy, qRound(R * 0.64), qRound(R * 0.04), 0, R),
+        AngoliLancetta(cx, cy, qRound(R * 0.72), 0, 0, R)};
+    const QColor colori[3] = {QColor(0, 0, 255), QColor(255, 0, 0), Qt::white};
     for (auto _ : state) {
         face = dial;
         face.detach();
@@ -42,13 +53,13 @@ void BM_TickFloor(benchmark::State& state)
         p.setFont(font);
         for (int i = 0; i < 3; ++i) {
             p.setPen(Qt::white);
-            p.setBrush(QColor(0, 0, 255));
-            p.drawPolygon(poly, 4);
-            p.drawText(QPointF(R + 40, R + 10 * i), QStringLiteral(" 10 h "));
+            p.setBrush(colori[i]);
+            p.drawPolygon(mani[i].data(), 4);
+            p.drawText(QPointF(cx + 20 * i, cy - 0.6 * R), QStringLiteral(" 10 h "));
         }
         p.setPen(Qt::black);
         p.setBrush(Qt::white);
-        p.drawEllipse(QPointF(R + 14, R + 24), 5, 5);
+        p.drawEllipse(QPointF(cx, cy), 5, 5);
         p.end();
         benchmark::DoNotOptimize(face.constBits());
     }
@@ -64,6 +75,25 @@ void BM_DisegnaQuadrante(benchmark::State& state)
 
 } // namespace
 
+void BM_DisegnaPaesaggio(benchmark::State& state)
+{
+    TestWindow tw(schermo(static_cast<int>(state.range(0))), 36000);
+    for (auto _ : state)
+        tw.w->DisegnaPaesaggio(static_cast<int>(state.range(1)));
+}
+
+// The message window from the call to the window drawn on screen and closed again.
+void BM_FinestraMessaggio(benchmark::State& state)
+{
+    TestWindow tw(QSize(1024, 768), 36000);
+    for (auto _ : state) {
+        MostraMessaggio(tw.w, 0);
+        flushDeletes();
+    }
+}
+
 BENCHMARK(BM_Tick)->Arg(10)->Arg(13)->ArgName("scala");
 BENCHMARK(BM_TickFloor)->Arg(10)->Arg(13)->ArgName("scala");
 BENCHMARK(BM_DisegnaQuadrante)->ArgsProduct({{10, 13}, {0, 1, 2}})->ArgNames({"scala", "stile"});
+BENCHMARK(BM_DisegnaPaesaggio)->ArgsProduct({{10, 13}, benchmark::CreateDenseRange(0, 24, 1)})->ArgNames({"scala", "ora"});
+BENCHMARK(BM_FinestraMessaggio);

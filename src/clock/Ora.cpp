@@ -24,19 +24,13 @@ void frmClock::MostraOra(float T)
     MinutiCorrenti = c.minuti;
     SecondiCorrenti = c.secondi;
 
-    // The face goes back to the stored dial; then the hands, their labels and the hub.
-    p1->cls();
-    p1->beginBatch();
-    const float F = FattoreLancette;
-    DisegnaLancetta(ArrotondaPari(Raggio * 0.44 * F), ArrotondaPari(Raggio * 0.06 * F), QStringLiteral("sOre"));
-    DisegnaLancetta(ArrotondaPari(Raggio * 0.64 * F), ArrotondaPari(Raggio * 0.04 * F), QStringLiteral("sMinuti"));
-    if (MostraSecondi)
-        DisegnaLancetta(ArrotondaPari(Raggio * 0.72), 0, QStringLiteral("sSecondi"));
-    p1->fillColor = ColoreSecondi;
-    p1->fillSolid = true;
-    p1->drawWidth = 1;
-    p1->circle(CentroX, CentroY, 5, Qt::black);
-    p1->endBatch();
+    // The hands move in whole seconds: five ticks a second redraw the face only once.
+    const auto faccia = std::make_tuple(static_cast<long>(std::floor(T)), MostraEtichette, MostraSecondi,
+                                        FattoreLancette, DisegniQuadrante);
+    if (faccia != m_facciaDisegnata) {
+        m_facciaDisegnata = faccia;
+        DisegnaFaccia();
+    }
 
     // Screen readers hear the shown time as a sentence.
     const QString frase = Accessibilita::FraseOra(static_cast<int>(c.ore), static_cast<int>(c.minuti));
@@ -65,6 +59,23 @@ void frmClock::MostraOra(float T)
         PosizionaFasce();
         UltimiValori[0] = static_cast<short>(ora);
     }
+}
+
+void frmClock::DisegnaFaccia()
+{
+    // The face goes back to the stored dial; then the hands, their labels and the hub.
+    p1->cls();
+    p1->beginBatch();
+    const float F = FattoreLancette;
+    DisegnaLancetta(ArrotondaPari(Raggio * 0.44 * F), ArrotondaPari(Raggio * 0.06 * F), QStringLiteral("sOre"));
+    DisegnaLancetta(ArrotondaPari(Raggio * 0.64 * F), ArrotondaPari(Raggio * 0.04 * F), QStringLiteral("sMinuti"));
+    if (MostraSecondi)
+        DisegnaLancetta(ArrotondaPari(Raggio * 0.72), 0, QStringLiteral("sSecondi"));
+    p1->fillColor = ColoreSecondi;
+    p1->fillSolid = true;
+    p1->drawWidth = 1;
+    p1->circle(CentroX, CentroY, 5, Qt::black);
+    p1->endBatch();
 }
 
 void frmClock::ArrotondaMinuto()

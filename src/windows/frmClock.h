@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QWidget>
 #include <array>
+#include <tuple>
 
 #include "OptionGroup.h"
 #include "PictureBox.h"
@@ -46,6 +47,8 @@ public:
     // ---- shown time
     void tmrClock_Timer();
     void MostraOra(float T);
+    // Clears the face to the dial and draws the hands, their labels and the hub.
+    void DisegnaFaccia();
     void ArrotondaMinuto();
     void OraCasuale();
     void optCtrTime_Click(int index);
@@ -228,4 +231,7 @@ private:
     void Form_Unload();
     bool m_scaricato = false;
     bool m_bloccato = false;
+    // What the face shows now: the whole second, the exercise switches and the dial
+    // drawn. Ticks between two whole seconds find it unchanged and leave the face alone.
+    std::tuple<long, bool, bool, float, int> m_facciaDisegnata{-1, false, false, 0.0f, -1};
 };
