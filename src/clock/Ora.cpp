@@ -30,12 +30,11 @@ void frmClock::MostraOra(float T)
     if (faccia != m_facciaDisegnata) {
         m_facciaDisegnata = faccia;
         DisegnaFaccia();
+        // Screen readers hear the shown time as a sentence.
+        const QString frase = Accessibilita::FraseOra(static_cast<int>(c.ore), static_cast<int>(c.minuti));
+        if (p1->accessibleDescription() != frase)
+            p1->setAccessibleDescription(frase);
     }
-
-    // Screen readers hear the shown time as a sentence.
-    const QString frase = Accessibilita::FraseOra(static_cast<int>(c.ore), static_cast<int>(c.minuti));
-    if (p1->accessibleDescription() != frase)
-        p1->setAccessibleDescription(frase);
 
     // The read-out is left alone while the exercises hide it.
     if (!picAnalogic->isHidden()) {

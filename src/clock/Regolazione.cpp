@@ -2,6 +2,7 @@
 // minutes when the clock stands still: showing them, one step, and the repeat
 // while a button is held down.
 
+#include "Controlli.h"
 #include "PassoOra.h"
 #include "Platform.h"
 #include "TrattieniFinestra.h"
@@ -17,12 +18,9 @@ constexpr int kScostamento = 15;
 
 QString StileTasto(const QColor& sfondo, const QColor& testo)
 {
-    const auto rgb = [](const QColor& c) {
-        return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
-    };
     return QStringLiteral("QPushButton{background:%1;color:%2;border:1px outset rgb(224,224,224);padding:0;}"
                           "QPushButton:pressed{border:1px inset rgb(224,224,224);}")
-        .arg(rgb(sfondo), rgb(testo));
+        .arg(Controlli::ColoreCss(sfondo), Controlli::ColoreCss(testo));
 }
 
 } // namespace

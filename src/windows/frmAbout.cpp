@@ -1,6 +1,7 @@
 // The information window: name, version, platform and credits, and the three
 // actions (teaching notes, mail, web site) that hand a link to the system.
 
+#include "Controlli.h"
 #include "frmAbout.h"
 
 #include <QDir>
@@ -17,18 +18,11 @@
 #include "versione.h"
 
 using namespace modTempolino;
+using Controlli::Arial;
 
 namespace {
 
 const QString kPaginaGuida = QStringLiteral("Tempolino.htm");
-
-QFont arial(double punti, bool grassetto = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
-}
 
 QLabel* etichetta(QWidget* parent, const QString& nome, const QRect& r, const QString& testo)
 {
@@ -58,7 +52,7 @@ QPixmap figura(const QString& nome, QSize size)
 // A label that reads like a link: bold, underlined, blue, with the hand pointer.
 void comeLink(QLabel* l, double punti, const QString& suggerimento)
 {
-    QFont f = arial(punti, true);
+    QFont f = Arial(punti, true);
     f.setUnderline(true);
     l->setFont(f);
     l->setStyleSheet(QStringLiteral("QLabel{color:rgb(0,0,160);}"));
@@ -72,7 +66,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Informazioni su.........."));
-    setFont(arial(8.25));
+    setFont(Arial(8.25));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -93,20 +87,18 @@ void frmAbout::CreaControlli()
     const QColor colori[2] = {QColor(128, 128, 128), QColor(255, 255, 255)};
     for (int i = 0; i < 2; ++i) {
         Label1[i] = etichetta(this, QStringLiteral("Label1_%1").arg(i), QRect(60 + i, 8 + i, 218, 30), QString());
-        Label1[i]->setFont(arial(15.75, true));
-        Label1[i]->setStyleSheet(QStringLiteral("QLabel{color:rgb(%1,%2,%3);background:transparent;}")
-                                     .arg(colori[i].red())
-                                     .arg(colori[i].green())
-                                     .arg(colori[i].blue()));
+        Label1[i]->setFont(Arial(15.75, true));
+        Label1[i]->setStyleSheet(
+            QStringLiteral("QLabel{color:%1;background:transparent;}").arg(Controlli::ColoreCss(colori[i])));
     }
     lblVersione = etichetta(this, QStringLiteral("lblVersione"), QRect(60, 40, 218, 16), QString());
-    lblVersione->setFont(arial(8.25, true));
+    lblVersione->setFont(Arial(8.25, true));
 
     Label3 = etichetta(this, QStringLiteral("Label3"), QRect(10, 70, 318, 16),
                        QStringLiteral("Idea, programma e disegni: gli autori di Tempolino"));
     Label4 = etichetta(this, QStringLiteral("Label4"), QRect(10, 88, 318, 16),
                        QStringLiteral("Programma gratuito per uso didattico."));
-    Label4->setFont(arial(8.25, true));
+    Label4->setFont(Arial(8.25, true));
     Label6 = etichetta(this, QStringLiteral("Label6"), QRect(10, 106, 318, 30),
                        QStringLiteral("Grazie agli insegnanti e ai genitori che ci aiutano a raccontare "
                                       "le curiosità sulla storia dell'orologio."));

@@ -1,6 +1,7 @@
 // Building the main window's controls with their design names, positions and
 // colours, wiring their events to the window's handlers, and the default instance.
 
+#include "Controlli.h"
 #include "frmClock.h"
 
 #include <QApplication>
@@ -17,11 +18,6 @@
 namespace {
 
 frmClock* g_istanza = nullptr;
-
-QString rgb(const QColor& c)
-{
-    return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
-}
 
 template <typename T>
 T* crea(QWidget* parent, const QString& nome, int x, int y, int w, int h)
@@ -79,7 +75,8 @@ QFrame* creaLinea(QWidget* parent, const QString& nome, const QColor& colore)
 
 void coloraEtichetta(QLabel* l, const QColor& sfondo, const QColor& testo)
 {
-    l->setStyleSheet(QStringLiteral("QLabel{background:%1;color:%2;}").arg(rgb(sfondo), rgb(testo)));
+    l->setStyleSheet(QStringLiteral("QLabel{background:%1;color:%2;}")
+                         .arg(Controlli::ColoreCss(sfondo), Controlli::ColoreCss(testo)));
 }
 
 } // namespace
@@ -311,7 +308,7 @@ void frmClock::CreaAreaEsercizi()
         optTest[i]->setStyleSheet(QStringLiteral("QRadioButton{background:%1;color:black;spacing:2px;}"
                                                  "QRadioButton:disabled{color:rgb(110,110,110);}"
                                                  "QRadioButton::indicator{width:9px;height:9px;}")
-                                      .arg(rgb(sfondi[i])));
+                                      .arg(Controlli::ColoreCss(sfondi[i])));
         grpTest->add(optTest[i]);
     }
     cmdExitTest = crea<QPushButton>(picTest, QStringLiteral("cmdExitTest"), 32, 104, 92, 25);

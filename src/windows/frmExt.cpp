@@ -2,6 +2,7 @@
 // their design places, the typing rules of the date boxes, and the "OK!" button
 // that shows the weekday of birth, the age and the days to the next birthday.
 
+#include "Controlli.h"
 #include "frmExt.h"
 
 #include <QGuiApplication>
@@ -18,30 +19,17 @@
 #include "modTempolino.h"
 
 using namespace modTempolino;
+using namespace Controlli;
 
 namespace {
-
-// Design positions are in twips, 15 to a pixel.
-int tw(int twips)
-{
-    return ArrotondaPari(twips / 15.0);
-}
 
 template <typename T>
 T* crea(QWidget* parent, const QString& nome, int x, int y, int w, int h)
 {
     auto* c = new T(parent);
     c->setObjectName(nome);
-    c->setGeometry(tw(x), tw(y), tw(w), tw(h));
+    c->setGeometry(DaTwip(x), DaTwip(y), DaTwip(w), DaTwip(h));
     return c;
-}
-
-QFont arial(double punti, bool grassetto = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
 }
 
 QLabel* creaImmagine(QWidget* parent, const QString& nome, const QString& figura, QRect r)
@@ -60,12 +48,12 @@ frmExt::frmExt(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmExt"));
     setWindowTitle(QStringLiteral("Curiosità"));
-    setFont(arial(8.25));
+    setFont(Arial(8.25));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(pal);
-    setFixedSize(tw(7320), tw(5565));
+    setFixedSize(DaTwip(7320), DaTwip(5565));
     CreaControlli();
     Form_Load();
 }
@@ -75,11 +63,11 @@ void frmExt::CreaControlli()
     Image1 = creaImmagine(this, QStringLiteral("Image1"), QStringLiteral("clessidra"), QRect(12, 5, 24, 24));
     Label1 = crea<QLabel>(this, QStringLiteral("Label1"), 600, 120, 2295, 255);
     Label1->setText(QStringLiteral("Per saperne di più......."));
-    Label1->setFont(arial(9.75, true));
+    Label1->setFont(Arial(9.75, true));
     Image2 = creaImmagine(this, QStringLiteral("Image2"), QStringLiteral("meridiana"), QRect(442, 5, 26, 26));
 
     txtCuriosita = crea<QTextEdit>(this, QStringLiteral("txtCuriosità"), 173, 480, 6975, 2415);
-    txtCuriosita->setFont(arial(9));
+    txtCuriosita->setFont(Arial(9));
     txtCuriosita->setReadOnly(true);
     txtCuriosita->setAcceptRichText(false);
     txtCuriosita->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -106,7 +94,7 @@ void frmExt::CreaControlli()
     const int lunghezza[3] = {2, 2, 4};
     for (int i = 0; i < 3; ++i) {
         QLineEdit* t = crea<QLineEdit>(picData, QStringLiteral("txtdata_%1").arg(i), sinistra[i], 60, larghezza[i], 270);
-        t->setFont(arial(9));
+        t->setFont(Arial(9));
         // The validator keeps the length as well: a maximum length would cut a pasted
         // text before the validator sees it, and "12/05" would slip in as "12".
         t->setValidator(new QRegularExpressionValidator(
@@ -129,7 +117,7 @@ void frmExt::CreaControlli()
 
     cmdData = crea<QPushButton>(this, QStringLiteral("cmdData"), 6480, 3300, 615, 375);
     cmdData->setText(QStringLiteral("OK!"));
-    cmdData->setFont(arial(8.25, true));
+    cmdData->setFont(Arial(8.25, true));
     cmdData->setStyleSheet(QStringLiteral(
         "QPushButton{background:rgb(192,255,192);border:2px outset rgb(224,255,224);}"
         "QPushButton:pressed{border:2px inset rgb(96,128,96);}"
@@ -137,7 +125,7 @@ void frmExt::CreaControlli()
     cmdData->setDefault(true);
 
     lblDati = crea<QLabel>(this, QStringLiteral("lblDati"), 720, 3960, 6255, 735);
-    lblDati->setFont(arial(9));
+    lblDati->setFont(Arial(9));
     lblDati->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDati->setTextFormat(Qt::PlainText);
 
@@ -293,6 +281,6 @@ void frmExt::paintEvent(QPaintEvent* event)
         p.setPen(chiaro);
         p.drawRect(r.translated(1, 1));
     };
-    cornice(QRect(5, 3, width() - 12, tw(3000) - 3));
-    cornice(QRect(5, tw(3000) + 4, width() - 12, tw(4800) - tw(3000) - 4));
+    cornice(QRect(5, 3, width() - 12, DaTwip(3000) - 3));
+    cornice(QRect(5, DaTwip(3000) + 4, width() - 12, DaTwip(4800) - DaTwip(3000) - 4));
 }

@@ -1,6 +1,7 @@
 // The message window: built from its design, coloured and animated for the
 // message code it is opened with.
 
+#include "Controlli.h"
 #include "frmMsg.h"
 
 #include <QPainter>
@@ -14,12 +15,6 @@
 using namespace modTempolino;
 
 namespace {
-
-// The window's design is in twips; 15 twips make one pixel.
-QRect daTwips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 const QColor kRosso(255, 0, 0);
 const QColor kVerdeChiaro(128, 255, 128);
@@ -96,7 +91,7 @@ frmMsg::frmMsg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmMsg"));
     setWindowTitle(QStringLiteral("Tempolino"));
-    setFixedSize(daTwips(0, 0, 5715, 2625).size());
+    setFixedSize(Controlli::RettangoloTwip(0, 0, 5715, 2625).size());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192));
     pal.setColor(QPalette::WindowText, Qt::black);
@@ -109,7 +104,7 @@ frmMsg::frmMsg(QWidget* parent) : QDialog(parent)
     // The band and its line lie under the text, the picture and the button.
     shpBottom = new FormaPiena(this);
     shpBottom->setObjectName(QStringLiteral("shpBottom"));
-    shpBottom->setGeometry(daTwips(-30, 1935, 5775, 675));
+    shpBottom->setGeometry(Controlli::RettangoloTwip(-30, 1935, 5775, 675));
 
     Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));
@@ -121,7 +116,7 @@ frmMsg::frmMsg(QWidget* parent) : QDialog(parent)
 
     lblMessaggio = new QLabel(this);
     lblMessaggio->setObjectName(QStringLiteral("lblMessaggio"));
-    lblMessaggio->setGeometry(daTwips(1200, 180, 4335, 1815));
+    lblMessaggio->setGeometry(Controlli::RettangoloTwip(1200, 180, 4335, 1815));
     lblMessaggio->setTextFormat(Qt::PlainText);
     lblMessaggio->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblMessaggio->setWordWrap(true);
@@ -131,11 +126,11 @@ frmMsg::frmMsg(QWidget* parent) : QDialog(parent)
 
     imgIcona = new QLabel(this);
     imgIcona->setObjectName(QStringLiteral("imgIcona"));
-    imgIcona->setGeometry(daTwips(75, 90, 1050, 975));
+    imgIcona->setGeometry(Controlli::RettangoloTwip(75, 90, 1050, 975));
 
     cmdChiudi = new QPushButton(this);
     cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
-    cmdChiudi->setGeometry(daTwips(2160, 2100, 1455, 375));
+    cmdChiudi->setGeometry(Controlli::RettangoloTwip(2160, 2100, 1455, 375));
     cmdChiudi->setText(QStringLiteral("&OK"));
     cmdChiudi->setDefault(true);
     cmdChiudi->setStyleSheet(QStringLiteral(

@@ -1,3 +1,4 @@
+#include "Controlli.h"
 #include "frmPrint.h"
 
 #include <QFont>
@@ -11,27 +12,9 @@
 #include "modTempolino.h"
 
 using namespace modTempolino;
+using namespace Controlli;
 
 namespace {
-
-// The window's layout is given in twips, 15 to a pixel.
-int tw(int twips)
-{
-    return ArrotondaPari(twips / 15.0);
-}
-
-QRect rettangolo(int left, int top, int width, int height)
-{
-    return QRect(tw(left), tw(top), tw(width), tw(height));
-}
-
-QFont arial(double punti, bool grassetto = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
-}
 
 // An image control showing a named picture at its own size, sharp on dense screens.
 QLabel* immagine(QWidget* parent, const QString& nome, const QString& figura, QSize size, QPoint pos)
@@ -55,8 +38,8 @@ frmPrint::frmPrint(QWidget* parent) : QDialog(parent)
 
 void frmPrint::CreaControlli()
 {
-    setFixedSize(tw(4530), tw(5145));
-    setFont(arial(9));
+    setFixedSize(DaTwip(4530), DaTwip(5145));
+    setFont(Arial(9));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192));
     pal.setColor(QPalette::Button, QColor(192, 192, 192));
@@ -72,17 +55,17 @@ void frmPrint::CreaControlli()
     for (int i = 0; i < 2; ++i) {
         Label5[i] = new QLabel(QStringLiteral("Stampa orologio"), this);
         Label5[i]->setObjectName(QStringLiteral("Label5_%1").arg(i));
-        Label5[i]->setFont(arial(15.75, true));
+        Label5[i]->setFont(Arial(15.75, true));
         Label5[i]->setAlignment(Qt::AlignCenter);
         QPalette p = Label5[i]->palette();
         p.setColor(QPalette::WindowText, coloriTitolo[i]);
         Label5[i]->setPalette(p);
-        Label5[i]->setGeometry(rettangolo(600 + 15 * i, 90 + 15 * i, 3330, 420));
+        Label5[i]->setGeometry(RettangoloTwip(600 + 15 * i, 90 + 15 * i, 3330, 420));
     }
 
     Label4 = new QLabel(QStringLiteral("  Stile quadrante...."), this);
     Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setGeometry(rettangolo(375, 480, 2700, 255));
+    Label4->setGeometry(RettangoloTwip(375, 480, 2700, 255));
 
     grpStileQuadrante = new OptionGroup(this);
     const QString testiStile[2] = {QStringLiteral("Numeri arabi (1,2,3...)"), QStringLiteral("Numeri romani (I,V,X..)")};
@@ -90,7 +73,7 @@ void frmPrint::CreaControlli()
     for (int i = 0; i < 2; ++i) {
         optStileQuadrante[i] = new QRadioButton(testiStile[i], this);
         optStileQuadrante[i]->setObjectName(QStringLiteral("optStileQuadrante_%1").arg(i));
-        optStileQuadrante[i]->setGeometry(rettangolo(248, topStile[i], 2025, 285));
+        optStileQuadrante[i]->setGeometry(RettangoloTwip(248, topStile[i], 2025, 285));
         // Wide enough for the caption with this style's indicator.
         optStileQuadrante[i]->resize(qMax(optStileQuadrante[i]->width(), optStileQuadrante[i]->sizeHint().width()),
                                      optStileQuadrante[i]->height());
@@ -100,7 +83,7 @@ void frmPrint::CreaControlli()
 
     chkPrintMinuti = new QCheckBox(QStringLiteral("Stampa minuti (0-59)"), this);
     chkPrintMinuti->setObjectName(QStringLiteral("chkPrintMinuti"));
-    chkPrintMinuti->setGeometry(rettangolo(2288, 750, 2160, 285));
+    chkPrintMinuti->setGeometry(RettangoloTwip(2288, 750, 2160, 285));
     // Beside the Arabic option, never over its caption.
     const int dopoArabi = optStileQuadrante[0]->geometry().right() + 3;
     if (chkPrintMinuti->x() < dopoArabi)
@@ -110,21 +93,21 @@ void frmPrint::CreaControlli()
 
     Label6 = new QLabel(QStringLiteral("  Dati personali...."), this);
     Label6->setObjectName(QStringLiteral("Label6"));
-    Label6->setGeometry(rettangolo(360, 1560, 2700, 255));
+    Label6->setGeometry(RettangoloTwip(360, 1560, 2700, 255));
 
     Label1 = new QLabel(QStringLiteral("Nome"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(rettangolo(248, 2040, 900, 255));
+    Label1->setGeometry(RettangoloTwip(248, 2040, 900, 255));
     Label2 = new QLabel(QStringLiteral("Cognome"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(rettangolo(248, 2430, 900, 255));
+    Label2->setGeometry(RettangoloTwip(248, 2430, 900, 255));
 
     const int topDati[2] = {1905, 2330};
     for (int i = 0; i < 2; ++i) {
         txtDati[i] = new QLineEdit(this);
         txtDati[i]->setObjectName(QStringLiteral("txtDati_%1").arg(i));
         txtDati[i]->setMaxLength(20);
-        txtDati[i]->setGeometry(rettangolo(1208, topDati[i], 3015, 330));
+        txtDati[i]->setGeometry(RettangoloTwip(1208, topDati[i], 3015, 330));
     }
     Label1->setBuddy(txtDati[0]);
     Label2->setBuddy(txtDati[1]);
@@ -135,14 +118,14 @@ void frmPrint::CreaControlli()
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label3->setGeometry(rettangolo(705, 3000, 3615, 405));
+    Label3->setGeometry(RettangoloTwip(705, 3000, 3615, 405));
     // Tall enough for every line of the advice in this font.
     Label3->resize(Label3->width(), qMax(Label3->height(), Label3->heightForWidth(Label3->width())));
 
     cmdStampa = new QPushButton(QStringLiteral("Stampa &orologio!"), this);
     cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
-    cmdStampa->setFont(arial(9.75));
-    cmdStampa->setGeometry(rettangolo(825, 3720, 3375, 495));
+    cmdStampa->setFont(Arial(9.75));
+    cmdStampa->setGeometry(RettangoloTwip(825, 3720, 3375, 495));
     QPalette verde = cmdStampa->palette();
     verde.setColor(QPalette::Button, QColor(128, 255, 128));
     cmdStampa->setPalette(verde);
@@ -154,15 +137,15 @@ void frmPrint::CreaControlli()
     cmdEsci = new QPushButton(QStringLiteral("&Chiudi"), this);
     cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
     cmdEsci->setToolTip(QStringLiteral("Esci"));
-    cmdEsci->setGeometry(rettangolo(1860, 4560, 1170, 450));
+    cmdEsci->setGeometry(RettangoloTwip(1860, 4560, 1170, 450));
     cmdEsci->setAutoDefault(false);
     connect(cmdEsci, &QPushButton::clicked, this, &frmPrint::cmdEsci_Click);
 
     // The printer beside the print button, the scissors beside the advice on paper,
     // the decoration beside the title.
-    imgPrinter = immagine(this, QStringLiteral("imgPrinter"), QStringLiteral("imgPrinter"), QSize(32, 32), QPoint(tw(248), tw(3735)));
-    imgCut = immagine(this, QStringLiteral("imgCut"), QStringLiteral("imgCut"), QSize(18, 11), QPoint(tw(300), tw(3060)));
-    Image1 = immagine(this, QStringLiteral("Image1"), QStringLiteral("Image1_print"), QSize(32, 32), QPoint(tw(4020), tw(90)));
+    imgPrinter = immagine(this, QStringLiteral("imgPrinter"), QStringLiteral("imgPrinter"), QSize(32, 32), QPoint(DaTwip(248), DaTwip(3735)));
+    imgCut = immagine(this, QStringLiteral("imgCut"), QStringLiteral("imgCut"), QSize(18, 11), QPoint(DaTwip(300), DaTwip(3060)));
+    Image1 = immagine(this, QStringLiteral("Image1"), QStringLiteral("Image1_print"), QSize(32, 32), QPoint(DaTwip(4020), DaTwip(90)));
 
     setTabOrder(optStileQuadrante[0], optStileQuadrante[1]);
     setTabOrder(optStileQuadrante[1], chkPrintMinuti);
