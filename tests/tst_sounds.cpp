@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "SystemPlatform.h"
+#include "RealSoundPlayer.h"
 #include "TestWindow.h"
 #include "frmClock.h"
 #include "modTempolino.h"

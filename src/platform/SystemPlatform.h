@@ -2,13 +2,12 @@
 // The real implementations of the platform seams, over Qt.
 
 #include "Platform.h"
+#include "RealSoundPlayer.h"
 
 #include <QHash>
 #include <QLockFile>
 #include <QPointer>
 #include <QRandomGenerator>
-
-#include <QSoundEffect>
 
 class RealClock : public SystemClock {
 public:
@@ -23,22 +22,6 @@ public:
 
 private:
     QRandomGenerator m_gen{1};
-};
-
-class RealSoundPlayer : public SoundPlayer {
-public:
-    ~RealSoundPlayer() override;
-    void play(int id) override;
-    // The effect made for sound `id`, once it has been played; null before.
-    QSoundEffect* effect(int id) const { return m_effects.value(id); }
-
-private:
-    void releaseEffects();
-
-    // The effects must go before Qt's sample cache is torn down at exit: they are
-    // deleted when the application is about to end, or with the player if it goes first.
-    QHash<int, QPointer<QSoundEffect>> m_effects;
-    QPointer<QSoundEffect> m_current;
 };
 
 class RealDialogs : public Dialogs {
