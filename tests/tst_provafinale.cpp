@@ -29,7 +29,7 @@ struct Prova {
     bool stampaAppenaAperta = false;  // Arabic numerals, minute numbers, empty names
     QVector<QImage> orologiVuoti;     // the row as first painted, clock by clock
 
-    Prova() : w(tw.w)
+    explicit Prova(QSize schermo = QSize(1024, 768)) : tw(schermo), w(tw.w)
     {
         tw.fake.dialogs->onModal = [this](QDialog& d) { return suModale(d); };
     }
@@ -194,6 +194,39 @@ private slots:
         QVERIFY(p.stampa.isNull());
         QVERIFY(p.areaChiusa());
         QVERIFY(p.stiliLiberi());
+    }
+
+    // The row as the child sees it: every clock and every tick whole, all 16 rows of
+    // each, not covered by the prompt's label above them.
+    void rigaIntera_data()
+    {
+        QTest::addColumn<QSize>("schermo");
+        QTest::newRow("800x600") << QSize(800, 600);
+        QTest::newRow("1024x768") << QSize(1024, 768);
+    }
+    void rigaIntera()
+    {
+        QFETCH(QSize, schermo);
+        Prova p(schermo);
+        p.inizia();
+        p.rispondi(true);
+        p.rispondi(true);
+        QCOMPARE(p.spunte(), 2);
+        const QImage schermata = p.w->picTest->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage disegno = p.w->picTest->image().convertToFormat(QImage::Format_RGB32);
+        const QColor fondo = p.w->picTest->backColor();
+        for (int k = 1; k <= 9; ++k) {
+            const QRect r = p.riquadro(k);
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                bool disegnata = false;
+                for (int x = r.left(); x <= r.right(); ++x) {
+                    QCOMPARE(schermata.pixelColor(x, y), disegno.pixelColor(x, y));
+                    disegnata = disegnata || disegno.pixelColor(x, y) != fondo;
+                }
+                // Every row of a clock has something of the picture in it.
+                QVERIFY2(disegnata, qPrintable(QStringLiteral("clock %1, row %2").arg(k).arg(y - r.top())));
+            }
+        }
     }
 
     void unErrorePermesso_data()

@@ -330,7 +330,11 @@ void frmClock::CreaAreaEsercizi()
     coloraEtichetta(lblMessaggioTest, QColor(128, 128, 128), Qt::white);
     lblPremiOK = crea<QLabel>(picTest, QStringLiteral("lblPremiOK"), 144, 104, 33, 25);
     lblPremiOK->setText(QStringLiteral("Label2"));
-    coloraEtichetta(lblPremiOK, QColor(128, 128, 128), QColor(0, 255, 255));
+    // The final test's row of clocks is painted on the area just under the prompt's
+    // text and partly behind this label: the label has no background of its own, so
+    // the whole clocks show through it.
+    lblPremiOK->setStyleSheet(QStringLiteral("QLabel{background:transparent;color:%1;}")
+                                  .arg(Controlli::ColoreCss(QColor(0, 255, 255))));
     QFont fb(QStringLiteral("Arial"));
     fb.setPointSizeF(8.25);
     fb.setBold(true);
