@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "Accessibilita.h"
 #include "TestWindow.h"
 #include "frmClock.h"
 
@@ -16,6 +17,10 @@ class TestAccessibility : public QObject {
 private slots:
     void everyControlHasAName();
     void faceSaysTheShownTime();
+    void handsWithoutTheTime_data();
+    void handsWithoutTheTime();
+    void exercisesNeverTellTheAnswer_data();
+    void exercisesNeverTellTheAnswer();
     void tabOrderStartsAtTheClockAndEndsAtExit();
 };
 
@@ -56,6 +61,63 @@ void TestAccessibility::faceSaysTheShownTime()
     tw.tickAt(3 * 3600 + 5 * 60);
     QCOMPARE(tw.w->p1->accessibleDescription(), QStringLiteral("Sono le 3:05"));
     QCOMPARE(nomeAccessibile(tw.w->p1), QStringLiteral("Orologio"));
+}
+
+void TestAccessibility::handsWithoutTheTime_data()
+{
+    QTest::addColumn<int>("ore");
+    QTest::addColumn<int>("minuti");
+    QTest::addColumn<QString>("frase");
+    const QString c = QStringLiteral("La lancetta corta è %1. La lancetta lunga è %2.");
+    QTest::newRow("13:40") << 13 << 40 << c.arg(QStringLiteral("tra l'1 e il 2"), QStringLiteral("sull'8"));
+    QTest::newRow("3:40") << 3 << 40 << c.arg(QStringLiteral("tra il 3 e il 4"), QStringLiteral("sull'8"));
+    QTest::newRow("on the hour") << 15 << 0 << c.arg(QStringLiteral("sul 3"), QStringLiteral("sul 12"));
+    QTest::newRow("midnight") << 0 << 0 << c.arg(QStringLiteral("sul 12"), QStringLiteral("sul 12"));
+    QTest::newRow("24:00 is midnight") << 24 << 0 << c.arg(QStringLiteral("sul 12"), QStringLiteral("sul 12"));
+    QTest::newRow("past twelve") << 0 << 5 << c.arg(QStringLiteral("tra il 12 e l'1"), QStringLiteral("sull'1"));
+    QTest::newRow("before eight") << 19 << 55 << c.arg(QStringLiteral("tra il 7 e l'8"), QStringLiteral("sull'11"));
+    QTest::newRow("between dots") << 10 << 17
+                                  << c.arg(QStringLiteral("tra il 10 e l'11"),
+                                           QStringLiteral("sul secondo puntino dopo il 3"));
+    QTest::newRow("first dot after twelve") << 11 << 1
+                                            << c.arg(QStringLiteral("tra l'11 e il 12"),
+                                                     QStringLiteral("sul primo puntino dopo il 12"));
+    QTest::newRow("fourth dot after eight") << 8 << 44
+                                            << c.arg(QStringLiteral("tra l'8 e il 9"),
+                                                     QStringLiteral("sul quarto puntino dopo l'8"));
+}
+
+void TestAccessibility::handsWithoutTheTime()
+{
+    QFETCH(int, ore);
+    QFETCH(int, minuti);
+    QFETCH(QString, frase);
+    QCOMPARE(Accessibilita::FraseLancette(ore, minuti), frase);
+}
+
+void TestAccessibility::exercisesNeverTellTheAnswer_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::newRow("Indovina l'ora") << 0;
+    QTest::newRow("Imposta l'ora (1)") << 1;
+    QTest::newRow("Imposta l'ora (2)") << 2;
+}
+
+void TestAccessibility::exercisesNeverTellTheAnswer()
+{
+    QFETCH(int, tipo);
+    TestWindow tw(QSize(1024, 768), 49200);
+    tw.w->cmdTest->click();
+    tw.w->grpTest->select(tipo);
+    tw.w->TempoCorrente = 49200;  // 13:40
+    tw.w->MostraOra(tw.w->TempoCorrente);
+    const QString detta = tw.w->p1->accessibleDescription();
+    QCOMPARE(detta, Accessibilita::FraseLancette(13, 40));
+    QVERIFY(!detta.contains(QLatin1String("13")) && !detta.contains(QLatin1String("40")));
+    // Out of the exercises the face tells the time again.
+    tw.w->cmdExitTest->click();
+    tw.tickAt(49200);
+    QCOMPARE(tw.w->p1->accessibleDescription(), QStringLiteral("Sono le 13:40"));
 }
 
 void TestAccessibility::tabOrderStartsAtTheClockAndEndsAtExit()

@@ -30,8 +30,11 @@ void frmClock::MostraOra(float T)
     if (faccia != m_facciaDisegnata) {
         m_facciaDisegnata = faccia;
         DisegnaFaccia();
-        // Screen readers hear the shown time as a sentence.
-        const QString frase = Accessibilita::FraseOra(static_cast<int>(c.ore), static_cast<int>(c.minuti));
+        // Screen readers hear the shown time as a sentence; during the exercises, where the
+        // read-out and the labels are hidden, only where the hands point, never the answer.
+        const int ore = static_cast<int>(c.ore), minuti = static_cast<int>(c.minuti);
+        const QString frase =
+            MostraEtichette ? Accessibilita::FraseOra(ore, minuti) : Accessibilita::FraseLancette(ore, minuti);
         if (p1->accessibleDescription() != frase)
             p1->setAccessibleDescription(frase);
     }
