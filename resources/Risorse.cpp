@@ -1,5 +1,7 @@
 #include "Risorse.h"
 
+#include "Deposito.h"
+
 #include <QFile>
 #include <QHash>
 #include <QPainter>
@@ -85,14 +87,16 @@ QString cerca(const Voce* tabella, size_t n, int id)
 
 QImage carica(const QString& percorso, QSize size, qreal dpr)
 {
-    static QHash<QString, QImage> cache;
+    Deposito* deposito = Deposito::attuale();
     const QString chiave = QStringLiteral("%1|%2x%3|%4")
                                .arg(percorso)
                                .arg(size.width())
                                .arg(size.height())
                                .arg(dpr);
-    if (auto it = cache.constFind(chiave); it != cache.constEnd())
-        return *it;
+    if (deposito) {
+        if (auto it = deposito->immagini.constFind(chiave); it != deposito->immagini.constEnd())
+            return *it;
+    }
 
     QImage img;
     if (percorso.endsWith(QLatin1String(".svg"))) {
@@ -117,7 +121,8 @@ QImage carica(const QString& percorso, QSize size, qreal dpr)
             img.setDevicePixelRatio(dpr);
         }
     }
-    cache.insert(chiave, img);
+    if (deposito)
+        deposito->immagini.insert(chiave, img);
     return img;
 }
 
@@ -160,8 +165,14 @@ QString stringa(int id)
         return QString::fromUtf8(f.readAll());
     };
     if (id >= 301 && id <= 322) {
-        static const QStringList detti =
-            leggi(QStringLiteral(":/strings/sayings.txt")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        Deposito* deposito = Deposito::attuale();
+        QStringList letti;
+        if (!deposito || deposito->detti.isEmpty()) {
+            letti = leggi(QStringLiteral(":/strings/sayings.txt")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            if (deposito)
+                deposito->detti = letti;
+        }
+        const QStringList& detti = deposito ? deposito->detti : letti;
         const int n = id - 301;
         return n < detti.size() ? detti[n].trimmed() : QString();
     }

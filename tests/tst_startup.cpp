@@ -2,6 +2,7 @@
 // the five-second splash counted in elapsed time, the per-user lock.
 
 #include <QtTest>
+#include <cmath>
 #include <QTemporaryDir>
 
 #include "SystemPlatform.h"
@@ -23,6 +24,8 @@ private slots:
     void windowStartsRunningOnTheComputerTime();
     void closingTheWindowUnloadsEverything();
     void lockIsPerUserAndStaleLocksDoNotBlock();
+    void lockNeverGoesThroughWhatIsNotAPlainFile_data();
+    void lockNeverGoesThroughWhatIsNotAPlainFile();
 };
 
 void TestStartup::scaleFollowsScreen_data()
@@ -87,19 +90,30 @@ void TestStartup::secondCopyEndsSilently()
 void TestStartup::splashWaitsFiveSecondsOfElapsedTime_data()
 {
     QTest::addColumn<double>("inizio");
-    QTest::newRow("morning") << 36000.0;
-    QTest::newRow("three seconds before midnight") << 86397.0;
-    QTest::newRow("just before midnight") << 86399.99;
+    // The computer's clock is set by this many seconds during the splash.
+    QTest::addColumn<double>("salto");
+    QTest::newRow("morning") << 36000.0 << 0.0;
+    QTest::newRow("three seconds before midnight") << 86397.0 << 0.0;
+    QTest::newRow("just before midnight") << 86399.99 << 0.0;
+    QTest::newRow("clock set forward 4 s") << 36000.0 << 4.0;
+    QTest::newRow("clock set back an hour") << 36000.0 << -3600.0;
+    QTest::newRow("clock set forward a day") << 36000.0 << 86000.0;
 }
 
 void TestStartup::splashWaitsFiveSecondsOfElapsedTime()
 {
     QFETCH(double, inizio);
+    QFETCH(double, salto);
     FakePlatform fake = FakePlatform::install();
     fake.clock->seconds = inizio;
     bool splashDuranteAttesa = true;
     bool finestraNascosta = true;
+    bool saltato = false;
     fake.events->onPause = [&] {
+        if (!saltato) {
+            saltato = true;
+            fake.clock->seconds = std::fmod(fake.clock->seconds + salto + 86400.0, 86400.0);
+        }
         splashDuranteAttesa = splashDuranteAttesa && frmSplashClock::caricato();
         finestraNascosta = finestraNascosta && !(frmClock::caricato() && frmClock::istanza()->isVisible());
     };
@@ -162,6 +176,62 @@ void TestStartup::lockIsPerUserAndStaleLocksDoNotBlock()
     f.close();
     RealInstanceGuard dopoCrash;
     QVERIFY(dopoCrash.claim());
+}
+
+void TestStartup::lockNeverGoesThroughWhatIsNotAPlainFile_data()
+{
+    QTest::addColumn<QString>("cosa");
+    QTest::newRow("a dangling link") << QStringLiteral("link nel vuoto");
+    QTest::newRow("a folder") << QStringLiteral("cartella");
+    QTest::newRow("a link to someone else's file") << QStringLiteral("link a un file");
+    QTest::newRow("a plain file that is not a lock") << QStringLiteral("file qualunque");
+}
+
+void TestStartup::lockNeverGoesThroughWhatIsNotAPlainFile()
+{
+    QFETCH(QString, cosa);
+    QTemporaryDir dir, altrove;
+    qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
+    const QString path = RealInstanceGuard::lockPath();
+    const QString bersaglio = altrove.filePath(QStringLiteral("importante.txt"));
+    const QByteArray contenuto = "non toccare\n";
+    {
+        QFile f(bersaglio);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contenuto);
+    }
+    if (cosa == QLatin1String("link nel vuoto")) {
+        QVERIFY(QFile::link(altrove.filePath(QStringLiteral("non-esiste")), path));
+    } else if (cosa == QLatin1String("cartella")) {
+        QVERIFY(QDir().mkdir(path));
+        QFile dentro(path + QStringLiteral("/dentro"));
+        QVERIFY(dentro.open(QIODevice::WriteOnly));
+    } else if (cosa == QLatin1String("link a un file")) {
+        QVERIFY(QFile::link(bersaglio, path));
+    } else {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("qualcosa che non è un lucchetto");
+    }
+
+    {
+        // The program starts, and a second copy still finds the first one running.
+        RealInstanceGuard primo;
+        QVERIFY(primo.claim());
+        RealInstanceGuard secondo;
+        QVERIFY(!secondo.claim());
+        primo.release();
+        RealInstanceGuard terzo;
+        QVERIFY(terzo.claim());
+    }
+    // Nothing was written through a link, and no folder was removed.
+    QFile f(bersaglio);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), contenuto);
+    if (cosa == QLatin1String("cartella"))
+        QVERIFY(QFileInfo::exists(path + QStringLiteral("/dentro")));
+    if (cosa.startsWith(QLatin1String("link")))
+        QVERIFY(QFileInfo(path).isSymLink());
 }
 
 QTEST_MAIN(TestStartup)

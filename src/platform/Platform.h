@@ -25,6 +25,9 @@ public:
     // Seconds since local midnight, with a fraction (0 <= s < 86400).
     virtual double secondsSinceMidnight() = 0;
     virtual QDate today() = 0;
+    // Seconds on a clock that only runs forwards, whatever is done to the time of day
+    // meanwhile; for measuring how long something has lasted.
+    virtual double elapsedSeconds() = 0;
 };
 
 // Random values in [0, 1).
@@ -83,8 +86,11 @@ public:
 class InstanceGuard {
 public:
     virtual ~InstanceGuard() = default;
-    // True when this is the only running copy; the claim lasts until the process ends.
+    // True when this is the only running copy; the claim lasts until release() or
+    // until the process ends.
     virtual bool claim() = 0;
+    // Gives the claim up, so a new copy may start at once.
+    virtual void release() = 0;
 };
 
 struct Platform {
@@ -101,5 +107,20 @@ struct Platform {
     void useSystem();
 };
 
-// The one platform of the process, filled with the real implementations on first use.
+// The platform the program is using. The program's main() owns one and makes it the
+// current one for as long as it runs (see PiattaformaCorrente); code that runs without
+// one (a tool, a benchmark) gets one with the real implementations on first use.
 Platform& platform();
+
+// Makes a platform the current one for the lifetime of this object, and the previous
+// one current again afterwards.
+class PiattaformaCorrente {
+public:
+    explicit PiattaformaCorrente(Platform& p);
+    ~PiattaformaCorrente();
+    PiattaformaCorrente(const PiattaformaCorrente&) = delete;
+    PiattaformaCorrente& operator=(const PiattaformaCorrente&) = delete;
+
+private:
+    Platform* m_precedente;
+};

@@ -5,6 +5,8 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,14 +30,31 @@ void Platform::useSystem()
     printers = std::make_unique<RealPrinters>();
 }
 
+namespace {
+// Not an owner: the platform belongs to whoever made it current.
+Platform* g_corrente = nullptr;
+} // namespace
+
 Platform& platform()
 {
-    static Platform p = [] {
-        Platform q;
-        q.useSystem();
-        return q;
-    }();
-    return p;
+    if (!g_corrente) {
+        // Without an owner the platform lives as long as the process and is never
+        // destroyed, so no Qt object of it is torn down after Qt's own.
+        auto* p = new Platform;
+        p->useSystem();
+        g_corrente = p;
+    }
+    return *g_corrente;
+}
+
+PiattaformaCorrente::PiattaformaCorrente(Platform& p) : m_precedente(g_corrente)
+{
+    g_corrente = &p;
+}
+
+PiattaformaCorrente::~PiattaformaCorrente()
+{
+    g_corrente = m_precedente;
 }
 
 double RealClock::secondsSinceMidnight()
@@ -46,6 +65,14 @@ double RealClock::secondsSinceMidnight()
 QDate RealClock::today()
 {
     return QDate::currentDate();
+}
+
+double RealClock::elapsedSeconds()
+{
+    // QElapsedTimer runs on the system's monotonic clock where there is one.
+    if (!m_partenza.isValid())
+        m_partenza.start();
+    return m_partenza.nsecsElapsed() / 1e9;
 }
 
 void RealRandom::reseed()
@@ -135,19 +162,63 @@ QString RealInstanceGuard::lockPath()
     return dir + QStringLiteral("/tempolino.lock");
 }
 
+QString RealInstanceGuard::usablePath()
+{
+    // The lock is only ever taken on a plain file or on a name where nothing stands yet:
+    // never through a link (its target may belong to anything) and never on a folder.
+    // When the usual name is taken by something else, the next name is tried; every copy
+    // of the program walks the same names, so two copies still meet on the same lock.
+    const QString base = lockPath();
+    for (int i = 0; i < 10; ++i) {
+        const QString path = i == 0 ? base : base + QStringLiteral(".%1").arg(i);
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink())
+            return path;
+        if (info.isFile() && !info.isSymLink())
+            return path;
+    }
+    return {};
+}
+
 bool RealInstanceGuard::claim()
 {
-    m_lock = std::make_unique<QLockFile>(lockPath());
+    const QString path = usablePath();
+    // No name fit for a lock at all: nothing can tell a second copy, so this one runs.
+    if (path.isEmpty())
+        return true;
+    m_lock = std::make_unique<QLockFile>(path);
     // A lock left by a crashed run names a process that no longer exists;
     // QLockFile sees that and takes the lock over.
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0))
         return true;
     if (m_lock->error() == QLockFile::LockFailedError) {
-        if (m_lock->removeStaleLockFile())
-            return m_lock->tryLock(0);
-        return false;
+        // Held by a running copy, or left by one that is gone (the lock says which).
+        if (m_lock->removeStaleLockFile() && m_lock->tryLock(0))
+            return true;
+        qint64 pid = 0;
+        QString host, app;
+        if (m_lock->getLockInfo(&pid, &host, &app))
+            return false;
+        // A plain file there that no copy of the program wrote: not a lock, so it goes.
+        m_lock.reset();
+        if (QFile::remove(path)) {
+            m_lock = std::make_unique<QLockFile>(path);
+            m_lock->setStaleLockTime(0);
+            if (m_lock->tryLock(0))
+                return true;
+        }
+        m_lock.reset();
+        return true;
     }
     // A lock that cannot be written at all (read-only runtime folder) must not keep the child out.
+    m_lock.reset();
     return true;
+}
+
+void RealInstanceGuard::release()
+{
+    if (m_lock)
+        m_lock->unlock();
+    m_lock.reset();
 }

@@ -4,7 +4,7 @@
 #include "Platform.h"
 #include "RealSoundPlayer.h"
 
-#include <QHash>
+#include <QElapsedTimer>
 #include <QLockFile>
 #include <QPointer>
 #include <QRandomGenerator>
@@ -13,6 +13,10 @@ class RealClock : public SystemClock {
 public:
     double secondsSinceMidnight() override;
     QDate today() override;
+    double elapsedSeconds() override;
+
+private:
+    QElapsedTimer m_partenza;
 };
 
 class RealRandom : public RandomSource {
@@ -48,8 +52,12 @@ public:
 class RealInstanceGuard : public InstanceGuard {
 public:
     bool claim() override;
-    // Where the per-user lock lives (the user's runtime folder).
+    void release() override;
+    // Where the per-user lock usually lives (the user's runtime folder).
     static QString lockPath();
+    // The name the lock is taken on: lockPath(), or the first name after it when that
+    // one is a link, a folder or anything else but a plain file; empty when none fits.
+    static QString usablePath();
 
 private:
     std::unique_ptr<QLockFile> m_lock;

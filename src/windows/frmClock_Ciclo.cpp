@@ -55,16 +55,11 @@ void frmClock::Form_Load()
 
 void frmClock::AttendiSplash()
 {
-    // Counts elapsed time, so a start a few seconds before midnight also waits 5 seconds.
-    const double t0 = platform().clock->secondsSinceMidnight();
-    for (;;) {
-        double trascorso = platform().clock->secondsSinceMidnight() - t0;
-        if (trascorso < 0)
-            trascorso += 86400.0;
-        if (trascorso >= 5.0)
-            break;
+    // Counts elapsed time on a clock that only runs forwards: a start just before
+    // midnight, or the computer's clock set meanwhile, still waits 5 seconds.
+    const double t0 = platform().clock->elapsedSeconds();
+    while (platform().clock->elapsedSeconds() - t0 < 5.0)
         platform().events->pause(10);
-    }
     frmSplashClock::scarica();
 }
 

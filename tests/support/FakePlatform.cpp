@@ -8,9 +8,12 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
+#include "Deposito.h"
+
 void FakeClock::advance(double s)
 {
     seconds += s;
+    elapsed += s;
     while (seconds >= 86400) {
         seconds -= 86400;
         date = date.addDays(1);
@@ -135,9 +138,23 @@ std::unique_ptr<PrintJob> FakePrinters::openDefault(PrintError& error)
     return std::make_unique<FakePrintJob>(*this, m_folder->filePath(QStringLiteral("pagina_%1.pdf").arg(opened)));
 }
 
+namespace {
+
+// The platform the tests run on: made current once, for the whole test program.
+Platform& piattaformaDiProva()
+{
+    static Platform p;
+    static PiattaformaCorrente corrente(p);
+    // Pictures rendered once for the whole test program, as the program does for its run.
+    static Risorse::Deposito deposito;
+    return p;
+}
+
+} // namespace
+
 FakePlatform FakePlatform::install()
 {
-    Platform& p = platform();
+    Platform& p = piattaformaDiProva();
     auto clock = std::make_unique<FakeClock>();
     FakePlatform f{};
     f.clock = clock.get();

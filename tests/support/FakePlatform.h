@@ -17,8 +17,12 @@ class FakeClock : public SystemClock {
 public:
     double seconds = 36000;  // 10:00:00
     QDate date{2024, 3, 10};
+    // Seconds on the clock that only runs forwards: moved by advance(), not by setting
+    // the time of day.
+    double elapsed = 0;
     double secondsSinceMidnight() override { return seconds; }
     QDate today() override { return date; }
+    double elapsedSeconds() override { return elapsed; }
     // Moves the time on, wrapping at midnight into the next day.
     void advance(double s);
 };
@@ -91,7 +95,9 @@ public:
 class FakeInstance : public InstanceGuard {
 public:
     bool otherRunning = false;
+    int releases = 0;
     bool claim() override { return !otherRunning; }
+    void release() override { ++releases; }
 };
 
 class QTemporaryDir;

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# The desktop session ends under the running program: its X server goes away. The
+# program must end within 5 seconds with exit code 1 and one line on standard
+# error, without a crash, a hang or a core dump, and give up its single-copy lock.
+# Tried with the clock running, with a message window open, and with Qt's own
+# warnings switched off (the program must not depend on reading them).
+set -u
+PROGRAM="$1"
+. "$(dirname "$0")/lib.bash"
+trap 'kill -9 "${APP:-}" 2>/dev/null; stop_x' EXIT
+
+LOG=$(mktemp)
+EXPECTED="Tempolino: la sessione grafica si è chiusa, il programma termina."
+
+# The centre of the command panel's first button ("Esercizi") in the maximized window:
+# the panel stands 20 pixels from the right edge, level with the face's top at this size.
+click_exercises() {
+  local id="$1" w h face_h face_top
+  w=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
+  h=$(xwininfo -id "$id" | awk '/Height:/ {print $2}')
+  face_h=516   # 2 x 234 + 48 at size factor 1.3
+  face_top=$(( (h - face_h) / 2 - 90 ))
+  xdotool mousemove --window "$id" $(( w - 58 - 20 + 10 + 19 )) $(( face_top + 8 + 19 )) click 1
+}
+
+# Prints the id of a visible window named Tempolino narrower than the main window.
+wait_small_window() {
+  local id w
+  for _ in $(seq 1 100); do
+    for id in $(xdotool search --onlyvisible --name "^Tempolino$" 2>/dev/null); do
+      w=$(xwininfo -id "$id" 2>/dev/null | awk '/Width:/ {print $2}')
+      [ -n "$w" ] && [ "$w" -lt 700 ] && { echo "$id"; return 0; }
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+run_case() {
+  local name="$1" with_message="$2"
+  start_x 1280x1024
+  "$PROGRAM" >"$LOG" 2>&1 &
+  APP=$!
+  local main
+  main=$(wait_main_window 30) || fail "$name: the main window did not appear"
+  [ -e "$XDG_RUNTIME_DIR/tempolino.lock" ] || fail "$name: no single-copy lock while running"
+  if [ "$with_message" = yes ]; then
+    click_exercises "$main"
+    sleep 1
+    # Return answers "OK!" with the boxes empty: the message "devi inserire l'ora".
+    xdotool key Return
+    wait_small_window >/dev/null || fail "$name: the message window did not open"
+  fi
+  sleep 0.5
+
+  kill "$XVFB_PID"
+  local start rc elapsed
+  start=$(date +%s%N)
+  for _ in $(seq 1 50); do
+    kill -0 "$APP" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$APP" 2>/dev/null; then
+    kill -9 "$APP"
+    fail "$name: the program was still running 5 s after its X server went away"
+  fi
+  wait "$APP"
+  rc=$?
+  APP=""
+  elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+  [ "$rc" = 1 ] || { cat "$LOG" >&2; fail "$name: exit code $rc (expected 1)"; }
+  grep -qxF "$EXPECTED" "$LOG" || { cat "$LOG" >&2; fail "$name: no line on standard error"; }
+  [ -e "$XDG_RUNTIME_DIR/tempolino.lock" ] && fail "$name: the single-copy lock was left behind"
+  echo "$name: ended with code 1 in $elapsed ms"
+  stop_x
+}
+
+run_case "clock running" no
+run_case "message window open" yes
+QT_LOGGING_RULES="*=false" run_case "Qt's warnings off" no
+echo "session_end: ok"
