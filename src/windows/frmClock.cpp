@@ -195,6 +195,7 @@ void frmClock::CreaLettura()
     lblDigitalClock->setText(QStringLiteral("Label4"));
 
     grp12_24 = new OptionGroup(this);
+    grp12_24->setObjectName(QStringLiteral("grp12_24"));
     const char* testi[2] = {"12 h", "24 h"};
     for (int i = 0; i < 2; ++i) {
         opt12_24[i] = crea<QRadioButton>(picAnalogic, QStringLiteral("opt12_24_%1").arg(i), 360, i == 0 ? 6 : 24,
@@ -221,6 +222,7 @@ void frmClock::CreaPannelloComandi()
     chkFusiOrari = creaPulsanteGrafico(picCtrTime, QStringLiteral("chkFusiOrari"), QStringLiteral("chkFusiOrari"),
                                        0, 0, QStringLiteral("Mappa terrestre"), true);
     grpCtrTime = new OptionGroup(this);
+    grpCtrTime->setObjectName(QStringLiteral("grpCtrTime"));
     optCtrTime[0] = creaPulsanteGrafico(picCtrTime, QStringLiteral("optCtrTime_0"), QStringLiteral("optCtrTime_0"),
                                         0, 88, QStringLiteral("Modifica i minuti o le ore"), true);
     optCtrTime[1] = creaPulsanteGrafico(picCtrTime, QStringLiteral("optCtrTime_1"), QStringLiteral("optCtrTime_1"),
@@ -231,6 +233,7 @@ void frmClock::CreaPannelloComandi()
 
     picStyle = creaPannello(picCommand, QStringLiteral("picStyle"), 10, 192, 41, 129, QColor(128, 128, 128));
     grpStyleNum = new OptionGroup(this);
+    grpStyleNum->setObjectName(QStringLiteral("grpStyleNum"));
     const int alto[3] = {84, 0, 42};
     const char* suggerimenti[3] = {"Quadrante con i punti", "Quadrante con i numeri arabi",
                                    "Quadrante con i numeri romani"};
@@ -299,6 +302,7 @@ void frmClock::CreaAreaEsercizi()
     cmdVerificaTest->setStyleSheet(QStringLiteral("QPushButton{background:rgb(192,255,192);color:black;}"));
 
     grpTest = new OptionGroup(this);
+    grpTest->setObjectName(QStringLiteral("grpTest"));
     const char* testi[4] = {"Indovina l'ora", "Imposta l'ora (1)", "Imposta l'ora (2)", "Test finale"};
     const QColor sfondi[4] = {{255, 224, 192}, {255, 192, 128}, {255, 128, 0}, {255, 0, 0}};
     for (int i = 0; i < 4; ++i) {
