@@ -27,11 +27,12 @@ test: test-plain test-sanitizers
 test-plain: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-# The Qt Test suites under the sanitizers (the process-level tests run on the plain build).
+# The Qt Test suites under the sanitizers, and the real program started and closed under
+# X (the other process-level tests run on the plain build).
 test-sanitizers: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEMPOLINO_SANITIZE=ON -DTEMPOLINO_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
-	cd $(ASAN_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest -L unit --output-on-failure -j$(JOBS)
+	cd $(ASAN_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest -L "unit|sanitize" --output-on-failure -j$(JOBS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
