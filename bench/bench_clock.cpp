@@ -87,7 +87,7 @@ void BM_FinestraMessaggio(benchmark::State& state)
 {
     TestWindow tw(QSize(1024, 768), 36000);
     for (auto _ : state) {
-        MostraMessaggio(tw.w, 0);
+        MostraMessaggio(tw.w, Messaggio::RispostaEsatta);
         flushDeletes();
     }
 }

@@ -6,11 +6,10 @@
 #include <cmath>
 
 #include "Lancette.h"
+#include "NumeriRomani.h"
 #include "TestWindow.h"
 #include "frmClock.h"
 #include "modTempolino.h"
-
-using modTempolino::NumeroRomano;
 
 class TestDialHands : public QObject {
     Q_OBJECT

@@ -104,7 +104,7 @@ Visto TestMessages::mostra(int codice)
         m->cmdChiudi->click();
         return 1;
     };
-    MostraMessaggio(nullptr, codice);
+    MostraMessaggio(nullptr, static_cast<Messaggio>(codice));
     fake.dialogs->onModal = nullptr;
     return v;
 }
@@ -225,7 +225,7 @@ void TestMessages::silentWithSoundsOff()
         }
         return 1;
     };
-    MostraMessaggio(nullptr, codice);
+    MostraMessaggio(nullptr, static_cast<Messaggio>(codice));
     fake.dialogs->onModal = nullptr;
     QVERIFY(fake.sound->played.isEmpty());
 }
@@ -325,7 +325,7 @@ void TestMessages::alarmClockFrames()
         }
         return 1;
     };
-    MostraMessaggio(nullptr, codice);
+    MostraMessaggio(nullptr, static_cast<Messaggio>(codice));
     fake.dialogs->onModal = nullptr;
     const QImage a = argb(Risorse::bitmap(primo)), b = argb(Risorse::bitmap(primo + 1));
     QVERIFY(!a.isNull() && !b.isNull());
@@ -347,7 +347,7 @@ void TestMessages::successBandBlinks()
         suoni = static_cast<int>(fake.sound->played.size());
         return 1;
     };
-    MostraMessaggio(nullptr, 8);
+    MostraMessaggio(nullptr, static_cast<Messaggio>(8));
     fake.dialogs->onModal = nullptr;
     const QColor chiaro(192, 255, 192), scuro(0, 192, 0);
     QCOMPARE(bande, (QVector<QColor>{chiaro, scuro, chiaro, scuro}));
@@ -367,10 +367,10 @@ void TestMessages::tickSoundWhileOpen()
         m->Timer1_Timer();
         return m->shpBottom->riempimento == QColor(255, 0, 0) ? 1 : 0;
     };
-    MostraMessaggio(nullptr, 1);
+    MostraMessaggio(nullptr, static_cast<Messaggio>(1));
     QCOMPARE(fake.sound->played, (QVector<int>{109, 101, 101}));
     fake.sound->played.clear();
-    MostraMessaggio(nullptr, 4);
+    MostraMessaggio(nullptr, static_cast<Messaggio>(4));
     QCOMPARE(fake.sound->played, (QVector<int>{101, 101}));
     fake.dialogs->onModal = nullptr;
 }
@@ -387,7 +387,7 @@ void TestMessages::buttonClosesAndStopsTimers()
         timerDopo = m->Timer1->isActive() || m->Timer2->isActive();
         return m->result();
     };
-    const int esito = MostraMessaggio(nullptr, 6);
+    const int esito = MostraMessaggio(nullptr, static_cast<Messaggio>(6));
     fake.dialogs->onModal = nullptr;
     QVERIFY(!visibileDopo);
     QVERIFY(!timerDopo);
@@ -408,7 +408,7 @@ void TestMessages::drawnWindow()
         foto = m->grab().toImage();
         return 1;
     };
-    MostraMessaggio(nullptr, 1);
+    MostraMessaggio(nullptr, static_cast<Messaggio>(1));
     fake.dialogs->onModal = nullptr;
     QCOMPARE(suPulsante, Qt::BitmapCursor);
     QCOMPARE(suTesto, Qt::ArrowCursor);
@@ -456,7 +456,7 @@ void TestMessages::wholeTextAboveTheBand()
         punti = l->font().pointSizeF();
         return 1;
     };
-    MostraMessaggio(nullptr, codice);
+    MostraMessaggio(nullptr, static_cast<Messaggio>(codice));
     fake.dialogs->onModal = nullptr;
     // Every line can be read: none runs into the band.
     QVERIFY2(altezzaTesto <= spazio, qPrintable(QStringLiteral("%1 > %2").arg(altezzaTesto).arg(spazio)));
@@ -470,8 +470,8 @@ void TestMessages::wholeTextAboveTheBand()
 void TestMessages::outOfTableCodeShowsNothing()
 {
     CodiceMessaggio = 3;
-    QCOMPARE(MostraMessaggio(nullptr, 10), 0);
-    QCOMPARE(MostraMessaggio(nullptr, -1), 0);
+    QCOMPARE(MostraMessaggio(nullptr, static_cast<Messaggio>(10)), 0);
+    QCOMPARE(MostraMessaggio(nullptr, static_cast<Messaggio>(-1)), 0);
     QVERIFY(fake.dialogs->modalShown.isEmpty());
     QCOMPARE(int(CodiceMessaggio), 3);
 }

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QtTest>
 
+#include "ArrotondaPari.h"
 #include "TestWindow.h"
 #include "frmClock.h"
 #include "frmMsg.h"
@@ -77,7 +78,7 @@ struct Prova {
     QRect riquadro(int k) const  // clock k (1 to 9), in the image's pixels
     {
         const qreal dpr = w->picTest->image().devicePixelRatio();
-        const int x0 = modTempolino::ArrotondaPari(w->lblPremiOK->x());
+        const int x0 = ArrotondaPari(w->lblPremiOK->x());
         const QRect r(x0 + (k - 1) * 28, w->lblPremiOK->y() + 20, 16, 16);
         return QRect(QPoint(qRound(r.x() * dpr), qRound(r.y() * dpr)), r.size() * dpr);
     }

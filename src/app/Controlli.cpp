@@ -1,12 +1,13 @@
 #include "Controlli.h"
 
+#include "ArrotondaPari.h"
 #include "modTempolino.h"
 
 namespace Controlli {
 
 int DaTwip(int twips)
 {
-    return modTempolino::ArrotondaPari(twips / 15.0);
+    return ArrotondaPari(twips / 15.0);
 }
 
 QRect RettangoloTwip(int left, int top, int width, int height)

@@ -14,18 +14,6 @@ bool SuoniAttivi = true;
 std::array<QString, 10> Messaggi;
 std::uint8_t CodiceMessaggio = 0;
 
-namespace {
-
-struct Romano {
-    int valore;
-    const char* simboli;
-};
-// The table of values the conversion walks, largest first.
-std::array<Romano, 5> TabellaRomani{};
-bool RomaniPronti = false;
-
-} // namespace
-
 QString TestoRisoluzione()
 {
     const QString crlf = QStringLiteral("\r\n");
@@ -79,35 +67,9 @@ void CancellaMessaggi()
         m.clear();
 }
 
-void InizializzaRomani()
+void SuonaEffetto(Suono suono)
 {
-    TabellaRomani = {{{10, "X"}, {9, "IX"}, {5, "V"}, {4, "IV"}, {1, "I"}}};
-    RomaniPronti = true;
-}
-
-void CancellaRomani()
-{
-    TabellaRomani = {};
-    RomaniPronti = false;
-}
-
-QString NumeroRomano(int n)
-{
-    if (!RomaniPronti)
-        InizializzaRomani();
-    QString testo;
-    for (size_t i = 0; n > 0 && i < TabellaRomani.size(); ++i) {
-        while (n >= TabellaRomani[i].valore) {
-            n -= TabellaRomani[i].valore;
-            testo += QLatin1String(TabellaRomani[i].simboli);
-        }
-    }
-    return testo;
-}
-
-void SuonaEffetto(int id)
-{
-    platform().sound->play(id);
+    platform().sound->play(static_cast<int>(suono));
     platform().events->processEvents();
 }
 
@@ -128,15 +90,3 @@ void ImpostaPuntatore(QWidget* frm)
 }
 
 } // namespace modTempolino
-
-int modTempolino::ArrotondaPari(double valore)
-{
-    // Worked out by hand rather than through the floating-point rounding mode, which
-    // a library may have changed.
-    const double sotto = std::floor(valore);
-    const double resto = valore - sotto;
-    double r = sotto;
-    if (resto > 0.5 || (resto == 0.5 && std::fmod(sotto, 2.0) != 0.0))
-        r = sotto + 1;
-    return static_cast<int>(r);
-}

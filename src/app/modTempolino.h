@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 
+#include "Suoni.h"
+
 class QWidget;
 
 namespace modTempolino {
@@ -29,13 +31,8 @@ float ScalaPerSchermo(int larghezza, int altezza);
 void InizializzaMessaggi();
 void CancellaMessaggi();
 
-void InizializzaRomani();
-void CancellaRomani();
-// The Roman numeral of n (subtractive: 4 is IV, 9 is IX); 0 gives the empty text.
-QString NumeroRomano(int n);
-
-// Plays sound effect id (101 to 109). Callers look at SuoniAttivi themselves.
-void SuonaEffetto(int id);
+// Plays a sound effect. Callers look at SuoniAttivi themselves.
+void SuonaEffetto(Suono suono);
 
 // A dialog frame without a title-bar icon.
 void ImpostaBordo(QWidget* frm);
@@ -46,9 +43,4 @@ void ImpostaPuntatore(QWidget* frm);
 // main window. Returns false when the program must end at once.
 bool Main();
 
-} // namespace modTempolino
-
-namespace modTempolino {
-// Rounds to the nearest whole number, halves to even (2.5 gives 2, 3.5 gives 4).
-int ArrotondaPari(double valore);
 } // namespace modTempolino

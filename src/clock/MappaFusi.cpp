@@ -5,12 +5,14 @@
 
 #include <cmath>
 
+#include "ArrotondaPari.h"
 #include "Fasce.h"
-#include "Platform.h"
-#include "Risorse.h"
-#include "TrattieniFinestra.h"
 #include "frmClock.h"
 #include "modTempolino.h"
+#include "Platform.h"
+#include "Risorse.h"
+#include "Suoni.h"
+#include "TrattieniFinestra.h"
 
 using namespace modTempolino;
 
@@ -103,7 +105,7 @@ void frmClock::ApriMappa(bool apri)
             if (!chkFusiOrari->isChecked())
                 break;
             if (SuoniAttivi) {
-                SuonaEffetto(105);
+                SuonaEffetto(Suono::Passo);
                 if (guardia.inChiusura())
                     return;
             }
@@ -128,7 +130,7 @@ void frmClock::ApriMappa(bool apri)
         picfusi->hide();
         // No click during the exercises, which close the map themselves.
         if (SuoniAttivi && MostraEtichette)
-            SuonaEffetto(106);
+            SuonaEffetto(Suono::Clic);
     }
 
     if (grpCtrTime->isSelected(1))

@@ -4,10 +4,12 @@
 #include <cmath>
 
 #include "Accessibilita.h"
-#include "Platform.h"
-#include "TempoMostrato.h"
+#include "ArrotondaPari.h"
 #include "frmClock.h"
 #include "modTempolino.h"
+#include "Platform.h"
+#include "Suoni.h"
+#include "TempoMostrato.h"
 
 using namespace modTempolino;
 
@@ -102,7 +104,7 @@ void frmClock::optCtrTime_Click(int index)
         tmrClock->start();
         MostraCmdTime(false);
         if (SuoniAttivi)
-            SuonaEffetto(106);
+            SuonaEffetto(Suono::Clic);
     }
     p1->setFocus();
 }
@@ -111,6 +113,6 @@ void frmClock::opt12_24_Click(int)
 {
     p1->setFocus();
     if (SuoniAttivi)
-        SuonaEffetto(104);
+        SuonaEffetto(Suono::Vista12o24);
     MostraOra(TempoCorrente);
 }

@@ -5,10 +5,12 @@
 #include <QFont>
 #include <cmath>
 
-#include "Lancette.h"
-#include "Platform.h"
 #include "frmClock.h"
+#include "Lancette.h"
 #include "modTempolino.h"
+#include "NumeriRomani.h"
+#include "Platform.h"
+#include "Suoni.h"
 
 using namespace modTempolino;
 
@@ -99,7 +101,7 @@ void frmClock::optStyleNum_Click(int)
     p1->setFocus();
     platform().events->processEvents();
     if (SuoniAttivi)
-        SuonaEffetto(106);
+        SuonaEffetto(Suono::Clic);
     BloccaAggiornamento(true);
     DisegnaQuadrante();
     MostraOra(TempoCorrente);

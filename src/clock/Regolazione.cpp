@@ -3,11 +3,12 @@
 // while a button is held down.
 
 #include "Controlli.h"
-#include "PassoOra.h"
-#include "Platform.h"
-#include "TrattieniFinestra.h"
 #include "frmClock.h"
 #include "modTempolino.h"
+#include "PassoOra.h"
+#include "Platform.h"
+#include "Suoni.h"
+#include "TrattieniFinestra.h"
 
 using namespace modTempolino;
 
@@ -40,7 +41,7 @@ void frmClock::MostraCmdTime(bool mostra)
 
     if (mostra) {
         if (SuoniAttivi)
-            SuonaEffetto(103);
+            SuonaEffetto(Suono::RegolazionePronta);
         picRegolazione->move(picRegolazione->x() + kScostamento, picRegolazione->y());
         picRegolazione->raise();
         // Each button takes the colour of the hand it moves.
@@ -84,7 +85,7 @@ void frmClock::cmdTime_MouseDown(int index)
         if (chiusa())
             return;
         if (SuoniAttivi) {
-            SuonaEffetto(105);
+            SuonaEffetto(Suono::Passo);
             if (chiusa())
                 return;
         }

@@ -4,18 +4,20 @@
 
 #include <QPointer>
 
+#include "ArrotondaPari.h"
 #include "Esercizi.h"
-#include "Platform.h"
-#include "TrattieniFinestra.h"
 #include "frmClock.h"
 #include "modTempolino.h"
+#include "Platform.h"
+#include "Suoni.h"
+#include "TrattieniFinestra.h"
 
 using namespace modTempolino;
 
 void frmClock::cmdTest_Click()
 {
     if (SuoniAttivi)
-        SuonaEffetto(108);
+        SuonaEffetto(Suono::NuovaSezione);
 
     // The map closes and cannot be opened while the child practises.
     chkFusiOrari->setChecked(false);

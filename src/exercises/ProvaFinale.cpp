@@ -4,11 +4,13 @@
 
 #include <QPointer>
 
-#include "Platform.h"
+#include "ArrotondaPari.h"
+#include "CodiciMessaggio.h"
 #include "frmClock.h"
 #include "frmMsg.h"
 #include "frmPrint.h"
 #include "modTempolino.h"
+#include "Platform.h"
 
 using namespace modTempolino;
 
@@ -46,7 +48,7 @@ void frmClock::AvviaProva()
 
     imgSpunta->move(imgSpunta->x(), optTest[3]->y());
     // The introduction; the test goes on when the child presses "Inizia Test!".
-    MostraMessaggio(this, 6);
+    MostraMessaggio(this, Messaggio::InizioProva);
 
     DisegnaOrologiProva();
     ProssimaDomanda();
@@ -106,7 +108,7 @@ void frmClock::ProssimaDomanda()
     QPointer<frmClock> vivo(this);
     switch (PassoProva) {
     case -1:
-        MostraMessaggio(this, 7);
+        MostraMessaggio(this, Messaggio::ProvaPersa);
         if (!vivo || m_scaricato)
             return;
         cmdExitTest_Click();
@@ -127,7 +129,7 @@ void frmClock::ProssimaDomanda()
         optTest_Click(2);
         break;
     case 9: {
-        MostraMessaggio(this, 8);
+        MostraMessaggio(this, Messaggio::ProvaSuperata);
         if (!vivo || m_scaricato)
             return;
         platform().events->processEvents();

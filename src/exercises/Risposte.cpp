@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "CodiciMessaggio.h"
 #include "Esercizi.h"
 #include "frmClock.h"
 #include "frmMsg.h"
@@ -27,14 +28,14 @@ void frmClock::txtTest_Change(int index)
 {
     if (index == 0 && ContieneNumero(txtTest[0]->text())) {
         if (OltreIlLimite(txtTest[0]->text(), 24)) {
-            MostraMessaggio(this, 2);
+            MostraMessaggio(this, Messaggio::OreTroppoGrandi);
             txtTest[0]->setText(QString());
         }
         if (txtTest[0]->text().size() == 2)
             txtTest[1]->setFocus();
     } else if (index == 1 && ContieneNumero(txtTest[1]->text())) {
         if (OltreIlLimite(txtTest[1]->text(), 60)) {
-            MostraMessaggio(this, 3);
+            MostraMessaggio(this, Messaggio::MinutiTroppoGrandi);
             txtTest[1]->setText(QString());
         }
     }
@@ -47,17 +48,17 @@ void frmClock::cmdVerificaTest_Click()
                                        lblModiDiDire->property("Tag").toString());
     switch (v) {
     case Verdetto::MancanoOre:
-        MostraMessaggio(this, 4);
+        MostraMessaggio(this, Messaggio::MancanoOre);
         txtTest[0]->setFocus();
         return;
     case Verdetto::MancanoMinuti:
-        MostraMessaggio(this, 5);
+        MostraMessaggio(this, Messaggio::MancanoMinuti);
         txtTest[1]->setFocus();
         return;
     case Verdetto::Nessuno:
         return;
     case Verdetto::Esatta:
-        MostraMessaggio(this, 0);
+        MostraMessaggio(this, Messaggio::RispostaEsatta);
         if (ProvaInCorso) {
             ++PassoProva;
             ProssimaDomanda();
@@ -72,11 +73,11 @@ void frmClock::cmdVerificaTest_Click()
     case Verdetto::Sbagliata:
         if (!ProvaInCorso) {
             // The question stays for another try.
-            MostraMessaggio(this, 1);
+            MostraMessaggio(this, Messaggio::RispostaSbagliata);
         } else if (!ErroreCommesso) {
             // The one error the final test allows: the same question stays.
             ErroreCommesso = true;
-            MostraMessaggio(this, 9);
+            MostraMessaggio(this, Messaggio::UnErrore);
         } else {
             PassoProva = -1;
             ProssimaDomanda();

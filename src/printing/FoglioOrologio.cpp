@@ -10,8 +10,8 @@
 #include <QPen>
 #include <cmath>
 
+#include "NumeriRomani.h"
 #include "Risorse.h"
-#include "modTempolino.h"
 #include "versione.h"
 
 namespace Foglio {
@@ -67,7 +67,7 @@ QString TestoOra(int angolo, bool romani)
     if (angolo == 0)
         angolo = 360;
     const int ora = angolo / 30;
-    return romani ? modTempolino::NumeroRomano(ora) : QString::number(ora);
+    return romani ? NumeroRomano(ora) : QString::number(ora);
 }
 
 namespace {

@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 
-#include "Platform.h"
+#include "ArrotondaPari.h"
 #include "frmClock.h"
 #include "frmSplashClock.h"
 #include "modTempolino.h"
+#include "NumeriRomani.h"
+#include "Platform.h"
 
 using namespace modTempolino;
 

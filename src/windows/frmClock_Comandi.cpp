@@ -1,18 +1,19 @@
 // Handlers of the command panel that open the side windows or switch the sounds.
 
-#include "Platform.h"
-#include "Risorse.h"
 #include "frmAbout.h"
 #include "frmClock.h"
 #include "frmExt.h"
 #include "modTempolino.h"
+#include "Platform.h"
+#include "Risorse.h"
+#include "Suoni.h"
 
 using namespace modTempolino;
 
 void frmClock::chkSuono_Click()
 {
     // The click is heard both when switching off and when switching on.
-    SuonaEffetto(106);
+    SuonaEffetto(Suono::Clic);
     SuoniAttivi = !SuoniAttivi;
     chkSuono->setIcon(QIcon(QPixmap::fromImage(
         Risorse::figura(SuoniAttivi ? QStringLiteral("chkSuono_on") : QStringLiteral("chkSuono_off"), QSize(32, 32),
@@ -26,7 +27,7 @@ void frmClock::cmdCuriosita_Click()
     if (grpCtrTime->isSelected(1))
         tmrClock->stop();
     if (SuoniAttivi)
-        SuonaEffetto(106);
+        SuonaEffetto(Suono::Clic);
     {
         frmExt finestra(this);
         platform().dialogs->execModal(finestra);
@@ -39,7 +40,7 @@ void frmClock::cmdCuriosita_Click()
 void frmClock::cmdAbout_Click()
 {
     if (SuoniAttivi)
-        SuonaEffetto(108);
+        SuonaEffetto(Suono::NuovaSezione);
     {
         frmAbout finestra(this);
         platform().dialogs->execModal(finestra);

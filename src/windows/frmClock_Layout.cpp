@@ -4,11 +4,11 @@
 #include <QResizeEvent>
 #include <cmath>
 
-#include "Platform.h"
+#include "ArrotondaPari.h"
 #include "frmClock.h"
 #include "modTempolino.h"
+#include "Platform.h"
 
-using modTempolino::ArrotondaPari;
 using modTempolino::Scala;
 
 namespace {

@@ -14,9 +14,10 @@
 #include <QTextCursor>
 
 #include "CalcoloCompleanno.h"
+#include "modTempolino.h"
 #include "Platform.h"
 #include "Risorse.h"
-#include "modTempolino.h"
+#include "Suoni.h"
 
 using namespace modTempolino;
 using namespace Controlli;
@@ -257,7 +258,7 @@ void frmExt::cmdData_Click()
     }
     lblDati->setText(QString(esito.testo).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     if (esito.suona && SuoniAttivi)
-        SuonaEffetto(108);
+        SuonaEffetto(Suono::NuovaSezione);
 }
 
 void frmExt::MostraErroreData()

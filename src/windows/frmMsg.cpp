@@ -8,9 +8,10 @@
 #include <QPointer>
 #include <cmath>
 
+#include "modTempolino.h"
 #include "Platform.h"
 #include "Risorse.h"
-#include "modTempolino.h"
+#include "Suoni.h"
 
 using namespace modTempolino;
 
@@ -27,7 +28,7 @@ AspettoMessaggio AspettoPerCodice(int codice)
     switch (codice) {
     case 0:
         a.banda = kVerdeChiaro;
-        a.suono = 107;
+        a.suono = Suono::RispostaEsatta;
         a.figura = 231;
         a.lode = true;
         break;
@@ -35,7 +36,7 @@ AspettoMessaggio AspettoPerCodice(int codice)
     case 9:
         a.testo = kRosso;
         a.banda = kRosso;
-        a.suono = 109;
+        a.suono = Suono::RispostaSbagliata;
         a.figura = 233;
         break;
     case 2:
@@ -49,13 +50,13 @@ AspettoMessaggio AspettoPerCodice(int codice)
         break;
     case 7:
         a.banda = kRosso;
-        a.suono = 109;
+        a.suono = Suono::RispostaSbagliata;
         a.figura = 233;
         a.inBasso = true;
         break;
     case 8:
         a.banda = kVerdeChiaro;
-        a.suono = 102;
+        a.suono = Suono::ProvaSuperata;
         a.figura = 231;
         a.bandaLampeggia = true;
         break;
@@ -180,8 +181,8 @@ void frmMsg::PreparaMessaggio()
 
     if (a.banda.isValid())
         shpBottom->impostaRiempimento(a.banda);
-    if (a.suono != 0 && SuoniAttivi)
-        SuonaEffetto(a.suono);
+    if (a.suono && SuoniAttivi)
+        SuonaEffetto(*a.suono);
     if (a.lode)
         prefisso = ScegliLode();
     if (a.pulsanteInizia)
@@ -255,7 +256,7 @@ void frmMsg::Timer1_Timer()
 void frmMsg::Timer2_Timer()
 {
     if (SuoniAttivi)
-        SuonaEffetto(101);
+        SuonaEffetto(Suono::Ticchettio);
 }
 
 void frmMsg::cmdChiudi_Click()
@@ -273,8 +274,9 @@ void frmMsg::done(int result)
     QDialog::done(result);
 }
 
-int MostraMessaggio(QWidget* parent, int codice)
+int MostraMessaggio(QWidget* parent, Messaggio messaggio)
 {
+    const int codice = static_cast<int>(messaggio);
     if (codice < 0 || codice > 9)
         return 0;
     CodiceMessaggio = static_cast<std::uint8_t>(codice);

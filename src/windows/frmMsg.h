@@ -10,12 +10,16 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <optional>
+
+#include "CodiciMessaggio.h"
+#include "Suoni.h"
 
 // How the window looks and sounds for one message code.
 struct AspettoMessaggio {
     QColor testo{Qt::black};          // text colour of the message
     QColor banda;                     // fill of the bottom band; invalid: the design grey stays
-    int suono = 0;                    // sound played on opening, 0 for none
+    std::optional<Suono> suono;       // sound played on opening, if any
     int figura = 235;                 // first of the two alarm-clock frames
     bool lode = false;                // a word of praise stands above the text
     bool pulsanteInizia = false;      // the button reads "Inizia Test!"
@@ -80,4 +84,4 @@ private:
 
 // Shows message `codice` (0 to 9) in a new message window, modally; returns when the
 // child has closed it.
-int MostraMessaggio(QWidget* parent, int codice);
+int MostraMessaggio(QWidget* parent, Messaggio codice);

@@ -5,8 +5,10 @@
 #include <QScreen>
 #include <cmath>
 
-#include "Platform.h"
+#include "ArrotondaPari.h"
 #include "modTempolino.h"
+#include "Platform.h"
+#include "Suoni.h"
 
 using namespace modTempolino;
 
@@ -161,7 +163,7 @@ void frmSplashClock::tmrClock_Timer()
     superficie->circle(cx, cy, 5, Qt::black);
     superficie->endBatch();
     if (t > 0)
-        SuonaEffetto(101);
+        SuonaEffetto(Suono::Ticchettio);
     t = static_cast<short>(t + 45);
     if (t >= 8640)
         t = 0;

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "modTempolino.h"
-
-using modTempolino::ArrotondaPari;
+#include "ArrotondaPari.h"
 
 namespace Scenario {
 
