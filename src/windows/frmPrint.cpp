@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include "ErroriStampa.h"
+#include "LimiteCaratteri.h"
 #include "Platform.h"
 #include "Risorse.h"
 #include "modTempolino.h"
@@ -106,7 +107,8 @@ void frmPrint::CreaControlli()
     for (int i = 0; i < 2; ++i) {
         txtDati[i] = new QLineEdit(this);
         txtDati[i]->setObjectName(QStringLiteral("txtDati_%1").arg(i));
-        txtDati[i]->setMaxLength(20);
+        // At most 20 whole characters, typed or pasted.
+        txtDati[i]->setValidator(new LimiteCaratteri(kCaratteriDati, txtDati[i]));
         txtDati[i]->setGeometry(RettangoloTwip(1208, topDati[i], 3015, 330));
     }
     Label1->setBuddy(txtDati[0]);

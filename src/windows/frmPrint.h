@@ -39,6 +39,8 @@ public:
     QLabel* Label1;
     QLabel* Label2;
     std::array<QLineEdit*, 2> txtDati;  // 0 name, 1 surname
+    // How many characters a name or a surname may have.
+    static constexpr int kCaratteriDati = 20;
     QLabel* Label3;
     QPushButton* cmdStampa;
     QPushButton* cmdEsci;
