@@ -261,15 +261,38 @@ private slots:
         QTest::newRow("no default printer") << 0 << PrintError::NoDefaultPrinter << 1
                                             << "Nessuna stampante predefinita è installata. Installa una stampante e "
                                                "sceglila come predefinita.";
-        QTest::newRow("job refused") << 0 << PrintError::JobRefused << 2
-                                     << "La stampante non ha accettato il lavoro di stampa.";
+        QTest::newRow("job refused") << 2 << PrintError::JobRefused << 2
+                                     << "La stampante non ha accettato il lavoro di stampa. Controlla le impostazioni "
+                                        "della stampante e riprova.";
         QTest::newRow("no A4 portrait") << 0 << PrintError::PaperUnavailable << 3
-                                        << "La stampante non può stampare su un foglio A4 in verticale.";
+                                        << "La stampante non può stampare su un foglio A4 in verticale. Scegli come "
+                                           "predefinita una stampante che usa fogli A4.";
         QTest::newRow("fault while drawing") << 1 << PrintError::PrinterFault << 4
                                              << "La stampante segnala un problema: controlla che sia accesa, collegata "
                                                 "e che abbia carta.";
         QTest::newRow("page not taken") << 2 << PrintError::NotSent << 6
-                                        << "Il foglio non è stato consegnato alla stampante.";
+                                        << "Il foglio non è stato consegnato alla stampante. Riprova tra qualche "
+                                           "istante.";
+        QTest::newRow("printer stopped") << 0 << PrintError::PrinterStopped << 7
+                                         << "La stampante è ferma: è stata messa in pausa, oppure si è fermata per un "
+                                            "guasto. Controlla che sia accesa e collegata, riattivala nelle "
+                                            "impostazioni delle stampanti del computer e riprova.";
+        QTest::newRow("queue refusing jobs") << 0 << PrintError::NotAcceptingJobs << 8
+                                             << "La stampante è impostata per rifiutare nuovi lavori di stampa. Nelle "
+                                                "impostazioni delle stampanti del computer falle accettare di nuovo i "
+                                                "lavori, poi riprova.";
+        QTest::newRow("spooler not running") << 0 << PrintError::SpoolerNotRunning << 9
+                                             << "Il servizio di stampa del computer non è in funzione. Avvialo (o "
+                                                "riavvia il computer), poi riprova.";
+        QTest::newRow("job cancelled at once") << 2 << PrintError::JobCancelled << 10
+                                               << "Il lavoro di stampa è stato annullato appena consegnato. Controlla "
+                                                  "la coda della stampante e riprova.";
+        QTest::newRow("job aborted at once") << 2 << PrintError::JobAborted << 11
+                                             << "La stampante ha interrotto il lavoro di stampa per un errore. "
+                                                "Controlla che sia accesa e collegata, poi riprova.";
+        QTest::newRow("user not allowed") << 2 << PrintError::NotAllowed << 12
+                                          << "Questo utente del computer non ha il permesso di stampare su questa "
+                                             "stampante. Chiedi a chi gestisce il computer di darlo, poi riprova.";
     }
     void erroriDiStampa()
     {
@@ -321,18 +344,21 @@ private slots:
         QCOMPARE(f->result(), int(QDialog::Rejected));
     }
 
-    // Every error of the table has its own description and number.
+    // Every error of the table has its own description and number, and nothing
+    // past the table passes for one.
     void tabellaErrori()
     {
+        constexpr int kUltimo = static_cast<int>(PrintError::NotAllowed);
         QStringList descrizioni;
-        for (int n = 1; n <= 6; ++n) {
+        for (int n = 1; n <= kUltimo; ++n) {
             const QString d = ErroriStampa::Descrizione(static_cast<PrintError>(n));
             QVERIFY2(!d.isEmpty(), qPrintable(QString::number(n)));
-            QVERIFY(!descrizioni.contains(d));
+            QVERIFY2(!descrizioni.contains(d), qPrintable(QString::number(n)));
             descrizioni << d;
             QVERIFY(ErroriStampa::Messaggio(static_cast<PrintError>(n)).endsWith(QStringLiteral(" (Errore num. %1 )").arg(n)));
         }
         QVERIFY(ErroriStampa::Descrizione(PrintError::None).isEmpty());
+        QVERIFY(ErroriStampa::Descrizione(static_cast<PrintError>(kUltimo + 1)).isEmpty());
     }
 };
 

@@ -198,9 +198,13 @@ void frmPrint::cmdStampa_Click()
         opzioni.larghezzaStampabile = lavoro->printableWidthMm();
         CentroX = static_cast<float>(opzioni.larghezzaStampabile / 2);
         CentroY = Foglio::CentroY;
+        // The printer may take a moment to say whether it took the page; the window
+        // repaints meanwhile, but does not close under the print job.
+        m_inStampa = true;
         errore = lavoro->print([&opzioni](QPainter& p) { return Foglio::DisegnaFoglio(p, opzioni); });
         // Release the printer before talking to the child.
         lavoro.reset();
+        m_inStampa = false;
     }
     if (errore != PrintError::None) {
         MostraErrore(errore);
@@ -238,6 +242,8 @@ void frmPrint::Form_Unload(bool& cancel)
 
 void frmPrint::reject()
 {
+    if (m_inStampa)
+        return;
     bool cancel = false;
     Form_Unload(cancel);
     if (!cancel)

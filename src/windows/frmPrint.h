@@ -62,6 +62,9 @@ public slots:
     void reject() override;
 
 private:
+    // True while a page is being handed to the printer.
+    bool m_inStampa = false;
+
     void CreaControlli();
     void MostraErrore(PrintError errore);
 };
