@@ -6,6 +6,8 @@ set -euo pipefail
 PACKAGES=(
   # build
   build-essential cmake pkg-config
+  # printing hands the page to the CUPS spooler through libcups
+  libcups2-dev
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
   libqt6svg6 libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   # fonts: Liberation Sans stands in for Arial with the same metrics

@@ -2,6 +2,7 @@
 // closing guard, a print that succeeds and every print error, on the stand-in
 // printer that renders the page into a PDF.
 
+#include <QClipboard>
 #include <QtTest>
 
 #include "ErroriStampa.h"
@@ -32,13 +33,16 @@ void Chiudi(frmPrint& f, Modo modo)
     }
 }
 
-// Types a text key by key, accented letters included, as a child at the keyboard does.
+// Types a text key by key, accented letters included, as a child at the keyboard
+// does: one key a code point, so an emoji arrives whole and a combining accent as a
+// key of its own.
 void Digita(QWidget* w, const QString& testo)
 {
-    for (const QChar c : testo) {
-        QKeyEvent premi(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    for (const uint c : testo.toUcs4()) {
+        const QString tasto = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+        QKeyEvent premi(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, tasto);
         QCoreApplication::sendEvent(w, &premi);
-        QKeyEvent rilascia(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent rilascia(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, tasto);
         QCoreApplication::sendEvent(w, &rilascia);
     }
 }
@@ -74,10 +78,8 @@ private slots:
         QVERIFY(!f->optStileQuadrante[1]->isChecked());
         QVERIFY(f->chkPrintMinuti->isChecked());
         QVERIFY(f->chkPrintMinuti->isEnabled());
-        for (QLineEdit* t : f->txtDati) {
+        for (QLineEdit* t : f->txtDati)
             QVERIFY(t->text().isEmpty());
-            QCOMPARE(t->maxLength(), 20);
-        }
         QVERIFY(!f->Stampato);
         QVERIFY(f->TestoPiede.startsWith(QStringLiteral("Tempolino - Impara a leggere l'orologio")));
         QCOMPARE(f->cmdStampa->text(), QStringLiteral("Stampa &orologio!"));
@@ -115,12 +117,70 @@ private slots:
         QVERIFY(f->OpzioniCorrenti().stampaMinuti);
     }
 
+    // At most 20 characters as the child sees them: a letter with its accents and an
+    // emoji with its modifiers are one each, and none is ever cut in half.
+    void nomiAlPiuVentiCaratteri_data()
+    {
+        QTest::addColumn<QString>("prima");    // already in the box, cursor at its end
+        QTest::addColumn<int>("cursore");      // where the cursor is put before typing or pasting; -1 at the end
+        QTest::addColumn<QString>("nuovo");
+        QTest::addColumn<bool>("incollato");  // pasted at once, or typed a character at a time
+        QTest::addColumn<QString>("atteso");
+
+        const QString e_acuta = QStringLiteral("e\u0301");                   // e + combining acute accent
+        const QString pollice = QStringLiteral("\U0001F44D\U0001F3FD");       // thumbs up, medium skin tone
+        const QString famiglia = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");  // one emoji, 8 code units
+        const QString gufo = QStringLiteral("\U0001F989");                  // an owl: two code units
+        const QString bandiera = QStringLiteral("\U0001F1EE\U0001F1F9");      // the Italian flag
+        const QString diciotto = QStringLiteral("Niccolò Maria Giov");  // 18 characters
+        QTest::newRow("typed, cut at 20") << "" << -1 << "Niccolò Maria Giovanni Battista" << false
+                                          << "Niccolò Maria Giovan";
+        QTest::newRow("pasted, cut at 20") << "" << -1 << "Niccolò Maria Giovanni Battista" << true
+                                           << "Niccolò Maria Giovan";
+        QTest::newRow("short name unchanged") << "" << -1 << "Zoë" << false << "Zoë";
+        QTest::newRow("emoji as the 20th character, typed")
+            << diciotto + "a" << -1 << QString(gufo + gufo) << false << QString(diciotto + "a" + gufo);
+        QTest::newRow("emoji as the 20th character, pasted")
+            << "" << -1 << QString(diciotto + "a" + pollice + "b") << true << QString(diciotto + "a" + pollice);
+        QTest::newRow("emoji past the 20th character, pasted")
+            << "" << -1 << QString(diciotto + "ab" + pollice) << true << QString(diciotto + "ab");
+        QTest::newRow("twenty emoji of many code units")
+            << "" << -1 << famiglia.repeated(25) << true << famiglia.repeated(20);
+        QTest::newRow("flags stay pairs") << "" << -1 << bandiera.repeated(21) << true << bandiera.repeated(20);
+        QTest::newRow("combining accent kept with its letter, pasted")
+            << "" << -1 << QString("a").repeated(19) + e_acuta + "x" << true << QString("a").repeated(19) + e_acuta;
+        QTest::newRow("combining accent typed on the 20th letter")
+            << QString("a").repeated(19) + "e" << -1 << QStringLiteral("\u0301") << false
+            << QString("a").repeated(19) + e_acuta;
+        QTest::newRow("combining accent never cut from its letter")
+            << QString("a").repeated(19) << -1 << QString("b" + e_acuta) << true << QString("a").repeated(19) + "b";
+        QTest::newRow("full box: typing in the middle adds nothing")
+            << QString("abcdefghij").repeated(2) << 5 << "XYZ" << false << QString("abcdefghij").repeated(2);
+        QTest::newRow("pasting in the middle keeps what was there")
+            << QString("abcdefghij") + "klmnopq" << 3 << "XYZW" << true << QString("abcXYZdefghijklmnopq");
+    }
     void nomiAlPiuVentiCaratteri()
     {
-        Digita(f->txtDati[0], QStringLiteral("Niccolò Maria Giovanni Battista"));
-        QCOMPARE(f->txtDati[0]->text(), QStringLiteral("Niccolò Maria Giovan"));
-        Digita(f->txtDati[1], QStringLiteral("Zoë"));
-        QCOMPARE(f->OpzioniCorrenti().cognome, QStringLiteral("Zoë"));
+        QFETCH(QString, prima);
+        QFETCH(int, cursore);
+        QFETCH(QString, nuovo);
+        QFETCH(bool, incollato);
+        QFETCH(QString, atteso);
+        for (QLineEdit* t : f->txtDati) {
+            t->setText(prima);
+            if (cursore >= 0)
+                t->setCursorPosition(cursore);
+            if (incollato) {
+                QGuiApplication::clipboard()->setText(nuovo);
+                t->paste();
+            } else {
+                Digita(t, nuovo);
+            }
+            QCOMPARE(t->text(), atteso);
+            QVERIFY(!t->text().contains(QChar::ReplacementCharacter));
+        }
+        QCOMPARE(f->OpzioniCorrenti().nome, atteso);
+        QCOMPARE(f->OpzioniCorrenti().cognome, atteso);
     }
 
     void guardiaDiChiusura_data()
@@ -201,15 +261,38 @@ private slots:
         QTest::newRow("no default printer") << 0 << PrintError::NoDefaultPrinter << 1
                                             << "Nessuna stampante predefinita è installata. Installa una stampante e "
                                                "sceglila come predefinita.";
-        QTest::newRow("job refused") << 0 << PrintError::JobRefused << 2
-                                     << "La stampante non ha accettato il lavoro di stampa.";
+        QTest::newRow("job refused") << 2 << PrintError::JobRefused << 2
+                                     << "La stampante non ha accettato il lavoro di stampa. Controlla le impostazioni "
+                                        "della stampante e riprova.";
         QTest::newRow("no A4 portrait") << 0 << PrintError::PaperUnavailable << 3
-                                        << "La stampante non può stampare su un foglio A4 in verticale.";
+                                        << "La stampante non può stampare su un foglio A4 in verticale. Scegli come "
+                                           "predefinita una stampante che usa fogli A4.";
         QTest::newRow("fault while drawing") << 1 << PrintError::PrinterFault << 4
                                              << "La stampante segnala un problema: controlla che sia accesa, collegata "
                                                 "e che abbia carta.";
         QTest::newRow("page not taken") << 2 << PrintError::NotSent << 6
-                                        << "Il foglio non è stato consegnato alla stampante.";
+                                        << "Il foglio non è stato consegnato alla stampante. Riprova tra qualche "
+                                           "istante.";
+        QTest::newRow("printer stopped") << 0 << PrintError::PrinterStopped << 7
+                                         << "La stampante è ferma: è stata messa in pausa, oppure si è fermata per un "
+                                            "guasto. Controlla che sia accesa e collegata, riattivala nelle "
+                                            "impostazioni delle stampanti del computer e riprova.";
+        QTest::newRow("queue refusing jobs") << 0 << PrintError::NotAcceptingJobs << 8
+                                             << "La stampante è impostata per rifiutare nuovi lavori di stampa. Nelle "
+                                                "impostazioni delle stampanti del computer falle accettare di nuovo i "
+                                                "lavori, poi riprova.";
+        QTest::newRow("spooler not running") << 0 << PrintError::SpoolerNotRunning << 9
+                                             << "Il servizio di stampa del computer non è in funzione. Avvialo (o "
+                                                "riavvia il computer), poi riprova.";
+        QTest::newRow("job cancelled at once") << 2 << PrintError::JobCancelled << 10
+                                               << "Il lavoro di stampa è stato annullato appena consegnato. Controlla "
+                                                  "la coda della stampante e riprova.";
+        QTest::newRow("job aborted at once") << 2 << PrintError::JobAborted << 11
+                                             << "La stampante ha interrotto il lavoro di stampa per un errore. "
+                                                "Controlla che sia accesa e collegata, poi riprova.";
+        QTest::newRow("user not allowed") << 2 << PrintError::NotAllowed << 12
+                                          << "Questo utente del computer non ha il permesso di stampare su questa "
+                                             "stampante. Chiedi a chi gestisce il computer di darlo, poi riprova.";
     }
     void erroriDiStampa()
     {
@@ -261,18 +344,21 @@ private slots:
         QCOMPARE(f->result(), int(QDialog::Rejected));
     }
 
-    // Every error of the table has its own description and number.
+    // Every error of the table has its own description and number, and nothing
+    // past the table passes for one.
     void tabellaErrori()
     {
+        constexpr int kUltimo = static_cast<int>(PrintError::NotAllowed);
         QStringList descrizioni;
-        for (int n = 1; n <= 6; ++n) {
+        for (int n = 1; n <= kUltimo; ++n) {
             const QString d = ErroriStampa::Descrizione(static_cast<PrintError>(n));
             QVERIFY2(!d.isEmpty(), qPrintable(QString::number(n)));
-            QVERIFY(!descrizioni.contains(d));
+            QVERIFY2(!descrizioni.contains(d), qPrintable(QString::number(n)));
             descrizioni << d;
             QVERIFY(ErroriStampa::Messaggio(static_cast<PrintError>(n)).endsWith(QStringLiteral(" (Errore num. %1 )").arg(n)));
         }
         QVERIFY(ErroriStampa::Descrizione(PrintError::None).isEmpty());
+        QVERIFY(ErroriStampa::Descrizione(static_cast<PrintError>(kUltimo + 1)).isEmpty());
     }
 };
 

@@ -1,7 +1,10 @@
 #pragma once
-// The system's default printer, reached through Qt's print support.
+// The system's default printer.
 //
-// A job is one A4 portrait page, drawn by a function the caller hands over.
+// A job is one A4 portrait page, drawn by a function the caller hands over. Where
+// the program is built with CUPS the page goes to the spooler through CUPS's own
+// interface, which tells whether the spooler took it (CupsPrintJob); elsewhere it
+// goes through Qt's print support (QtPrintJob).
 
 #include <QString>
 #include <functional>
@@ -19,6 +22,12 @@ enum class PrintError : int {
     PrinterFault = 4,         // the printer reports a fault (before or while drawing)
     SheetIncomplete = 5,      // a picture of the sheet is missing from the program
     NotSent = 6,              // the finished page could not be handed to the printer
+    PrinterStopped = 7,       // the printer's queue is stopped (paused, or stopped by a failure)
+    NotAcceptingJobs = 8,     // the printer's queue is set to refuse new jobs
+    SpoolerNotRunning = 9,    // the print service of the system does not answer
+    JobCancelled = 10,        // the spooler cancelled the job as soon as it had it
+    JobAborted = 11,          // the spooler gave the job up at once because of an error
+    NotAllowed = 12,          // this user may not print on the printer
 };
 
 class PrintJob {
@@ -44,7 +53,8 @@ public:
     virtual std::unique_ptr<PrintJob> openDefault(PrintError& error) = 0;
 };
 
-// Over QPrinter on the system's default printer.
+// The system's default printer: through CUPS where the program was built with it,
+// otherwise through QPrinter.
 class RealPrinters : public Printers {
 public:
     std::unique_ptr<PrintJob> openDefault(PrintError& error) override;

@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include "ErroriStampa.h"
+#include "LimiteCaratteri.h"
 #include "Platform.h"
 #include "Risorse.h"
 #include "modTempolino.h"
@@ -106,7 +107,8 @@ void frmPrint::CreaControlli()
     for (int i = 0; i < 2; ++i) {
         txtDati[i] = new QLineEdit(this);
         txtDati[i]->setObjectName(QStringLiteral("txtDati_%1").arg(i));
-        txtDati[i]->setMaxLength(20);
+        // At most 20 whole characters, typed or pasted.
+        txtDati[i]->setValidator(new LimiteCaratteri(kCaratteriDati, txtDati[i]));
         txtDati[i]->setGeometry(RettangoloTwip(1208, topDati[i], 3015, 330));
     }
     Label1->setBuddy(txtDati[0]);
@@ -196,9 +198,13 @@ void frmPrint::cmdStampa_Click()
         opzioni.larghezzaStampabile = lavoro->printableWidthMm();
         CentroX = static_cast<float>(opzioni.larghezzaStampabile / 2);
         CentroY = Foglio::CentroY;
+        // The printer may take a moment to say whether it took the page; the window
+        // repaints meanwhile, but does not close under the print job.
+        m_inStampa = true;
         errore = lavoro->print([&opzioni](QPainter& p) { return Foglio::DisegnaFoglio(p, opzioni); });
         // Release the printer before talking to the child.
         lavoro.reset();
+        m_inStampa = false;
     }
     if (errore != PrintError::None) {
         MostraErrore(errore);
@@ -236,6 +242,8 @@ void frmPrint::Form_Unload(bool& cancel)
 
 void frmPrint::reject()
 {
+    if (m_inStampa)
+        return;
     bool cancel = false;
     Form_Unload(cancel);
     if (!cancel)

@@ -39,6 +39,8 @@ public:
     QLabel* Label1;
     QLabel* Label2;
     std::array<QLineEdit*, 2> txtDati;  // 0 name, 1 surname
+    // How many characters a name or a surname may have.
+    static constexpr int kCaratteriDati = 20;
     QLabel* Label3;
     QPushButton* cmdStampa;
     QPushButton* cmdEsci;
@@ -60,6 +62,9 @@ public slots:
     void reject() override;
 
 private:
+    // True while a page is being handed to the printer.
+    bool m_inStampa = false;
+
     void CreaControlli();
     void MostraErrore(PrintError errore);
 };

@@ -6,6 +6,16 @@
 # `pdftotext -bbox` that every word of the sheet stands where it belongs, to
 # half a millimetre. A scheduler that cannot start is a failure, not a skip.
 #
+# Before that, every way the page can fail to reach the spooler: no printer, a
+# stopped printer, a queue that refuses jobs, a user the queue does not allow,
+# a job the spooler aborts or cancels at once, a printer that stops on its first
+# job; after it, a scheduler that is not running. In each the real print window
+# must show the print error with its own number, then ask whether to leave
+# without printing, must not count the sheet as printed, and must never say
+# "Stampa inviata"; nothing may be left waiting in a queue. The failing printers
+# use backends of this test's own (in the scheduler's private program folder)
+# that fail or cancel the job as soon as it reaches them.
+#
 # The PDF printer's default PostScript renderer turns the page's fonts into
 # glyph procedures whose codes no longer map to letters (pdftotext then reads
 # nonsense, and some glyphs as spaces), so this private queue converts with
@@ -43,9 +53,26 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# ---- a scheduler of our own: its configuration, spool and socket live in $WORK
-mkdir -p "$WORK/etc/ppd" "$WORK/spool/tmp" "$WORK/cache" "$WORK/state" "$WORK/log"
-chmod 755 "$WORK" "$WORK/etc"
+# ---- a scheduler of our own: its configuration, spool, programs and socket live in $WORK
+mkdir -p "$WORK/etc/ppd" "$WORK/spool/tmp" "$WORK/cache" "$WORK/state" "$WORK/log" "$WORK/lib/backend"
+chmod 755 "$WORK" "$WORK/etc" "$WORK/lib" "$WORK/lib/backend"
+# The system's filters and helpers, the cups-pdf backend, and two backends that give
+# up at once: one failing (exit 1: the queue's error policy decides), one asking the
+# scheduler to cancel the job (exit 5). Run without arguments, a backend lists its
+# device; with a job it fails.
+for d in cgi-bin daemon driver filter monitor notifier; do ln -s "/usr/lib/cups/$d" "$WORK/lib/$d"; done
+ln -s /usr/lib/cups/backend/cups-pdf "$WORK/lib/backend/cups-pdf"
+make_backend() {  # scheme, exit status, message
+  cat > "$WORK/lib/backend/$1" <<EOB
+#!/bin/sh
+[ \$# -eq 0 ] && { echo 'direct $1 "Unknown" "Test printer that gives up"'; exit 0; }
+echo "ERROR: $3" >&2
+exit $2
+EOB
+  chmod 700 "$WORK/lib/backend/$1"
+}
+make_backend fail 1 "the printer does not answer"
+make_backend cancel 5 "the job is cancelled"
 cat > "$WORK/etc/cupsd.conf" <<EOF
 Listen $WORK/cups.sock
 WebInterface No
@@ -65,6 +92,7 @@ DefaultAuthType None
 EOF
 cat > "$WORK/etc/cups-files.conf" <<EOF
 ServerRoot $WORK/etc
+ServerBin $WORK/lib
 RequestRoot $WORK/spool
 TempDir $WORK/spool/tmp
 CacheDir $WORK/cache
@@ -79,42 +107,104 @@ EOF
 cupsd -f -c "$WORK/etc/cupsd.conf" -s "$WORK/etc/cups-files.conf" >"$WORK/log/cupsd.out" 2>&1 &
 CUPSD_PID=$!
 export CUPS_SERVER="$WORK/cups.sock"
+# lpstat -r says whether the scheduler answers; its exit status is 0 either way.
+scheduler_running() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
 for _ in $(seq 1 100); do
   kill -0 "$CUPSD_PID" 2>/dev/null || break
-  lpstat -r >/dev/null 2>&1 && break
+  scheduler_running && break
   sleep 0.1
 done
-if ! lpstat -r >/dev/null 2>&1; then
+if ! scheduler_running; then
   echo "--- cupsd output" >&2; cat "$WORK/log/cupsd.out" >&2
   echo "--- cupsd log" >&2; tail -n 20 "$WORK/log/error_log" 2>/dev/null >&2
   fail "the CUPS scheduler did not start"
 fi
 
-# No printer yet: the print window must say so, with the error's number.
-QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype/liberation \
-  "$HELPER" "$WORK/unused.txt" >"$WORK/noprinter.out" 2>&1
-status=$?
-[ $status -eq 1 ] || { cat "$WORK/noprinter.out" >&2; fail "printing without a printer ended with status $status, not 1"; }
-grep -q 'Errore nella fase di stampa\..*(Errore num\. 1 )' "$WORK/noprinter.out" \
-  || { cat "$WORK/noprinter.out" >&2; fail "no message for the missing printer"; }
-echo "without a printer: $(grep -m1 'Errore' "$WORK/noprinter.out")"
+# ---- the print window against a spooler that does not take the page
+# Runs the print window; its messages and state are in $WORK/<case>.out.
+print_window() {
+  QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype/liberation \
+    "$HELPER" "$WORK/unused.txt" >"$WORK/$1.out" 2>&1
+}
+# The window must show the print error number $2, then the closing guard (answered
+# Yes by the helper, so the window closes), with the sheet not printed.
+expect_error() {  # case, error number, what is wrong
+  local out="$WORK/$1.out" status first second count
+  print_window "$1"
+  status=$?
+  first=$(grep -m1 '^MESSAGGIO:' "$out")
+  second=$(grep '^MESSAGGIO:' "$out" | sed -n 2p)
+  count=$(grep -c '^MESSAGGIO:' "$out")
+  if grep -q 'Stampa inviata' "$out"; then cat "$out" >&2; fail "$3: the window said the page was sent"; fi
+  [ $status -eq 1 ] || { cat "$out" >&2; fail "$3: the print window ended with status $status, not 1"; }
+  [[ "$first" == "MESSAGGIO:  Errore nella fase di stampa. | "*" (Errore num. $2 )" ]] \
+    || { cat "$out" >&2; fail "$3: the first message is not print error $2"; }
+  [ "$second" = "MESSAGGIO: Attenzione: l'orologio non è stato stampato! | Sei sicuro di non volerlo stampare?" ] \
+    || { cat "$out" >&2; fail "$3: the error was not followed by the closing question"; }
+  [ "$count" -eq 2 ] || { cat "$out" >&2; fail "$3: $count messages instead of the error and the question"; }
+  grep -q '^STAMPATO: no$' "$out" || { cat "$out" >&2; fail "$3: the sheet counts as printed"; }
+  grep -q '^FINESTRA: chiusa$' "$out" || { cat "$out" >&2; fail "$3: the window did not close after Yes"; }
+  echo "$3: ${first#MESSAGGIO: }"
+}
+nothing_queued() {  # what
+  [ -z "$(lpstat -o 2>/dev/null)" ] || { lpstat -o >&2; fail "$1: a job was left in a queue"; }
+}
+add_queue() {  # name, device, more lpadmin options...
+  local name=$1 device=$2
+  shift 2
+  lpadmin -p "$name" -E -v "$device" -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd "$@" 2>"$WORK/log/lpadmin.err" \
+    || { cat "$WORK/log/lpadmin.err" >&2; fail "cannot add the printer $name"; }
+}
+make_default() {
+  lpadmin -d "$1" || fail "cannot make $1 the default printer"
+  [ "$(lpstat -d 2>/dev/null | sed -n 's/.*: *//p')" = "$1" ] || fail "$1 is not the default printer"
+}
 
-lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>"$WORK/log/lpadmin.err" \
-  || { cat "$WORK/log/lpadmin.err" >&2; fail "cannot add the cups-pdf printer"; }
-lpadmin -p PDF -o pdftops-renderer-default=pdftocairo || fail "cannot choose the PostScript renderer"
-lpadmin -d PDF || fail "cannot make the cups-pdf printer the default"
-[ "$(lpstat -d 2>/dev/null | sed -n 's/.*: *//p')" = "PDF" ] || fail "PDF is not the default printer"
+# No printer yet.
+expect_error noprinter 1 "without a printer"
 
-# A stopped printer is reported too, and nothing is queued.
+add_queue PDF cups-pdf:/ -o pdftops-renderer-default=pdftocairo
+make_default PDF
+
+# A stopped printer: nothing may be queued, where it would wait unseen.
 cupsdisable PDF || fail "cannot stop the printer"
-QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype/liberation \
-  "$HELPER" "$WORK/unused.txt" >"$WORK/stopped.out" 2>&1
-status=$?
-[ $status -eq 1 ] || { cat "$WORK/stopped.out" >&2; fail "printing on a stopped printer ended with status $status, not 1"; }
-grep -q '(Errore num\. 4 )' "$WORK/stopped.out" || { cat "$WORK/stopped.out" >&2; fail "no message for the stopped printer"; }
-[ -z "$(lpstat -o PDF 2>/dev/null)" ] || fail "a job was queued on the stopped printer"
-echo "stopped printer: $(grep -m1 'Errore' "$WORK/stopped.out")"
+expect_error stopped 7 "stopped printer"
+nothing_queued "stopped printer"
 cupsenable PDF || fail "cannot restart the printer"
+
+# A queue that refuses jobs (the scheduler answers server-error-not-accepting-jobs).
+cupsreject PDF || fail "cannot make the printer refuse jobs"
+expect_error refusing 8 "queue refusing jobs"
+nothing_queued "queue refusing jobs"
+cupsaccept PDF || fail "cannot make the printer accept jobs again"
+
+# A queue that does not allow this user.
+lpadmin -p PDF -u "deny:$(id -un)" || fail "cannot deny the printer to $(id -un)"
+expect_error denied 12 "user not allowed"
+nothing_queued "user not allowed"
+lpadmin -p PDF -u allow:all || fail "cannot allow the printer to everyone again"
+
+# A job the spooler aborts at once: the backend fails and the queue's policy aborts the job.
+add_queue ABORT fail:/ -o printer-error-policy=abort-job
+make_default ABORT
+expect_error aborted 11 "job aborted at once"
+nothing_queued "job aborted at once"
+
+# A job the spooler cancels at once: the backend asks for it.
+add_queue CANCEL cancel:/
+make_default CANCEL
+expect_error cancelled 10 "job cancelled at once"
+nothing_queued "job cancelled at once"
+
+# A printer that stops on its first job (CUPS's default error policy): the job
+# would wait in the queue until someone restarts the printer; it is withdrawn.
+add_queue STOPS fail:/ -o printer-error-policy=stop-printer
+make_default STOPS
+expect_error stops 7 "printer stopping on the job"
+nothing_queued "printer stopping on the job"
+lpstat -p STOPS 2>/dev/null | grep -q disabled || fail "the printer that fails did not stop: $(lpstat -p STOPS)"
+
+make_default PDF
 
 # Where cups-pdf puts the pages of this user.
 HOME_DIR=$(getent passwd "$(id -un)" | cut -d: -f6)
@@ -232,4 +322,11 @@ check_line "the outer circle's top" "$CENTRE_X" "$(sheet "$TOP" 4.5)" "$(sheet "
 check_line "the inner circle's top" "$CENTRE_X" "$(sheet "$TOP" 8.5)" "$(sheet "$TOP" 2)" "$(sheet "$TOP" 10)"
 check_line "the centre mark's top" "$CENTRE_X" "$(sheet "$TOP" 95.5)" "$(sheet "$TOP" 90)" "$(sheet "$TOP" 97)"
 
-echo "PASS: the sheet went through CUPS to cups-pdf with every word and line in place"
+# ---- a scheduler that is not running any more
+kill "$CUPSD_PID" 2>/dev/null
+for _ in $(seq 1 50); do kill -0 "$CUPSD_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$CUPSD_PID" 2>/dev/null && fail "the scheduler did not stop"
+scheduler_running && fail "the scheduler still answers after it stopped"
+expect_error nospooler 9 "scheduler not running"
+
+echo "PASS: the sheet went through CUPS to cups-pdf with every word and line in place; every failure to reach the spooler was reported"

@@ -9,9 +9,11 @@
 // and the baseline of its box on the sheet and its font size, in millimetres, and
 // the style of its font (R regular, B bold, I italic). The
 // printable area is written to standard output as "AREA: left top width" (mm).
-// Message boxes are answered with their default button and written to standard
-// output. The exit status is 0 when the page was sent, 1 when the window reported
-// a print error, 2 on bad use.
+// Message boxes are answered with their default button (OK, and Yes to leave
+// without printing) and written to standard output, one "MESSAGGIO:" line each,
+// followed by whether the sheet counts as printed ("STAMPATO: si|no") and whether
+// the window closed ("FINESTRA: chiusa|aperta"). The exit status is 0 when the page
+// was sent, 1 when the window reported a print error, 2 on bad use.
 
 #include <QApplication>
 #include <QFile>
@@ -117,6 +119,9 @@ int main(int argc, char** argv)
     const Foglio::OpzioniFoglio opzioni = finestra.OpzioniCorrenti();
 
     finestra.cmdStampa->click();
+    std::printf("STAMPATO: %s\nFINESTRA: %s\n", finestra.Stampato ? "si" : "no",
+                finestra.isVisible() ? "aperta" : "chiusa");
+    std::fflush(stdout);
     if (!finestra.Stampato)
         return 1;
     if (!registro->testi.contains(QStringLiteral("Stampa inviata alla stampante.")))
