@@ -7,7 +7,7 @@ PACKAGES=(
   # build
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
-  libqt6svg6 libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  libqt6svg6 libqt6multimedia6
   # fonts: Liberation Sans stands in for Arial with the same metrics
   fonts-liberation fontconfig
   # process-level tests: a real X server, a small window manager and window tools
