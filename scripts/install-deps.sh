@@ -9,16 +9,18 @@ PACKAGES=(
   # printing hands the page to the CUPS spooler through libcups
   libcups2-dev
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
-  libqt6svg6 libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  libqt6svg6 libqt6multimedia6
   # fonts: Liberation Sans stands in for Arial with the same metrics
   fonts-liberation fontconfig
   # process-level tests: a real X server, a small window manager and window tools
   xvfb xauth x11-utils x11-apps xdotool matchbox-window-manager imagemagick faketime
+  # sound test: a private sound server with a null sink, and its recorder
+  pulseaudio pulseaudio-utils
   # printing tests: a print spooler with a PDF printer, and PDF readers
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   # benchmarks, sanitizers and fuzzing
   libbenchmark-dev clang libclang-rt-14-dev
-  # generators of the pictures and checks of the sounds
+  # generators of the pictures, checks of the sounds (and the sound test's resampling)
   xplanet-images librsvg2-bin sox
   # desktop integration checks
   desktop-file-utils appstream dpkg-dev file

@@ -1,8 +1,8 @@
 // Sound effects: the sound button, which sounds the clock's controls play and
-// only while the sounds are on, and the real player (one effect at a time, and
-// silent, never stuck, when the sound cannot be played).
+// only while the sounds are on, and what the real player makes of every sound
+// for an output. Playing through a sound server is tested by the process-level
+// test (tests/process/sound.sh); here there is none.
 
-#include <QSoundEffect>
 #include <QtTest>
 #include <functional>
 
@@ -31,6 +31,8 @@ Q_DECLARE_METATYPE(Azione)
 class TestSounds : public QObject {
     Q_OBJECT
 private slots:
+    // No sound server, whatever the machine has: the real player stays silent.
+    void initTestCase() { qputenv("PULSE_SERVER", "unix:/nonexistent/tempolino-test/native"); }
     void init() { modTempolino::SuoniAttivi = true; }
 
     void soundButton_data();
@@ -38,9 +40,9 @@ private slots:
     void callersFollowTheSwitch_data();
     void callersFollowTheSwitch();
     void usableButtonsSound103OncePerChange();
-    void realPlayerOneAtATime();
-    void realPlayerUnknownSoundIsSilent();
-    void realPlayerLeavesNothingBehind();
+    void realPlayerPreparesEverySound_data();
+    void realPlayerPreparesEverySound();
+    void realPlayerWithoutServerOpensNothing();
 };
 
 void TestSounds::soundButton_data()
@@ -132,43 +134,64 @@ void TestSounds::usableButtonsSound103OncePerChange()
     QCOMPARE(tw.fake.sound->count(103), 2);
 }
 
-void TestSounds::realPlayerOneAtATime()
+void TestSounds::realPlayerPreparesEverySound_data()
 {
-    RealSoundPlayer player;
-    player.play(102);  // the longest sound, nearly three seconds
-    player.play(105);
-    QSoundEffect* lungo = player.effect(102);
-    QSoundEffect* breve = player.effect(105);
-    QVERIFY(lungo && breve);
-    QVERIFY(lungo->source().toString().endsWith(QLatin1String("102.wav")));
-    // Decoding happens in the background; once it is done only the last sound plays,
-    // with a sound card or without one.
-    QTRY_VERIFY(breve->status() != QSoundEffect::Loading);
-    QTRY_VERIFY(lungo->status() != QSoundEffect::Loading);
-    QVERIFY(!lungo->isPlaying());
-}
-
-void TestSounds::realPlayerUnknownSoundIsSilent()
-{
-    RealSoundPlayer player;
-    player.play(100);
-    player.play(110);
-    QVERIFY(!player.effect(100));
-    QVERIFY(!player.effect(110));
-}
-
-void TestSounds::realPlayerLeavesNothingBehind()
-{
-    QPointer<QSoundEffect> uno;
-    {
-        RealSoundPlayer player;
-        for (int id = 101; id <= 109; ++id)
-            player.play(id);
-        player.play(105);
-        uno = player.effect(101);
-        QVERIFY(uno);
+    QTest::addColumn<int>("id");
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<QAudioFormat>("format");
+    // Every sound at its own length, for two usual outputs; unknown numbers give nothing.
+    const std::pair<int, double> suoni[] = {{101, 0.50}, {102, 2.88}, {103, 0.07}, {104, 0.06}, {105, 0.03},
+                                            {106, 0.04}, {107, 0.19}, {108, 0.62}, {109, 0.86},
+                                            {100, 0.0},  {110, 0.0},  {0, 0.0}};
+    QAudioFormat mono16;
+    mono16.setSampleRate(44100);
+    mono16.setChannelCount(1);
+    mono16.setSampleFormat(QAudioFormat::Int16);
+    QAudioFormat stereoFloat;
+    stereoFloat.setSampleRate(48000);
+    stereoFloat.setChannelCount(2);
+    stereoFloat.setSampleFormat(QAudioFormat::Float);
+    for (const auto& [id, secondi] : suoni) {
+        QTest::addRow("%d, 44100 Hz 16-bit mono", id) << id << secondi << mono16;
+        QTest::addRow("%d, 48000 Hz float stereo", id) << id << secondi << stereoFloat;
     }
-    QVERIFY(uno.isNull());
+}
+
+void TestSounds::realPlayerPreparesEverySound()
+{
+    QFETCH(int, id);
+    QFETCH(double, seconds);
+    QFETCH(QAudioFormat, format);
+    const QByteArray dati = RealSoundPlayer::samplesFor(id, format);
+    if (seconds == 0.0) {
+        QVERIFY(dati.isEmpty());
+        return;
+    }
+    QCOMPARE(dati.size() % format.bytesPerFrame(), 0);
+    const double durata = static_cast<double>(dati.size() / format.bytesPerFrame()) / format.sampleRate();
+    QVERIFY2(std::abs(durata - seconds) < 0.005, qPrintable(QString::number(durata)));
+    // Heard at its own level: neither silent nor clipped, the same in both channels.
+    double picco = 0;
+    bool canaliUguali = true;
+    for (qsizetype f = 0; f < dati.size() / format.bytesPerFrame(); ++f) {
+        const char* frame = dati.constData() + f * format.bytesPerFrame();
+        const float primo = format.normalizedSampleValue(frame);
+        for (int c = 1; c < format.channelCount(); ++c)
+            canaliUguali = canaliUguali && format.normalizedSampleValue(frame + c * format.bytesPerSample()) == primo;
+        picco = std::max(picco, std::abs(static_cast<double>(primo)));
+    }
+    QVERIFY2(picco > 0.1 && picco < 0.999, qPrintable(QString::number(picco)));
+    QVERIFY(canaliUguali);
+}
+
+void TestSounds::realPlayerWithoutServerOpensNothing()
+{
+    RealSoundPlayer player;
+    for (int id : {101, 106, 102, 100})
+        player.play(id);
+    QVERIFY(!player.hasOutput());
+    QVERIFY(!player.isPaused());
+    QCOMPARE(player.preparedSounds(), 0);
 }
 
 QTEST_MAIN(TestSounds)

@@ -1,51 +1,198 @@
 #include "RealSoundPlayer.h"
 
+#include <QAudioDevice>
 #include <QCoreApplication>
-#include <QUrl>
-#include <utility>
+#include <QFile>
+#include <QMediaDevices>
+#include <QThread>
 
 #include "Risorse.h"
+#include "WavPcm.h"
+
+namespace {
+
+// How much the output holds ahead of the speaker: the delay of a sound, and the
+// fewest bytes it starts on (a shorter sound is followed by silence up to it).
+constexpr qint64 kBufferMicroseconds = 20'000;
+// Once a sound should be over, how long to wait before pausing the output, and how
+// often to look again while the output still says it is playing.
+constexpr int kPauseAfterMs = 150;
+constexpr int kLookAgainMs = 100;
+constexpr int kLookAgainTimes = 20;
+
+// Qt's audio connection is torn down at exit without first stopping the thread that
+// reads from the server; what the server still has to say about a stream closed just
+// before (it answers within a millisecond or two) can then crash the process. A
+// stream closed for good is therefore given a moment for that answer to arrive.
+void letTheServerAnswer()
+{
+    QThread::msleep(30);
+}
+
+} // namespace
 
 RealSoundPlayer::~RealSoundPlayer()
 {
-    // After the application object has gone (the player lives as long as the process)
-    // Qt's audio machinery is gone too and the effects must not be touched.
-    if (QCoreApplication::instance())
-        releaseEffects();
+    m_closing = true;
+    // Without the application object the output has gone with it, and nothing of
+    // Qt's may be touched any more.
+    if (!QCoreApplication::instance())
+        return;
+    const bool wasOpen = m_sink;
+    closeOutput();
+    delete m_owner.data();
+    if (wasOpen)
+        letTheServerAnswer();
 }
 
-void RealSoundPlayer::releaseEffects()
+bool RealSoundPlayer::isPaused() const
 {
-    for (const QPointer<QSoundEffect>& effect : std::as_const(m_effects))
-        delete effect.data();
-    m_effects.clear();
-    m_current = nullptr;
+    return m_sink && m_sink->state() == QAudio::SuspendedState;
+}
+
+QByteArray RealSoundPlayer::samplesFor(int id, const QAudioFormat& format)
+{
+    const QString path = Risorse::percorsoSuono(id);
+    if (path.isEmpty())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const std::optional<WavPcm::Pcm> pcm = WavPcm::decode(file.readAll());
+    return pcm ? WavPcm::toFormat(*pcm, format) : QByteArray();
+}
+
+const QByteArray& RealSoundPlayer::samples(int id)
+{
+    auto it = m_samples.constFind(id);
+    if (it == m_samples.constEnd())
+        it = m_samples.insert(id, samplesFor(id, m_format));
+    return *it;
+}
+
+bool RealSoundPlayer::openOutput()
+{
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+        return false;
+    // The sounds are mono: the server spreads them over the device's channels.
+    QAudioFormat format = device.preferredFormat();
+    format.setChannelCount(1);
+    format.setChannelConfig(QAudioFormat::ChannelConfigMono);
+    if (!device.isFormatSupported(format))
+        format = device.preferredFormat();
+    if (!format.isValid())
+        return false;
+    if (!m_owner) {
+        m_owner = new QObject(QCoreApplication::instance());
+        m_pause = new QTimer(m_owner);
+        m_pause->setSingleShot(true);
+        QObject::connect(m_pause, &QTimer::timeout, m_owner, [this] { pauseWhenDone(); });
+    }
+    if (format != m_format)
+        m_samples.clear();
+    m_format = format;
+    m_sink = new QAudioSink(device, format, m_owner);
+    // An application object that goes before the player takes the output with it.
+    QObject::connect(m_sink, &QObject::destroyed, [] {
+        if (QCoreApplication::closingDown())
+            letTheServerAnswer();
+    });
+    if (!startStream()) {
+        closeOutput();
+        return false;
+    }
+    return true;
+}
+
+bool RealSoundPlayer::startStream()
+{
+    // Asked for every time: the server answers with what it granted, often less.
+    m_sink->setBufferSize(m_format.bytesForDuration(kBufferMicroseconds));
+    m_io = m_sink->start();
+    m_minimumBytes = m_sink->bufferSize();
+    return m_io != nullptr;
+}
+
+void RealSoundPlayer::closeOutput()
+{
+    if (!m_sink)
+        return;
+    m_pause->stop();
+    QAudioSink* sink = m_sink;
+    m_sink = nullptr;
+    m_io = nullptr;
+    sink->stop();
+    // Qt's output runs pending events as it is destroyed: let that happen from the
+    // event loop, not in the middle of a sound's call.
+    sink->deleteLater();
+}
+
+bool RealSoundPlayer::outputReady()
+{
+    // Qt's audio thread learns first that the server has gone and tells the output
+    // through the event queue; hear that before driving the output, which must not
+    // be paused, resumed or written to once its stream is broken.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    if (m_sink && m_sink->state() == QAudio::StoppedState)
+        closeOutput();
+    return m_sink || openOutput();
 }
 
 void RealSoundPlayer::play(int id)
 {
-    // Without an application object there is nothing to play through.
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app)
+    if (m_closing || !QCoreApplication::instance() || Risorse::percorsoSuono(id).isEmpty())
         return;
-    QPointer<QSoundEffect> effect = m_effects.value(id);
-    if (!effect) {
-        const QString path = Risorse::percorsoSuono(id);
-        if (path.isEmpty())
+    if (!outputReady())
+        return;
+    const QByteArray data = samples(id);
+    if (data.isEmpty())
+        return;
+    if (m_sink->state() == QAudio::SuspendedState)
+        m_sink->resume();
+    if (m_sink->state() == QAudio::ActiveState) {
+        // One sound at a time: the stream goes, and with it what it still held of the last one.
+        m_sink->stop();
+        if (!startStream()) {
+            closeOutput();
             return;
-        if (m_effects.isEmpty())
-            QObject::connect(app, &QCoreApplication::aboutToQuit, app, [this] { releaseEffects(); });
-        // The sound is decoded in the background; play() waits for it without blocking,
-        // and a sound that cannot be decoded or has no device to go to stays silent.
-        effect = new QSoundEffect;
-        effect->setSource(QUrl(QStringLiteral("qrc") + path));
-        m_effects.insert(id, effect);
+        }
     }
-    // One sound at a time: a new one cuts the one still playing.
-    if (m_current && m_current != effect)
-        m_current->stop();
-    m_current = effect;
-    if (effect->status() == QSoundEffect::Error)
+    // A stream whose server has just gone reports no room at all rather than an error.
+    if (m_sink->bytesFree() < 0) {
+        closeOutput();
         return;
-    effect->play();
+    }
+    qint64 written = m_io->write(data);
+    if (data.size() < m_minimumBytes) {
+        const char silence = m_format.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : char(0);
+        written += m_io->write(QByteArray(m_minimumBytes - data.size(), silence));
+    }
+    m_lookAgain = 0;
+    m_pause->start(static_cast<int>(m_format.durationForBytes(static_cast<qint32>(written)) / 1000) + kPauseAfterMs);
+}
+
+void RealSoundPlayer::pauseWhenDone()
+{
+    if (!m_sink)
+        return;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    switch (m_sink->state()) {
+    case QAudio::StoppedState:
+        closeOutput();
+        break;
+    case QAudio::ActiveState:
+        // The server has not said yet that the sound is over.
+        if (++m_lookAgain < kLookAgainTimes) {
+            m_pause->start(kLookAgainMs);
+            break;
+        }
+        m_sink->suspend();
+        break;
+    case QAudio::IdleState:
+        m_sink->suspend();
+        break;
+    case QAudio::SuspendedState:
+        break;
+    }
 }

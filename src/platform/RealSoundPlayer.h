@@ -1,24 +1,64 @@
 #pragma once
-// The real sound player: the program's sounds from its resources, one at a time.
+// The real sound player: one audio output, opened at the first sound and kept
+// for the whole run, fed with the samples of the sound to play. Each sound is
+// decoded from the resources once and kept in the output's format. A new sound
+// cuts the one still playing; between sounds the output is paused, so the idle
+// program costs nothing. Without a sound server or device, or when the server
+// goes away, play() stays silent and returns at once; the next sound after the
+// server is back opens the output again.
 
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QByteArray>
 #include <QHash>
 #include <QPointer>
-#include <QSoundEffect>
+#include <QTimer>
 
 #include "Platform.h"
 
+class QIODevice;
+
 class RealSoundPlayer : public SoundPlayer {
 public:
+    RealSoundPlayer() = default;
+    // Closes the output. The output belongs to the application object, so if that
+    // goes first it closes the output with it, and the player has nothing left to do.
     ~RealSoundPlayer() override;
+    RealSoundPlayer(const RealSoundPlayer&) = delete;
+    RealSoundPlayer& operator=(const RealSoundPlayer&) = delete;
+
     void play(int id) override;
-    // The effect made for sound `id`, once it has been played; null before.
-    QSoundEffect* effect(int id) const { return m_effects.value(id); }
+
+    // The samples of sound `id` as written to an output of `format`; empty for an
+    // unknown or unreadable sound.
+    static QByteArray samplesFor(int id, const QAudioFormat& format);
+
+    // Whether an output is open (playing, or paused between sounds).
+    bool hasOutput() const { return m_sink != nullptr; }
+    // Whether the open output is paused, as it is when nothing plays.
+    bool isPaused() const;
+    // How many sounds have been decoded for the open output.
+    int preparedSounds() const { return static_cast<int>(m_samples.size()); }
 
 private:
-    void releaseEffects();
+    bool openOutput();
+    bool startStream();
+    void closeOutput();
+    bool outputReady();
+    const QByteArray& samples(int id);
+    void pauseWhenDone();
 
-    // The effects must go before Qt's sample cache is torn down at exit: they are
-    // deleted when the application is about to end, or with the player if it goes first.
-    QHash<int, QPointer<QSoundEffect>> m_effects;
-    QPointer<QSoundEffect> m_current;
+    // Parent of the output and the timer, a child of the application object: made
+    // with the first sound, gone with the player or with the application, whichever
+    // goes first. Qt's audio must not outlive the application with a stream open.
+    QPointer<QObject> m_owner;
+    QPointer<QAudioSink> m_sink;
+    QIODevice* m_io = nullptr;  // the sink's, valid while it is
+    QPointer<QTimer> m_pause;
+    QAudioFormat m_format;
+    // The fewest bytes the output starts playing on: shorter sounds get silence after them.
+    qint64 m_minimumBytes = 0;
+    QHash<int, QByteArray> m_samples;
+    int m_lookAgain = 0;
+    bool m_closing = false;
 };

@@ -62,3 +62,63 @@ wait_main_window() {
   done
   return 1
 }
+
+# Starts a private PulseAudio server with one null sink named "test" and exports
+# PULSE_SERVER for the programs started after it. Its socket, configuration and
+# state live in a folder of its own ($PULSE_DIR, made on the first call), so a
+# restart with start_pulse listens on the same socket. As root the server warns
+# that it is meant for a user session, and runs all the same.
+#
+# The null sink does no rewinds. With them, a sound that starts on a quiet stream
+# is mixed in by rewinding the sink over what it already rendered, which its
+# monitor has already passed on: the recording then lacks the first 1 to 5 ms of
+# the sound. The default source "capture" follows the monitor, for recorders
+# (Qt's) that list no monitors.
+start_pulse() {
+  command -v pulseaudio >/dev/null || fail "pulseaudio is not installed (scripts/install-deps.sh installs it)"
+  if [ -z "${PULSE_DIR:-}" ]; then
+    PULSE_DIR=$(mktemp -d /tmp/tempolino-pulse.XXXXXX) || fail "cannot make a folder for the sound server"
+    mkdir -p "$PULSE_DIR/home" "$PULSE_DIR/run"
+    chmod 700 "$PULSE_DIR/run"
+    cat > "$PULSE_DIR/server.pa" <<PA
+load-module module-native-protocol-unix socket=$PULSE_DIR/native auth-anonymous=1
+load-module module-null-sink sink_name=test norewinds=1
+set-default-sink test
+load-module module-remap-source master=test.monitor source_name=capture
+set-default-source capture
+PA
+  fi
+  rm -f "$PULSE_DIR/native"
+  # Nothing of the user's session: no D-Bus, no X, no pid file, no autospawned copies.
+  env -u DISPLAY HOME="$PULSE_DIR/home" XDG_RUNTIME_DIR="$PULSE_DIR/run" XDG_CONFIG_HOME="$PULSE_DIR/home" \
+    DBUS_SESSION_BUS_ADDRESS="unix:path=$PULSE_DIR/no-bus" \
+    pulseaudio -n -F "$PULSE_DIR/server.pa" --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+    --disallow-exit --log-target=file:"$PULSE_DIR/server.log" >/dev/null 2>&1 &
+  PULSE_PID=$!
+  export PULSE_SERVER="unix:$PULSE_DIR/native"
+  for _ in $(seq 1 100); do
+    pactl info >/dev/null 2>&1 && return 0
+    kill -0 "$PULSE_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  fail "the private sound server did not start (log: $(tail -n 3 "$PULSE_DIR/server.log" 2>/dev/null))"
+}
+
+# Kills the private sound server at once, as a crash would.
+kill_pulse() {
+  [ -n "${PULSE_PID:-}" ] && kill -9 "$PULSE_PID" 2>/dev/null && wait "$PULSE_PID" 2>/dev/null
+  PULSE_PID=""
+}
+
+stop_pulse() {
+  if [ -n "${PULSE_PID:-}" ]; then
+    kill "$PULSE_PID" 2>/dev/null
+    for _ in $(seq 1 50); do kill -0 "$PULSE_PID" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$PULSE_PID" 2>/dev/null
+    wait "$PULSE_PID" 2>/dev/null
+  fi
+  PULSE_PID=""
+  [ -n "${PULSE_DIR:-}" ] && [ -z "${KEEP:-}" ] && rm -rf "$PULSE_DIR"
+  PULSE_DIR=""
+  true
+}
