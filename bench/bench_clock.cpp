@@ -68,7 +68,7 @@ void BM_TickFloor(benchmark::State& state)
 void BM_DisegnaQuadrante(benchmark::State& state)
 {
     TestWindow tw(schermo(static_cast<int>(state.range(0))), 36000);
-    tw.w->grpStyleNum->select(static_cast<int>(state.range(1)));
+    tw.c<OptionGroup>("grpStyleNum")->select(static_cast<int>(state.range(1)));
     for (auto _ : state)
         tw.w->DisegnaQuadrante();
 }

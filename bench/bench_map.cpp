@@ -21,7 +21,7 @@ QSize schermo(int scala) { return scala == 13 ? QSize(1280, 1024) : QSize(800, 6
 void BM_TickMappaAperta(benchmark::State& state)
 {
     TestWindow tw(schermo(static_cast<int>(state.range(0))), 36000);
-    tw.w->chkFusiOrari->setChecked(true);
+    tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
     double t = 36000;
     for (auto _ : state) {
         t += 1.0;
@@ -35,7 +35,7 @@ void BM_TickMappaAperta(benchmark::State& state)
 void BM_TickMappaApertaNuovoMinuto(benchmark::State& state)
 {
     TestWindow tw(schermo(static_cast<int>(state.range(0))), 36000);
-    tw.w->chkFusiOrari->setChecked(true);
+    tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
     double t = 36000;
     for (auto _ : state) {
         t += 60;
@@ -50,13 +50,14 @@ void BM_AperturaMappa(benchmark::State& state)
 {
     TestWindow tw(schermo(static_cast<int>(state.range(0))), 36000);
     modTempolino::SuoniAttivi = true;
+    QToolButton* chkFusiOrari = tw.c<QToolButton>("chkFusiOrari");
     qint64 attesa = 0;
     for (auto _ : state) {
         const qint64 prima = tw.fake.events->pausedMs;
-        tw.w->chkFusiOrari->setChecked(true);
+        chkFusiOrari->setChecked(true);
         attesa = tw.fake.events->pausedMs - prima;
         state.PauseTiming();
-        tw.w->chkFusiOrari->setChecked(false);
+        chkFusiOrari->setChecked(false);
         tw.fake.sound->played.clear();
         QCoreApplication::processEvents();
         state.ResumeTiming();

@@ -46,21 +46,22 @@ void TestAccessibility::everyControlHasAName()
         QVERIFY2(!nomeAccessibile(w).trimmed().isEmpty(), qPrintable(w->objectName()));
     }
     QVERIFY(controllati >= 25);
-    QCOMPARE(nomeAccessibile(tw.w->chkFusiOrari), QStringLiteral("Mappa terrestre"));
-    QCOMPARE(nomeAccessibile(tw.w->cmdEsci), QStringLiteral("Esci"));
-    QCOMPARE(tw.w->cmdTime[3]->accessibleDescription(), QStringLiteral("Ore avanti"));
+    QCOMPARE(nomeAccessibile(tw.c("chkFusiOrari")), QStringLiteral("Mappa terrestre"));
+    QCOMPARE(nomeAccessibile(tw.c("cmdEsci")), QStringLiteral("Esci"));
+    QCOMPARE(tw.c("cmdTime_3")->accessibleDescription(), QStringLiteral("Ore avanti"));
 }
 
 void TestAccessibility::faceSaysTheShownTime()
 {
     TestWindow tw(QSize(1024, 768), 55200);
+    QWidget* p1 = tw.c("p1");
     tw.tickAt(55200);  // 15:20:00
-    QCOMPARE(tw.w->p1->accessibleDescription(), QStringLiteral("Sono le 15:20"));
+    QCOMPARE(p1->accessibleDescription(), QStringLiteral("Sono le 15:20"));
     tw.tickAt(55259);
-    QCOMPARE(tw.w->p1->accessibleDescription(), QStringLiteral("Sono le 15:20"));
+    QCOMPARE(p1->accessibleDescription(), QStringLiteral("Sono le 15:20"));
     tw.tickAt(3 * 3600 + 5 * 60);
-    QCOMPARE(tw.w->p1->accessibleDescription(), QStringLiteral("Sono le 3:05"));
-    QCOMPARE(nomeAccessibile(tw.w->p1), QStringLiteral("Orologio"));
+    QCOMPARE(p1->accessibleDescription(), QStringLiteral("Sono le 3:05"));
+    QCOMPARE(nomeAccessibile(p1), QStringLiteral("Orologio"));
 }
 
 void TestAccessibility::handsWithoutTheTime_data()
@@ -107,26 +108,27 @@ void TestAccessibility::exercisesNeverTellTheAnswer()
 {
     QFETCH(int, tipo);
     TestWindow tw(QSize(1024, 768), 49200);
-    tw.w->cmdTest->click();
-    tw.w->grpTest->select(tipo);
+    QWidget* p1 = tw.c("p1");
+    tw.c<QToolButton>("cmdTest")->click();
+    tw.c<OptionGroup>("grpTest")->select(tipo);
     tw.w->TempoCorrente = 49200;  // 13:40
     tw.w->MostraOra(tw.w->TempoCorrente);
-    const QString detta = tw.w->p1->accessibleDescription();
+    const QString detta = p1->accessibleDescription();
     QCOMPARE(detta, Accessibilita::FraseLancette(13, 40));
     QVERIFY(!detta.contains(QLatin1String("13")) && !detta.contains(QLatin1String("40")));
     // Out of the exercises the face tells the time again.
-    tw.w->cmdExitTest->click();
+    tw.c<QPushButton>("cmdExitTest")->click();
     tw.tickAt(49200);
-    QCOMPARE(tw.w->p1->accessibleDescription(), QStringLiteral("Sono le 13:40"));
+    QCOMPARE(p1->accessibleDescription(), QStringLiteral("Sono le 13:40"));
 }
 
 void TestAccessibility::tabOrderStartsAtTheClockAndEndsAtExit()
 {
     TestWindow tw;
-    QCOMPARE(tw.w->p1->nextInFocusChain(), static_cast<QWidget*>(tw.w->cmdTime[3]));
-    QWidget* w = tw.w->cmdAbout;
-    QCOMPARE(w->nextInFocusChain(), static_cast<QWidget*>(tw.w->cmdEsci));
-    QCOMPARE(tw.w->txtTest[0]->nextInFocusChain(), static_cast<QWidget*>(tw.w->txtTest[1]));
+    QCOMPARE(tw.c("p1")->nextInFocusChain(), tw.c("cmdTime_3"));
+    QWidget* w = tw.c("cmdAbout");
+    QCOMPARE(w->nextInFocusChain(), tw.c("cmdEsci"));
+    QCOMPARE(tw.casella(0)->nextInFocusChain(), static_cast<QWidget*>(tw.casella(1)));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -14,7 +14,7 @@ namespace {
 float hm(int h, int m) { return static_cast<float>(h * 3600 + m * 60); }
 
 // The colour in the middle of a button's face, away from its border and caption.
-QColor coloreTasto(QPushButton* b)
+QColor coloreTasto(QWidget* b)
 {
     const QImage img = b->grab().toImage();
     return img.pixelColor(3, 3);
@@ -23,7 +23,7 @@ QColor coloreTasto(QPushButton* b)
 // A window in manual mode standing at T.
 void fermaA(TestWindow& tw, float T)
 {
-    tw.w->grpCtrTime->select(0);
+    tw.c<OptionGroup>("grpCtrTime")->select(0);
     tw.w->TempoCorrente = T;
     tw.w->MostraOra(T);
     tw.fake.sound->played.clear();
@@ -107,13 +107,13 @@ void TestAdjustment::oneClickIsOneStep()
     // The button is let go during the first pause after the step.
     tw.fake.events->onPause = [w, indice] { w->cmdTime_MouseUp(indice); };
     w->cmdTime_MouseDown(indice);
-    QCOMPARE(w->lblDigitalClock->text(), lettura);
+    QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), lettura);
     QCOMPARE(w->TempoCorrente, PassoOra(da, indice));
     QCOMPARE(tw.fake.sound->played, QVector<int>{105});
     // The cycle that was under way finishes: three pauses of the button's length.
     QCOMPARE(tw.fake.events->pausedMs, qint64(3 * pausa));
     QVERIFY(!w->PulsantePremuto);
-    QVERIFY(!w->tmrClock->isActive());
+    QVERIFY(!tw.c<QTimer>("tmrClock")->isActive());
 }
 
 void TestAdjustment::realPressAndReleaseOnTheButton()
@@ -121,19 +121,19 @@ void TestAdjustment::realPressAndReleaseOnTheButton()
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
     fermaA(tw, hm(10, 59));
-    QPushButton* piu = w->cmdTime[MinutiAvanti];
+    QPushButton* piu = tw.c<QPushButton>("cmdTime", MinutiAvanti);
     tw.fake.events->onPause = [piu] {
         if (piu->isDown())
             QTest::mouseRelease(piu, Qt::LeftButton);
     };
     QTest::mousePress(piu, Qt::LeftButton);
-    QCOMPARE(w->lblDigitalClock->text(), QStringLiteral("11:00:00"));
+    QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("11:00:00"));
     // The hour hand moves on with the minute: the hours field follows.
     QCOMPARE(w->OreCorrenti, 11.0f);
     QCOMPARE(tw.fake.sound->count(105), 1);
     QVERIFY(!piu->isDown());
     // The click hands the keyboard back to the face.
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->p1));
+    QCOMPARE(w->focusWidget(), tw.c("p1"));
 }
 
 void TestAdjustment::holdingRepeats_data()
@@ -183,10 +183,11 @@ void TestAdjustment::holdingHourBackThroughMidnight()
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
     fermaA(tw, hm(1, 0));
+    QLabel* lblDigitalClock = tw.c<QLabel>("lblDigitalClock");
     QStringList letture;
     tw.fake.events->onPause = [&] {
-        if (letture.isEmpty() || letture.last() != w->lblDigitalClock->text())
-            letture.append(w->lblDigitalClock->text());
+        if (letture.isEmpty() || letture.last() != lblDigitalClock->text())
+            letture.append(lblDigitalClock->text());
         if (letture.size() == 3)
             w->cmdTime_MouseUp(OreIndietro);
     };
@@ -216,10 +217,10 @@ void TestAdjustment::quickPressesDuringTheRepeat()
         }
     };
     w->cmdTime_MouseDown(MinutiAvanti);
-    QCOMPARE(w->lblDigitalClock->text(), QStringLiteral("11:02:00"));
+    QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("11:02:00"));
     QCOMPARE(tw.fake.sound->count(105), 3);
     QVERIFY(!w->PulsantePremuto);
-    QVERIFY(!w->tmrClock->isActive());
+    QVERIFY(!tw.c<QTimer>("tmrClock")->isActive());
 }
 
 void TestAdjustment::switchingToCurrentTimeEndsTheRepeat()
@@ -229,16 +230,16 @@ void TestAdjustment::switchingToCurrentTimeEndsTheRepeat()
     fermaA(tw, hm(8, 0));
     tw.fake.events->onPause = [&] {
         if (tw.fake.events->pauses == 5)
-            w->grpCtrTime->select(1);  // "Tempo attuale" while the button is held
+            tw.c<OptionGroup>("grpCtrTime")->select(1);  // "Tempo attuale" while the button is held
     };
     w->cmdTime_MouseDown(OreAvanti);
     QCOMPARE(tw.fake.sound->count(105), 2);
     QVERIFY(!w->PulsantePremuto);
-    QVERIFY(w->tmrClock->isActive());
-    QVERIFY(!w->cmdTime[OreAvanti]->isEnabled());
+    QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
+    QVERIFY(!tw.c("cmdTime", OreAvanti)->isEnabled());
     // The computer's time is shown at the next tick, untouched by the buttons.
     tw.tickAt(50000);
-    QCOMPARE(w->lblDigitalClock->text(), QStringLiteral("13:53:20"));
+    QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("13:53:20"));
 }
 
 void TestAdjustment::closingTheWindowWhileHeld()
@@ -248,7 +249,7 @@ void TestAdjustment::closingTheWindowWhileHeld()
     TestWindow tw(QSize(1024, 768), 36000);
     fermaA(tw, hm(8, 0));
     frmClock* w = tw.w;
-    QPushButton* piu = w->cmdTime[MinutiAvanti];
+    QPushButton* piu = tw.c<QPushButton>("cmdTime", MinutiAvanti);
     tw.fake.events->onPause = [w] {
         if (w->isVisible()) {
             w->close();
@@ -259,7 +260,7 @@ void TestAdjustment::closingTheWindowWhileHeld()
     QVERIFY(frmClock::caricato());
     QCOMPARE(tw.fake.sound->count(105), 1);
     QCOMPARE(tw.fake.events->pauses, 1);
-    QVERIFY(!w->tmrClock->isActive());
+    QVERIFY(!tw.c<QTimer>("tmrClock")->isActive());
     flushDeletes();
     QVERIFY(!frmClock::caricato());
 }
@@ -268,23 +269,25 @@ void TestAdjustment::panelSlidesOncePerChange()
 {
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
-    const int riposo = w->picRegolazione->x();
-    QCOMPARE(riposo, w->p1->x() + w->p1->width() - 15);
+    QWidget* picRegolazione = tw.c("picRegolazione");
+    QWidget* p1 = tw.c("p1");
+    const int riposo = picRegolazione->x();
+    QCOMPARE(riposo, p1->x() + p1->width() - 15);
     tw.fake.sound->played.clear();
 
     w->MostraCmdTime(true);
     w->MostraCmdTime(true);
-    QCOMPARE(w->picRegolazione->x(), riposo + 15);
+    QCOMPARE(picRegolazione->x(), riposo + 15);
     QCOMPARE(tw.fake.sound->played, QVector<int>{103});
-    for (QPushButton* b : w->cmdTime)
-        QVERIFY(b->isEnabled());
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(tw.c("cmdTime", i)->isEnabled());
 
     w->MostraCmdTime(false);
     w->MostraCmdTime(false);
-    QCOMPARE(w->picRegolazione->x(), riposo);
+    QCOMPARE(picRegolazione->x(), riposo);
     QCOMPARE(tw.fake.sound->played, QVector<int>{103});
-    for (QPushButton* b : w->cmdTime)
-        QVERIFY(!b->isEnabled());
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(!tw.c("cmdTime", i)->isEnabled());
 }
 
 void TestAdjustment::panelAndLayoutAgree()
@@ -292,31 +295,35 @@ void TestAdjustment::panelAndLayoutAgree()
     // A new layout while the buttons are out keeps the panel beside the face.
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
-    w->grpCtrTime->select(0);
-    const QPoint fuori = w->picRegolazione->pos();
+    OptionGroup* grpCtrTime = tw.c<OptionGroup>("grpCtrTime");
+    QWidget* picRegolazione = tw.c("picRegolazione");
+    QWidget* p1 = tw.c("p1");
+    grpCtrTime->select(0);
+    const QPoint fuori = picRegolazione->pos();
     w->Form_Resize();
-    QCOMPARE(w->picRegolazione->pos(), fuori);
-    QCOMPARE(fuori.x(), w->p1->x() + w->p1->width());
-    w->grpCtrTime->select(1);
+    QCOMPARE(picRegolazione->pos(), fuori);
+    QCOMPARE(fuori.x(), p1->x() + p1->width());
+    grpCtrTime->select(1);
     w->Form_Resize();
-    QCOMPARE(w->picRegolazione->x(), w->p1->x() + w->p1->width() - 15);
+    QCOMPARE(picRegolazione->x(), p1->x() + p1->width() - 15);
 }
 
 void TestAdjustment::buttonColours()
 {
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
+    OptionGroup* grpCtrTime = tw.c<OptionGroup>("grpCtrTime");
     const QColor grigio(128, 128, 128);
-    for (QPushButton* b : w->cmdTime)
-        QCOMPARE(coloreTasto(b), grigio);
-    w->grpCtrTime->select(0);
-    QCOMPARE(coloreTasto(w->cmdTime[OreIndietro]), w->ColoreOre);
-    QCOMPARE(coloreTasto(w->cmdTime[OreAvanti]), w->ColoreOre);
-    QCOMPARE(coloreTasto(w->cmdTime[MinutiIndietro]), w->ColoreMinuti);
-    QCOMPARE(coloreTasto(w->cmdTime[MinutiAvanti]), w->ColoreMinuti);
-    w->grpCtrTime->select(1);
-    for (QPushButton* b : w->cmdTime)
-        QCOMPARE(coloreTasto(b), grigio);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(coloreTasto(tw.c("cmdTime", i)), grigio);
+    grpCtrTime->select(0);
+    QCOMPARE(coloreTasto(tw.c("cmdTime", OreIndietro)), w->ColoreOre);
+    QCOMPARE(coloreTasto(tw.c("cmdTime", OreAvanti)), w->ColoreOre);
+    QCOMPARE(coloreTasto(tw.c("cmdTime", MinutiIndietro)), w->ColoreMinuti);
+    QCOMPARE(coloreTasto(tw.c("cmdTime", MinutiAvanti)), w->ColoreMinuti);
+    grpCtrTime->select(1);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(coloreTasto(tw.c("cmdTime", i)), grigio);
 }
 
 void TestAdjustment::disabledButtonsDoNothing()
@@ -331,15 +338,15 @@ void TestAdjustment::disabledButtonsDoNothing()
             w->cmdTime_MouseUp(i);
     };
     for (int i = 0; i < 4; ++i) {
-        QTest::mouseClick(w->cmdTime[i], Qt::LeftButton);
+        QTest::mouseClick(tw.c("cmdTime", i), Qt::LeftButton);
         w->cmdTime_MouseDown(i);
     }
     QCOMPARE(w->TempoCorrente, 37000.0f);
     QVERIFY(tw.fake.sound->played.isEmpty());
     QCOMPARE(tw.fake.events->pauses, 0);
-    QVERIFY(w->tmrClock->isActive());
+    QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
     tw.tickAt(37001);
-    QCOMPARE(w->lblDigitalClock->text(), QStringLiteral("10:16:41"));
+    QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("10:16:41"));
 }
 
 QTEST_MAIN(TestAdjustment)

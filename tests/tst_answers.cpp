@@ -51,7 +51,7 @@ struct Finestra {
     void apri(int secondi)
     {
         tw.fake.random->scripted = {estrazionePer(secondi)};
-        w->cmdTest->click();
+        tw.c<QToolButton>("cmdTest")->click();
         codici.clear();
     }
     // Moves the hands as the adjustment buttons do.
@@ -66,12 +66,15 @@ struct Finestra {
         w->activateWindow();
         QCoreApplication::processEvents();
     }
-    void scrivi(int casella, const QString& testo)
+    void scrivi(int indice, const QString& testo)
     {
         attiva();
-        w->txtTest[static_cast<size_t>(casella)]->setFocus();
-        QTest::keyClicks(w->txtTest[static_cast<size_t>(casella)], testo);
+        casella(indice)->setFocus();
+        QTest::keyClicks(casella(indice), testo);
     }
+    // The answer boxes (0 the hours, 1 the minutes) and "OK!".
+    QLineEdit* casella(int indice) const { return tw.casella(indice); }
+    QPushButton* ok() const { return tw.c<QPushButton>("cmdVerificaTest"); }
 };
 
 } // namespace
@@ -176,20 +179,20 @@ void TestAnswers::readingAnswers()
     // After a right answer the praise word and the next question are drawn.
     f.tw.fake.random->scripted = {0.5, estrazionePer(8 * kOra)};
 
-    QTest::mouseClick(f.w->cmdVerificaTest, Qt::LeftButton);
+    QTest::mouseClick(f.ok(), Qt::LeftButton);
 
     QCOMPARE(f.codici, codici);
     if (codici == QVector<int>{0}) {
         QCOMPARE(f.w->TempoCorrente, float(8 * kOra));
-        QVERIFY(f.w->txtTest[0]->text().isEmpty() && f.w->txtTest[1]->text().isEmpty());
+        QVERIFY(f.casella(0)->text().isEmpty() && f.casella(1)->text().isEmpty());
     } else {
         // The question stays, boxes and hands unchanged.
         QCOMPARE(f.w->TempoCorrente, float(t1520));
-        QCOMPARE(f.w->txtTest[0]->text(), ore);
-        QCOMPARE(f.w->txtTest[1]->text(), minuti);
+        QCOMPARE(f.casella(0)->text(), ore);
+        QCOMPARE(f.casella(1)->text(), minuti);
     }
     if (casellaFuoco >= 0)
-        QCOMPARE(f.w->focusWidget(), f.w->txtTest[static_cast<size_t>(casellaFuoco)]);
+        QCOMPARE(f.w->focusWidget(), f.casella(casellaFuoco));
 }
 
 void TestAnswers::settingFromFigures_data()
@@ -208,18 +211,18 @@ void TestAnswers::settingFromFigures()
     Finestra f;
     f.apri(kOra);
     f.tw.fake.random->scripted = {estrazionePer(19 * kOra + 45 * kMinuto)};
-    f.w->grpTest->select(1);
-    QCOMPARE(f.w->txtTest[0]->text(), QStringLiteral("19"));
-    QCOMPARE(f.w->txtTest[1]->text(), QStringLiteral("45"));
+    f.tw.c<OptionGroup>("grpTest")->select(1);
+    QCOMPARE(f.casella(0)->text(), QStringLiteral("19"));
+    QCOMPARE(f.casella(1)->text(), QStringLiteral("45"));
     f.lancette(lancette);
     f.codici.clear();
 
-    f.w->cmdVerificaTest->click();
+    f.ok()->click();
 
     QCOMPARE(f.codici, QVector<int>{codice});
     if (codice == 1) {
         QCOMPARE(f.w->TempoCorrente, float(lancette));
-        QCOMPARE(f.w->txtTest[0]->text(), QStringLiteral("19"));
+        QCOMPARE(f.casella(0)->text(), QStringLiteral("19"));
     }
 }
 
@@ -237,20 +240,21 @@ void TestAnswers::settingFromSaying()
     QFETCH(int, lancette);
     QFETCH(int, codice);
     Finestra f;
+    QLabel* lblModiDiDire = f.tw.c<QLabel>("lblModiDiDire");
     f.apri(0);
     f.tw.fake.random->scripted = {estrazioneDetto(10)};
-    f.w->grpTest->select(2);
-    QCOMPARE(f.w->lblModiDiDire->text(), QStringLiteral("Mezzogiorno e mezzo"));
+    f.tw.c<OptionGroup>("grpTest")->select(2);
+    QCOMPARE(lblModiDiDire->text(), QStringLiteral("Mezzogiorno e mezzo"));
     f.lancette(lancette);
     f.codici.clear();
 
-    f.w->cmdVerificaTest->click();
+    f.ok()->click();
 
     QCOMPARE(f.codici, QVector<int>{codice});
     if (codice == 1)
-        QCOMPARE(f.w->lblModiDiDire->text(), QStringLiteral("Mezzogiorno e mezzo"));
+        QCOMPARE(lblModiDiDire->text(), QStringLiteral("Mezzogiorno e mezzo"));
     else
-        QVERIFY(f.w->lblModiDiDire->text() != QStringLiteral("Mezzogiorno e mezzo"));
+        QVERIFY(lblModiDiDire->text() != QStringLiteral("Mezzogiorno e mezzo"));
 }
 
 void TestAnswers::rightAnswerBringsANewQuestionOfTheSameKind_data()
@@ -265,16 +269,18 @@ void TestAnswers::rightAnswerBringsANewQuestionOfTheSameKind()
 {
     QFETCH(int, tipo);
     Finestra f;
+    OptionGroup* grpTest = f.tw.c<OptionGroup>("grpTest");
+    QLabel* lblModiDiDire = f.tw.c<QLabel>("lblModiDiDire");
     f.apri(10 * kOra);
     if (tipo == 1) {
         f.tw.fake.random->scripted = {estrazionePer(10 * kOra)};
-        f.w->grpTest->select(1);
+        grpTest->select(1);
         f.lancette(10 * kOra);
     } else if (tipo == 2) {
         f.lancette(0);
         f.tw.fake.random->scripted = {estrazioneDetto(7)};
-        f.w->grpTest->select(2);
-        QCOMPARE(f.w->lblModiDiDire->text(), QStringLiteral("Mezzogiorno"));
+        grpTest->select(2);
+        QCOMPARE(lblModiDiDire->text(), QStringLiteral("Mezzogiorno"));
         f.lancette(12 * kOra);
     } else {
         f.scrivi(0, QStringLiteral("10"));
@@ -282,24 +288,24 @@ void TestAnswers::rightAnswerBringsANewQuestionOfTheSameKind()
     }
     f.codici.clear();
 
-    f.w->cmdVerificaTest->click();
+    f.ok()->click();
 
     QCOMPARE(f.codici, QVector<int>{0});
     QCOMPARE(f.w->TipoEsercizio, float(tipo));
-    QVERIFY(f.w->grpTest->isSelected(tipo));
+    QVERIFY(grpTest->isSelected(tipo));
     switch (tipo) {
     case 0:
-        QVERIFY(f.w->txtTest[0]->text().isEmpty() && f.w->txtTest[1]->text().isEmpty());
-        QCOMPARE(f.w->focusWidget(), f.w->txtTest[0]);
+        QVERIFY(f.casella(0)->text().isEmpty() && f.casella(1)->text().isEmpty());
+        QCOMPARE(f.w->focusWidget(), f.casella(0));
         break;
     case 1:
         QCOMPARE(f.w->TempoCorrente, 0.0f);
-        QCOMPARE(f.w->txtTest[0]->text().size(), 2);
-        QVERIFY(f.w->txtTest[0]->isReadOnly());
+        QCOMPARE(f.casella(0)->text().size(), 2);
+        QVERIFY(f.casella(0)->isReadOnly());
         break;
     default:
         QCOMPARE(f.w->TempoCorrente, 0.0f);
-        QVERIFY(f.w->lblModiDiDire->text() != QStringLiteral("Mezzogiorno"));
+        QVERIFY(lblModiDiDire->text() != QStringLiteral("Mezzogiorno"));
         break;
     }
 }
@@ -330,16 +336,16 @@ void TestAnswers::typedHours()
     QFETCH(bool, aiMinuti);
     Finestra f;
     f.apri(15 * kOra);
-    f.w->txtTest[0]->setFocus();
+    f.casella(0)->setFocus();
     for (QChar c : tasti) {
         if (c == QLatin1Char('\b'))
-            QTest::keyClick(f.w->txtTest[0], Qt::Key_Backspace);
+            QTest::keyClick(f.casella(0), Qt::Key_Backspace);
         else
-            QTest::keyClicks(f.w->txtTest[0], QString(c));
+            QTest::keyClicks(f.casella(0), QString(c));
     }
-    QCOMPARE(f.w->txtTest[0]->text(), casella);
+    QCOMPARE(f.casella(0)->text(), casella);
     QCOMPARE(f.codici, codici);
-    QCOMPARE(f.w->focusWidget(), aiMinuti ? f.w->txtTest[1] : f.w->txtTest[0]);
+    QCOMPARE(f.w->focusWidget(), aiMinuti ? f.casella(1) : f.casella(0));
 }
 
 void TestAnswers::typedMinutes_data()
@@ -362,10 +368,10 @@ void TestAnswers::typedMinutes()
     Finestra f;
     f.apri(15 * kOra);
     f.scrivi(1, tasti);
-    QCOMPARE(f.w->txtTest[1]->text(), casella);
+    QCOMPARE(f.casella(1)->text(), casella);
     QCOMPARE(f.codici, codici);
     // A full minutes box moves the focus nowhere.
-    QCOMPARE(f.w->focusWidget(), f.w->txtTest[1]);
+    QCOMPARE(f.w->focusWidget(), f.casella(1));
 }
 
 void TestAnswers::pastedText_data()
@@ -393,7 +399,7 @@ void TestAnswers::pastedText()
     QFETCH(QVector<int>, codici);
     Finestra f;
     f.apri(15 * kOra);
-    QLineEdit* box = f.w->txtTest[static_cast<size_t>(indice)];
+    QLineEdit* box = f.casella(indice);
     box->setFocus();
     QGuiApplication::clipboard()->setText(appunti);
     box->paste();
@@ -401,8 +407,8 @@ void TestAnswers::pastedText()
     QCOMPARE(f.codici, codici);
     // Pasted text never turns into a verdict: with a box still empty "OK!" asks for it.
     f.codici.clear();
-    f.w->cmdVerificaTest->click();
-    QCOMPARE(f.codici, QVector<int>{f.w->txtTest[0]->text().isEmpty() ? 4 : 5});
+    f.ok()->click();
+    QCOMPARE(f.codici, QVector<int>{f.casella(0)->text().isEmpty() ? 4 : 5});
 }
 
 void TestAnswers::focusSelectsTheOldAnswer()
@@ -411,16 +417,16 @@ void TestAnswers::focusSelectsTheOldAnswer()
     f.apri(15 * kOra);
     f.scrivi(1, QStringLiteral("20"));
     f.scrivi(0, QStringLiteral("3"));
-    QCOMPARE(QApplication::focusWidget(), f.w->txtTest[0]);
+    QCOMPARE(QApplication::focusWidget(), f.casella(0));
     // Back in the minutes box, typing replaces the old answer.
-    f.w->txtTest[1]->setFocus();
-    QCOMPARE(f.w->txtTest[1]->selectedText(), QStringLiteral("20"));
-    QTest::keyClicks(f.w->txtTest[1], QStringLiteral("25"));
-    QCOMPARE(f.w->txtTest[1]->text(), QStringLiteral("25"));
+    f.casella(1)->setFocus();
+    QCOMPARE(f.casella(1)->selectedText(), QStringLiteral("20"));
+    QTest::keyClicks(f.casella(1), QStringLiteral("25"));
+    QCOMPARE(f.casella(1)->text(), QStringLiteral("25"));
     // A click into the box keeps the selection too.
-    QTest::mouseClick(f.w->txtTest[0], Qt::LeftButton);
+    QTest::mouseClick(f.casella(0), Qt::LeftButton);
     QCoreApplication::processEvents();
-    QCOMPARE(f.w->txtTest[0]->selectedText(), QStringLiteral("3"));
+    QCOMPARE(f.casella(0)->selectedText(), QStringLiteral("3"));
 }
 
 void TestAnswers::okWhileAMessageIsOpenIsIgnored()
@@ -430,23 +436,24 @@ void TestAnswers::okWhileAMessageIsOpenIsIgnored()
     f.scrivi(0, QStringLiteral("3"));
     f.scrivi(1, QStringLiteral("20"));
     f.codici.clear();
+    QPushButton* ok = f.ok();
     int annidati = 0;
     f.tw.fake.dialogs->onModal = [&](QDialog&) {
         f.codici << modTempolino::CodiceMessaggio;
         // The main window is blocked while the message is open: a click on "OK!" and
         // a key typed reach nothing.
         if (annidati++ == 0) {
-            const QPoint dove = f.w->cmdVerificaTest->mapTo(f.w, f.w->cmdVerificaTest->rect().center());
+            const QPoint dove = ok->mapTo(f.w, ok->rect().center());
             QTest::mouseClick(f.w->windowHandle(), Qt::LeftButton, {}, dove);
             QTest::keyClick(f.w->windowHandle(), Qt::Key_5);
         }
         return 1;
     };
-    QTest::mouseClick(f.w->cmdVerificaTest, Qt::LeftButton);
+    QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(f.codici, QVector<int>{1});
-    QCOMPARE(f.w->txtTest[1]->text(), QStringLiteral("20"));
+    QCOMPARE(f.casella(1)->text(), QStringLiteral("20"));
     // Once the message has closed, the same click is heard again.
-    const QPoint dove = f.w->cmdVerificaTest->mapTo(f.w, f.w->cmdVerificaTest->rect().center());
+    const QPoint dove = ok->mapTo(f.w, ok->rect().center());
     QTest::mouseClick(f.w->windowHandle(), Qt::LeftButton, {}, dove);
     QCOMPARE(f.codici, (QVector<int>{1, 1}));
 }
@@ -459,7 +466,7 @@ void TestAnswers::okWithoutAQuestionDoesNothing()
     f.scrivi(1, QStringLiteral("20"));
     f.w->TipoEsercizio = 7;
     f.codici.clear();
-    f.w->cmdVerificaTest->click();
+    f.ok()->click();
     QVERIFY(f.codici.isEmpty());
     QCOMPARE(f.w->TempoCorrente, float(15 * kOra));
 }
@@ -478,16 +485,16 @@ void TestAnswers::finalTestCounting()
     f.scrivi(0, QStringLiteral("21"));
     f.scrivi(1, QStringLiteral("12"));
     f.codici.clear();
-    f.w->cmdVerificaTest->click();
+    f.ok()->click();
     QCOMPARE(f.codici, QVector<int>{9});
     QVERIFY(f.w->ErroreCommesso);
     QCOMPARE(f.w->PassoProva, short(1));
     QCOMPARE(f.w->TempoCorrente, float(t));
 
     // A right answer counts one more and hands over to the test's driver.
-    f.w->txtTest[0]->setText(QStringLiteral("9"));
+    f.casella(0)->setText(QStringLiteral("9"));
     f.codici.clear();
-    f.w->cmdVerificaTest->click();
+    f.ok()->click();
     QCOMPARE(f.codici.value(0), 0);
     QCOMPARE(f.w->PassoProva, short(2));
     QVERIFY(f.w->ErroreCommesso);
@@ -495,12 +502,12 @@ void TestAnswers::finalTestCounting()
     // A second error ends the test, whatever the question: no advice, no second chance.
     f.w->TipoEsercizio = 0;
     f.lancette(t);
-    f.w->txtTest[0]->setReadOnly(false);
-    f.w->txtTest[1]->setReadOnly(false);
-    f.w->txtTest[0]->setText(QStringLiteral("3"));
-    f.w->txtTest[1]->setText(QStringLiteral("3"));
+    f.casella(0)->setReadOnly(false);
+    f.casella(1)->setReadOnly(false);
+    f.casella(0)->setText(QStringLiteral("3"));
+    f.casella(1)->setText(QStringLiteral("3"));
     f.codici.clear();
-    f.w->cmdVerificaTest->click();
+    f.ok()->click();
     QCOMPARE(f.w->PassoProva, short(-1));
     QVERIFY(!f.codici.contains(1));
     QVERIFY(!f.codici.contains(9));

@@ -104,8 +104,9 @@ QColor lungo(frmClock* w, double a, double d, double lato = 0)
 {
     const double r = a * kGradiInRadianti;
     const int cx = w->Raggio + 14, cy = w->Raggio + 24;
-    return w->p1->pixelAt(qRound(cx + d * std::sin(r) + lato * std::cos(r)),
-                          qRound(cy - d * std::cos(r) + lato * std::sin(r)));
+    PictureBox* p1 = Trova<PictureBox>(w, "p1");
+    return p1->pixelAt(qRound(cx + d * std::sin(r) + lato * std::cos(r)),
+                       qRound(cy - d * std::cos(r) + lato * std::sin(r)));
 }
 bool grigio(const QColor& c) { return c.red() == c.green() && c.green() == c.blue() && c.red() < 250; }
 bool blu(const QColor& c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; }
@@ -160,7 +161,7 @@ void TestDialHands::dotStyleMarkSizes()
 {
     TestWindow tw(QSize(800, 600), 36000);
     frmClock* w = tw.w;
-    w->grpStyleNum->select(0);
+    tw.c<OptionGroup>("grpStyleNum")->select(0);
     const double d = 0.83 * w->Raggio;
     auto verde = [](const QColor& c) { return c.green() > 200 && c.red() < 60 && c.blue() < 60; };
     // 3 o'clock: radius 8, so 6 pixels from the mark's centre it is still green.
@@ -188,16 +189,18 @@ void TestDialHands::dialDrawnOnceNotPerTick()
 void TestDialHands::styleChangeRedrawsDialAndHandsAtOnce()
 {
     TestWindow tw(QSize(1024, 768), 10800);
-    tw.w->grpCtrTime->select(0);  // stands still at 03:00
+    PictureBox* p1 = tw.c<PictureBox>("p1");
+    OptionGroup* grpStyleNum = tw.c<OptionGroup>("grpStyleNum");
+    tw.c<OptionGroup>("grpCtrTime")->select(0);  // stands still at 03:00
     tw.fake.sound->played.clear();
-    const QImage arabo = tw.w->p1->image();
-    tw.w->grpStyleNum->select(2);
+    const QImage arabo = p1->image();
+    grpStyleNum->select(2);
     QCOMPARE(tw.w->DisegniQuadrante, 2);
     QCOMPARE(tw.fake.sound->played, QVector<int>{106});
-    QVERIFY(tw.w->p1->image() != arabo);
+    QVERIFY(p1->image() != arabo);
     QVERIFY(blu(lungo(tw.w, 90, 0.3 * tw.w->Raggio)));
     // Selecting the style already selected does nothing.
-    tw.w->grpStyleNum->select(2);
+    grpStyleNum->select(2);
     QCOMPARE(tw.w->DisegniQuadrante, 2);
 }
 
@@ -219,7 +222,7 @@ void TestDialHands::faceSizeFollowsScale()
     TestWindow tw(schermo, 36000);
     QCOMPARE(modTempolino::Scala, scala);
     QCOMPARE(int(tw.w->Raggio), raggio);
-    QCOMPARE(tw.w->p1->size(), QSize(2 * raggio + 28, 2 * raggio + 48));
+    QCOMPARE(tw.c("p1")->size(), QSize(2 * raggio + 28, 2 * raggio + 48));
 }
 
 QTEST_MAIN(TestDialHands)

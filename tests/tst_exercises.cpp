@@ -27,7 +27,7 @@ double estrazioneDetto(int n)
 
 bool accanto(const frmClock* w, int opzione)
 {
-    return w->imgSpunta->y() == w->optTest[static_cast<size_t>(opzione)]->y();
+    return Trova(w, "imgSpunta")->y() == Trova(w, "optTest", opzione)->y();
 }
 
 } // namespace
@@ -160,32 +160,34 @@ void TestExercises::openingSetsTheClockForExercises()
 {
     TestWindow tw(QSize(1024, 768), 37840);  // 10:30:40
     frmClock* w = tw.w;
+    QLabel* lblDigitalClock = tw.c<QLabel>("lblDigitalClock");
+    QToolButton* cmdTest = tw.c<QToolButton>("cmdTest");
     tw.tickAt(37840);
-    const QString lettura = w->lblDigitalClock->text();
+    const QString lettura = lblDigitalClock->text();
     tw.fake.sound->played.clear();
     tw.fake.random->scripted = {estrazionePer(15 * 3600 + 20 * 60)};
 
-    w->cmdTest->click();
+    cmdTest->click();
 
     QCOMPARE(tw.fake.sound->played.value(0), 108);
-    QVERIFY(w->picTest->isVisible());
-    QVERIFY(w->picAnalogic->isHidden());
-    QVERIFY(!w->tmrClock->isActive());
+    QVERIFY(tw.c("picTest")->isVisible());
+    QVERIFY(tw.c("picAnalogic")->isHidden());
+    QVERIFY(!tw.c<QTimer>("tmrClock")->isActive());
     QVERIFY(!w->MostraEtichette);
     QVERIFY(!w->MostraSecondi);
     QCOMPARE(w->FattoreLancette, 1.2f);
-    QVERIFY(!w->cmdTest->isEnabled());
-    QVERIFY(!w->cmdCuriosita->isEnabled());
-    QCOMPARE(w->grpCtrTime->selected(), -1);
-    QVERIFY(!w->optCtrTime[0]->isEnabled() && !w->optCtrTime[1]->isEnabled());
+    QVERIFY(!cmdTest->isEnabled());
+    QVERIFY(!tw.c("cmdCuriosità")->isEnabled());
+    QCOMPARE(tw.c<OptionGroup>("grpCtrTime")->selected(), -1);
+    QVERIFY(!tw.c("optCtrTime_0")->isEnabled() && !tw.c("optCtrTime_1")->isEnabled());
     for (int i = 0; i < 3; ++i) {
-        QVERIFY(w->optTest[i]->isEnabled());
+        QVERIFY(tw.c("optTest", i)->isEnabled());
         // The numeral styles stay usable during ordinary exercises.
-        QVERIFY(w->optStyleNum[i]->isEnabled());
+        QVERIFY(tw.c("optStyleNum", i)->isEnabled());
     }
     // The question's time is on the hands only; the read-out keeps its old text.
     QCOMPARE(w->TempoCorrente, 15 * 3600.0f + 20 * 60.0f);
-    QCOMPARE(w->lblDigitalClock->text(), lettura);
+    QCOMPARE(lblDigitalClock->text(), lettura);
 }
 
 void TestExercises::openingAlwaysStartsWithReading_data()
@@ -202,76 +204,81 @@ void TestExercises::openingAlwaysStartsWithReading()
     QFETCH(int, ultimo);
     TestWindow tw;
     frmClock* w = tw.w;
-    w->cmdTest->click();
-    w->grpTest->select(ultimo);
-    QVERIFY(w->grpTest->isSelected(ultimo));
-    w->cmdExitTest->click();
+    QToolButton* cmdTest = tw.c<QToolButton>("cmdTest");
+    OptionGroup* grpTest = tw.c<OptionGroup>("grpTest");
+    cmdTest->click();
+    grpTest->select(ultimo);
+    QVERIFY(grpTest->isSelected(ultimo));
+    tw.c<QPushButton>("cmdExitTest")->click();
 
-    w->cmdTest->click();
-    QVERIFY(w->grpTest->isSelected(0));
+    cmdTest->click();
+    QVERIFY(grpTest->isSelected(0));
     QVERIFY(accanto(w, 0));
     QCOMPARE(w->TipoEsercizio, 0.0f);
     QVERIFY(!w->ProvaInCorso);
-    QVERIFY(w->txtTest[0]->isVisibleTo(w->picTest));
-    QVERIFY(!w->txtTest[0]->isReadOnly() && !w->txtTest[1]->isReadOnly());
-    QVERIFY(w->lblModiDiDire->isHidden());
-    QCOMPARE(w->lblMessaggioTest->text(), TestoIstruzioni(0));
-    QCOMPARE(w->lblPremiOK->text(), TestoPremiOK());
+    QVERIFY(tw.casella(0)->isVisibleTo(tw.c("picTest")));
+    QVERIFY(!tw.casella(0)->isReadOnly() && !tw.casella(1)->isReadOnly());
+    QVERIFY(tw.c("lblModiDiDire")->isHidden());
+    QCOMPARE(tw.c<QLabel>("lblMessaggioTest")->text(), TestoIstruzioni(0));
+    QCOMPARE(tw.c<QLabel>("lblPremiOK")->text(), TestoPremiOK());
 }
 
 void TestExercises::openingClosesTheMap()
 {
     TestWindow tw;
-    frmClock* w = tw.w;
-    w->chkFusiOrari->setChecked(true);
-    w->cmdTest->click();
-    QVERIFY(!w->chkFusiOrari->isChecked());
-    QVERIFY(!w->chkFusiOrari->isEnabled());
-    w->cmdExitTest->click();
-    QVERIFY(!w->chkFusiOrari->isChecked());
-    QVERIFY(w->chkFusiOrari->isEnabled());
+    QToolButton* chkFusiOrari = tw.c<QToolButton>("chkFusiOrari");
+    chkFusiOrari->setChecked(true);
+    tw.c<QToolButton>("cmdTest")->click();
+    QVERIFY(!chkFusiOrari->isChecked());
+    QVERIFY(!chkFusiOrari->isEnabled());
+    tw.c<QPushButton>("cmdExitTest")->click();
+    QVERIFY(!chkFusiOrari->isChecked());
+    QVERIFY(chkFusiOrari->isEnabled());
 }
 
 void TestExercises::closingRestoresTheClock()
 {
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
-    w->cmdTest->click();
-    w->grpTest->select(2);
-    w->grpStyleNum->select(2);
+    QToolButton* cmdTest = tw.c<QToolButton>("cmdTest");
+    OptionGroup* grpStyleNum = tw.c<OptionGroup>("grpStyleNum");
+    cmdTest->click();
+    tw.c<OptionGroup>("grpTest")->select(2);
+    grpStyleNum->select(2);
     tw.fake.sound->played.clear();
 
-    w->cmdExitTest->click();
+    tw.c<QPushButton>("cmdExitTest")->click();
 
-    QVERIFY(w->picTest->isHidden());
-    QVERIFY(w->picAnalogic->isVisible());
-    QVERIFY(w->tmrClock->isActive());
+    QVERIFY(tw.c("picTest")->isHidden());
+    QVERIFY(tw.c("picAnalogic")->isVisible());
+    QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
     QVERIFY(w->MostraSecondi);
     QVERIFY(w->MostraEtichette);
     QCOMPARE(w->FattoreLancette, 1.0f);
-    QVERIFY(w->grpCtrTime->isSelected(1));
-    QVERIFY(w->optCtrTime[0]->isEnabled() && w->optCtrTime[1]->isEnabled());
-    QVERIFY(w->grpStyleNum->isSelected(1));
-    for (QToolButton* b : w->optStyleNum)
-        QVERIFY(b->isEnabled());
-    QVERIFY(w->cmdTest->isEnabled());
-    QVERIFY(w->cmdCuriosita->isEnabled());
+    QVERIFY(tw.c<OptionGroup>("grpCtrTime")->isSelected(1));
+    QVERIFY(tw.c("optCtrTime_0")->isEnabled() && tw.c("optCtrTime_1")->isEnabled());
+    QVERIFY(grpStyleNum->isSelected(1));
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(tw.c("optStyleNum", i)->isEnabled());
+    QVERIFY(cmdTest->isEnabled());
+    QVERIFY(tw.c("cmdCuriosità")->isEnabled());
     // The mode button's click is heard.
     QVERIFY(tw.fake.sound->played.contains(106));
     // The next tick shows the computer's time again, seconds included.
     tw.tickAt(11 * 3600 + 7);
     QCOMPARE(w->TempoCorrente, 11 * 3600 + 7.0f);
-    QCOMPARE(w->lblDigitalClock->text(), QStringLiteral("11:00:07"));
+    QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("11:00:07"));
 }
 
 namespace {
 // The pixels of the face painted in the minute hand's red.
 int pixelRossi(const frmClock* w)
 {
+    PictureBox* p1 = Trova<PictureBox>(w, "p1");
     int n = 0;
-    for (int y = 0; y < w->p1->height(); ++y)
-        for (int x = 0; x < w->p1->width(); ++x) {
-            const QColor c = w->p1->pixelAt(x, y);
+    for (int y = 0; y < p1->height(); ++y)
+        for (int x = 0; x < p1->width(); ++x) {
+            const QColor c = p1->pixelAt(x, y);
             n += c.red() > 200 && c.green() < 100 && c.blue() < 100;
         }
     return n;
@@ -292,8 +299,8 @@ void TestExercises::handsGrowDuringExercises()
     const int normale = pixelRossi(w);
     w->MostraEtichette = true;
     w->MostraSecondi = true;
-    w->cmdTest->click();
-    w->grpTest->select(1);
+    tw.c<QToolButton>("cmdTest")->click();
+    tw.c<OptionGroup>("grpTest")->select(1);
     QCOMPARE(w->TempoCorrente, 0.0f);
     const int esercizio = pixelRossi(w);
     // 20% longer and 20% wider: 1.44 times the area.
@@ -306,13 +313,13 @@ void TestExercises::readingQuestion()
 {
     TestWindow tw;
     frmClock* w = tw.w;
-    w->cmdTest->click();
+    tw.c<QToolButton>("cmdTest")->click();
     tw.fake.random->scripted = {estrazionePer(23 * 3600 + 59 * 60)};
     w->PreparaLettura();
     QCOMPARE(w->TempoCorrente, 23 * 3600.0f + 59 * 60);
     QCOMPARE(w->TipoEsercizio, 0.0f);
-    QVERIFY(w->txtTest[0]->text().isEmpty() && w->txtTest[1]->text().isEmpty());
-    QCOMPARE(QApplication::focusWidget(), w->txtTest[0]);
+    QVERIFY(tw.casella(0)->text().isEmpty() && tw.casella(1)->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), tw.casella(0));
     // A draw that would round up to 24:00 sets the question at 00:00.
     tw.fake.random->scripted = {0.99999999};
     w->PreparaLettura();
@@ -337,7 +344,8 @@ void TestExercises::settingQuestionFromFigures()
     QFETCH(QString, minuti);
     TestWindow tw;
     frmClock* w = tw.w;
-    w->cmdTest->click();
+    QWidget* cmdTime_3 = tw.c("cmdTime_3");
+    tw.c<QToolButton>("cmdTest")->click();
     tw.fake.random->scripted = {estrazionePer(secondi)};
     tw.fake.desktop->cursorMoves.clear();
     QVector<int> codici;
@@ -346,81 +354,84 @@ void TestExercises::settingQuestionFromFigures()
         return 1;
     };
 
-    w->grpTest->select(1);
+    tw.c<OptionGroup>("grpTest")->select(1);
 
-    QCOMPARE(w->txtTest[0]->text(), ore);
-    QCOMPARE(w->txtTest[1]->text(), minuti);
-    QVERIFY(w->txtTest[0]->isReadOnly() && w->txtTest[1]->isReadOnly());
-    QVERIFY(w->txtTest[0]->isVisibleTo(w->picTest) && w->lblModiDiDire->isHidden());
+    QCOMPARE(tw.casella(0)->text(), ore);
+    QCOMPARE(tw.casella(1)->text(), minuti);
+    QVERIFY(tw.casella(0)->isReadOnly() && tw.casella(1)->isReadOnly());
+    QVERIFY(tw.casella(0)->isVisibleTo(tw.c("picTest")) && tw.c("lblModiDiDire")->isHidden());
     // The boxes cannot be changed by typing.
-    QTest::keyClicks(w->txtTest[0], "1");
-    QCOMPARE(w->txtTest[0]->text(), ore);
+    QTest::keyClicks(tw.casella(0), "1");
+    QCOMPARE(tw.casella(0)->text(), ore);
     // The hands start at midnight.
     QCOMPARE(w->TempoCorrente, 0.0f);
     QCOMPARE(w->TipoEsercizio, 1.0f);
     QVERIFY(accanto(w, 1));
-    QCOMPARE(w->lblMessaggioTest->text(), TestoIstruzioni(1));
+    QCOMPARE(tw.c<QLabel>("lblMessaggioTest")->text(), TestoIstruzioni(1));
     QVERIFY(codici.isEmpty());
     // The pointer jumps onto the centre of "Ore avanti ".
     QVERIFY(!tw.fake.desktop->cursorMoves.isEmpty());
-    QCOMPARE(tw.fake.desktop->cursorMoves.last(),
-             w->picRegolazione->mapToGlobal(w->cmdTime[3]->geometry().center()));
-    QCOMPARE(w->cmdTime[3]->toolTip(), QStringLiteral("Ore avanti "));
+    QCOMPARE(tw.fake.desktop->cursorMoves.last(), tw.c("picRegolazione")->mapToGlobal(cmdTime_3->geometry().center()));
+    QCOMPARE(cmdTime_3->toolTip(), QStringLiteral("Ore avanti "));
 }
 
 void TestExercises::settingQuestionFromSaying()
 {
     TestWindow tw;
     frmClock* w = tw.w;
-    w->cmdTest->click();
+    QLabel* lblModiDiDire = tw.c<QLabel>("lblModiDiDire");
+    tw.c<QToolButton>("cmdTest")->click();
     w->TempoCorrente = 0;
     w->MostraOra(0);
     tw.fake.random->scripted = {estrazioneDetto(10)};
     tw.fake.desktop->cursorMoves.clear();
 
-    w->grpTest->select(2);
+    tw.c<OptionGroup>("grpTest")->select(2);
 
-    QCOMPARE(w->lblModiDiDire->text(), QStringLiteral("Mezzogiorno e mezzo"));
-    QCOMPARE(w->lblModiDiDire->property("Tag").toString(), QStringLiteral("1230"));
-    QVERIFY(w->lblModiDiDire->isVisibleTo(w->picTest));
-    QVERIFY(w->txtTest[0]->isHidden() && w->txtTest[1]->isHidden());
-    QVERIFY(w->lbl_hh->isHidden() && w->lbl_mm->isHidden());
+    QCOMPARE(lblModiDiDire->text(), QStringLiteral("Mezzogiorno e mezzo"));
+    QCOMPARE(lblModiDiDire->property("Tag").toString(), QStringLiteral("1230"));
+    QVERIFY(lblModiDiDire->isVisibleTo(tw.c("picTest")));
+    QVERIFY(tw.casella(0)->isHidden() && tw.casella(1)->isHidden());
+    QVERIFY(tw.c("lbl_hh")->isHidden() && tw.c("lbl_mm")->isHidden());
     QCOMPARE(w->TempoCorrente, 0.0f);
     QCOMPARE(w->TipoEsercizio, 2.0f);
     QCOMPARE(w->UltimiValori[2], short(10));
     QVERIFY(accanto(w, 2));
     QCOMPARE(tw.fake.desktop->cursorMoves.size(), 1);
-    QCOMPARE(QApplication::focusWidget(), w->p1);
+    QCOMPARE(QApplication::focusWidget(), tw.c("p1"));
 }
 
 void TestExercises::consecutiveSayingsDiffer()
 {
     TestWindow tw;
     frmClock* w = tw.w;
-    w->cmdTest->click();
+    QToolButton* cmdTest = tw.c<QToolButton>("cmdTest");
+    OptionGroup* grpTest = tw.c<OptionGroup>("grpTest");
+    QLabel* lblModiDiDire = tw.c<QLabel>("lblModiDiDire");
+    cmdTest->click();
     w->TempoCorrente = 0;
     w->MostraOra(0);
     tw.fake.random->scripted = {estrazioneDetto(8)};
-    w->grpTest->select(2);
-    QCOMPARE(w->lblModiDiDire->text(), QStringLiteral("Mezzogiorno meno un quarto"));
+    grpTest->select(2);
+    QCOMPARE(lblModiDiDire->text(), QStringLiteral("Mezzogiorno meno un quarto"));
 
     // The same saying drawn again is drawn over; the same time in other words may come.
     tw.fake.random->scripted = {estrazioneDetto(8), estrazioneDetto(8), estrazioneDetto(16)};
     w->PreparaModoDiDire();
-    QCOMPARE(w->lblModiDiDire->text(), QStringLiteral("Dodici meno un quarto"));
-    QCOMPARE(w->lblModiDiDire->property("Tag").toString(), QStringLiteral("1145"));
+    QCOMPARE(lblModiDiDire->text(), QStringLiteral("Dodici meno un quarto"));
+    QCOMPARE(lblModiDiDire->property("Tag").toString(), QStringLiteral("1145"));
     QVERIFY(tw.fake.random->scripted.empty());
 
     // The last saying is remembered across closing and reopening the area.
-    w->cmdExitTest->click();
-    w->cmdTest->click();
+    tw.c<QPushButton>("cmdExitTest")->click();
+    cmdTest->click();
     QCOMPARE(w->UltimiValori[2], short(16));
     w->TempoCorrente = 0;
     w->MostraOra(0);
     tw.fake.random->scripted = {estrazioneDetto(16), estrazioneDetto(1)};
-    w->grpTest->select(2);
-    QCOMPARE(w->lblModiDiDire->text(), QStringLiteral("Mezzanotte"));
-    QCOMPARE(w->lblModiDiDire->property("Tag").toString(), QStringLiteral("0000"));
+    grpTest->select(2);
+    QCOMPARE(lblModiDiDire->text(), QStringLiteral("Mezzanotte"));
+    QCOMPARE(lblModiDiDire->property("Tag").toString(), QStringLiteral("0000"));
 }
 
 void TestExercises::promptTypedLetterByLetter_data()
@@ -435,20 +446,23 @@ void TestExercises::promptTypedLetterByLetter()
 {
     QFETCH(int, tipo);
     TestWindow tw;
-    frmClock* w = tw.w;
-    w->cmdTest->click();
+    OptionGroup* grpTest = tw.c<OptionGroup>("grpTest");
+    QLabel* lblPremiOK = tw.c<QLabel>("lblPremiOK");
+    QWidget* imgIndicaOK = tw.c("imgIndicaOK");
+    QWidget* picTest = tw.c("picTest");
+    tw.c<QToolButton>("cmdTest")->click();
     if (tipo == 0)
-        w->grpTest->select(1);
+        grpTest->select(1);
     QStringList visti;
     QVector<bool> manoVisibile;
     tw.fake.events->onPause = [&] {
-        visti << w->lblPremiOK->text();
-        manoVisibile << w->imgIndicaOK->isVisibleTo(w->picTest);
+        visti << lblPremiOK->text();
+        manoVisibile << imgIndicaOK->isVisibleTo(picTest);
     };
     tw.fake.events->pauses = 0;
     tw.fake.events->pausedMs = 0;
 
-    w->grpTest->select(tipo);
+    grpTest->select(tipo);
 
     const QString prompt = TestoPremiOK();
     QCOMPARE(prompt.size(), 43);
@@ -458,8 +472,8 @@ void TestExercises::promptTypedLetterByLetter()
     QCOMPARE(visti, attesi);
     QVERIFY(!manoVisibile.contains(true));
     QCOMPARE(tw.fake.events->pausedMs, qint64(43 * 7));
-    QCOMPARE(w->lblPremiOK->text(), prompt);
-    QVERIFY(w->imgIndicaOK->isVisibleTo(w->picTest));
+    QCOMPARE(lblPremiOK->text(), prompt);
+    QVERIFY(imgIndicaOK->isVisibleTo(picTest));
     tw.fake.events->onPause = nullptr;
 }
 
@@ -467,22 +481,23 @@ void TestExercises::promptWholeWhenAnotherKindIsChosenWhileTyping()
 {
     TestWindow tw;
     frmClock* w = tw.w;
-    w->cmdTest->click();
-    w->grpTest->select(1);
+    OptionGroup* grpTest = tw.c<OptionGroup>("grpTest");
+    tw.c<QToolButton>("cmdTest")->click();
+    grpTest->select(1);
     int pausa = 0;
     tw.fake.events->onPause = [&] {
         if (++pausa == 10)
-            w->optTest[2]->click();
+            tw.c<QRadioButton>("optTest_2")->click();
     };
     tw.fake.events->pausedMs = 0;
 
-    w->grpTest->select(0);
+    grpTest->select(0);
 
-    QCOMPARE(w->lblPremiOK->text(), TestoPremiOK());
-    QVERIFY(w->imgIndicaOK->isVisibleTo(w->picTest));
-    QVERIFY(w->grpTest->isSelected(2));
+    QCOMPARE(tw.c<QLabel>("lblPremiOK")->text(), TestoPremiOK());
+    QVERIFY(tw.c("imgIndicaOK")->isVisibleTo(tw.c("picTest")));
+    QVERIFY(grpTest->isSelected(2));
     QVERIFY(accanto(w, 2));
-    QCOMPARE(w->lblMessaggioTest->text(), TestoIstruzioni(2));
+    QCOMPARE(tw.c<QLabel>("lblMessaggioTest")->text(), TestoIstruzioni(2));
     // The interrupted typing does not start over once the newer one has finished.
     QCOMPARE(tw.fake.events->pausedMs, qint64((10 + 43) * 7));
     tw.fake.events->onPause = nullptr;
@@ -491,32 +506,39 @@ void TestExercises::promptWholeWhenAnotherKindIsChosenWhileTyping()
 void TestExercises::areaClosedWhileTyping()
 {
     TestWindow tw;
-    frmClock* w = tw.w;
+    QToolButton* cmdTest = tw.c<QToolButton>("cmdTest");
+    QWidget* picTest = tw.c("picTest");
     int pausa = 0;
     tw.fake.events->onPause = [&] {
         if (++pausa == 5)
-            w->cmdExitTest->click();
+            tw.c<QPushButton>("cmdExitTest")->click();
     };
-    w->cmdTest->click();
+    cmdTest->click();
     tw.fake.events->onPause = nullptr;
 
-    QVERIFY(w->picTest->isHidden());
-    QVERIFY(w->picAnalogic->isVisible());
-    QVERIFY(w->tmrClock->isActive());
+    QVERIFY(picTest->isHidden());
+    QVERIFY(tw.c("picAnalogic")->isVisible());
+    QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
     QCOMPARE(pausa, 5);
     // The area opens again as usual.
-    w->cmdTest->click();
-    QVERIFY(w->picTest->isVisible());
-    QCOMPARE(w->lblPremiOK->text(), TestoPremiOK());
-    QVERIFY(w->imgIndicaOK->isVisibleTo(w->picTest));
+    cmdTest->click();
+    QVERIFY(picTest->isVisible());
+    QCOMPARE(tw.c<QLabel>("lblPremiOK")->text(), TestoPremiOK());
+    QVERIFY(tw.c("imgIndicaOK")->isVisibleTo(picTest));
 }
 
 void TestExercises::finalTestChoice()
 {
     TestWindow tw;
     frmClock* w = tw.w;
-    w->cmdTest->click();
-    w->grpTest->select(1);
+    QToolButton* cmdTest = tw.c<QToolButton>("cmdTest");
+    OptionGroup* grpTest = tw.c<OptionGroup>("grpTest");
+    QWidget* optTest_0 = tw.c("optTest_0");
+    QWidget* optTest_1 = tw.c("optTest_1");
+    QWidget* optTest_2 = tw.c("optTest_2");
+    QPushButton* cmdExitTest = tw.c<QPushButton>("cmdExitTest");
+    cmdTest->click();
+    grpTest->select(1);
     struct Stato {
         int codice = -1;
         QString pulsante;
@@ -531,15 +553,16 @@ void TestExercises::finalTestChoice()
         stato.codice = modTempolino::CodiceMessaggio;
         stato.pulsante = m->cmdChiudi->text();
         stato.spuntaAllaProva = accanto(w, 3);
-        stato.areaVuota = w->txtTest[0]->text().isEmpty() && w->txtTest[1]->text().isEmpty()
-                          && w->lblPremiOK->text().isEmpty() && w->lblMessaggioTest->text().isEmpty()
-                          && w->lblModiDiDire->text().isEmpty() && w->imgIndicaOK->isHidden();
-        stato.tipiBloccati = !w->optTest[0]->isEnabled() && !w->optTest[1]->isEnabled()
-                             && !w->optTest[2]->isEnabled() && w->cmdExitTest->isEnabled();
+        stato.areaVuota = tw.casella(0)->text().isEmpty() && tw.casella(1)->text().isEmpty()
+                          && tw.c<QLabel>("lblPremiOK")->text().isEmpty()
+                          && tw.c<QLabel>("lblMessaggioTest")->text().isEmpty()
+                          && tw.c<QLabel>("lblModiDiDire")->text().isEmpty() && tw.c("imgIndicaOK")->isHidden();
+        stato.tipiBloccati =
+            !optTest_0->isEnabled() && !optTest_1->isEnabled() && !optTest_2->isEnabled() && cmdExitTest->isEnabled();
         return 1;
     };
 
-    w->grpTest->select(3);
+    grpTest->select(3);
 
     QCOMPARE(stato.codice, 6);
     QCOMPARE(stato.pulsante, QStringLiteral("Inizia Test!"));
@@ -551,12 +574,12 @@ void TestExercises::finalTestChoice()
 
     // Leaving during the test: the next opening starts afresh with "Indovina l'ora".
     tw.fake.dialogs->onModal = nullptr;
-    w->cmdExitTest->click();
-    w->cmdTest->click();
+    cmdExitTest->click();
+    cmdTest->click();
     QVERIFY(!w->ProvaInCorso);
-    QVERIFY(w->grpTest->isSelected(0));
+    QVERIFY(grpTest->isSelected(0));
     QVERIFY(accanto(w, 0));
-    QVERIFY(w->optTest[0]->isEnabled() && w->optTest[1]->isEnabled() && w->optTest[2]->isEnabled());
+    QVERIFY(optTest_0->isEnabled() && optTest_1->isEnabled() && optTest_2->isEnabled());
 }
 
 QTEST_MAIN(TestExercises)

@@ -15,11 +15,12 @@ private slots:
 void TestHiDpi::faceHasTwiceThePixelsAndSharpEdges()
 {
     TestWindow tw(QSize(1024, 768), 10800);  // 03:00:00
+    PictureBox* p1 = tw.c<PictureBox>("p1");
     tw.tickAt(10800);
     QCOMPARE(tw.w->devicePixelRatioF(), 2.0);
-    const QImage img = tw.w->p1->image();
-    QCOMPARE(img.size(), tw.w->p1->size() * 2);
-    QCOMPARE(tw.w->p1->grab().size(), tw.w->p1->size() * 2);
+    const QImage img = p1->image();
+    QCOMPARE(img.size(), p1->size() * 2);
+    QCOMPARE(p1->grab().size(), p1->size() * 2);
 
     // Across the edge of the hour hand (pointing at 3) the colour changes within two
     // device pixels; a 1x image stretched to 2x would take at least three.

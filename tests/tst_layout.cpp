@@ -84,27 +84,27 @@ void TestLayout::groups()
     Dimensiona(w, interno);
     QCOMPARE(w->size(), interno);
 
-    QCOMPARE(w->p1->geometry(), p1);
-    QCOMPARE(w->picAnalogic->geometry(), picAnalogic);
-    QCOMPARE(w->picWindows->geometry(), picWindows);
-    QCOMPARE(w->picCommand->geometry(), picCommand);
-    QCOMPARE(w->picTest->geometry(), picTest);
-    QCOMPARE(w->picfusi->geometry(), picfusi);
-    QCOMPARE(w->picRegolazione->pos(), picRegolazione);
-    QCOMPARE(w->picRegolazione->size(), QSize(33, 65));
+    QCOMPARE(tw.c("p1")->geometry(), p1);
+    QCOMPARE(tw.c("picAnalogic")->geometry(), picAnalogic);
+    QCOMPARE(tw.c("picWindows")->geometry(), picWindows);
+    QCOMPARE(tw.c("picCommand")->geometry(), picCommand);
+    QCOMPARE(tw.c("picTest")->geometry(), picTest);
+    QCOMPARE(tw.c("picfusi")->geometry(), picfusi);
+    QCOMPARE(tw.c("picRegolazione")->pos(), picRegolazione);
+    QCOMPARE(tw.c("picRegolazione")->size(), QSize(33, 65));
 
     // The read-out sits right under the face, the exercise panel 5 pixels lower.
-    QCOMPARE(w->picAnalogic->y(), w->p1->geometry().bottom() + 1);
-    QCOMPARE(w->picTest->y(), w->picAnalogic->y() + 5);
+    QCOMPARE(tw.c("picAnalogic")->y(), tw.c("p1")->geometry().bottom() + 1);
+    QCOMPARE(tw.c("picTest")->y(), tw.c("picAnalogic")->y() + 5);
     if (scala > 1)
-        QCOMPARE(w->picCommand->y(), w->p1->y());
+        QCOMPARE(tw.c("picCommand")->y(), tw.c("p1")->y());
     else
-        QCOMPARE(w->picCommand->geometry().bottom(), w->picTest->geometry().bottom());
+        QCOMPARE(tw.c("picCommand")->geometry().bottom(), tw.c("picTest")->geometry().bottom());
     // The adjustment panel rests 15 pixels over the face's right edge, centred on its height.
-    QCOMPARE(w->picRegolazione->x(), w->p1->geometry().right() + 1 - 15);
+    QCOMPARE(tw.c("picRegolazione")->x(), tw.c("p1")->geometry().right() + 1 - 15);
     // The scene's drawing height is 256 units whatever its size in pixels.
-    QCOMPARE(w->picWindows->scaleWidth(), double(picWindows.width()));
-    QCOMPARE(w->picWindows->scaleHeight(), 256.0);
+    QCOMPARE(tw.c<PictureBox>("picWindows")->scaleWidth(), double(picWindows.width()));
+    QCOMPARE(tw.c<PictureBox>("picWindows")->scaleHeight(), 256.0);
 }
 
 void TestLayout::insideTheGroups_data()
@@ -121,41 +121,45 @@ void TestLayout::insideTheGroups()
     QFETCH(QSize, interno);
     TestWindow tw(schermo, 10 * 3600.0);
     frmClock* w = tw.w;
+    QWidget* imgIndicaOK = tw.c("imgIndicaOK");
+    QWidget* lblPremiOK = tw.c("lblPremiOK");
+    QWidget* picfusi = tw.c("picfusi");
+    QWidget* imgTerra = tw.c("imgTerra");
+    QWidget* picWindows = tw.c("picWindows");
     Dimensiona(w, interno);
 
     // Read-out panel: the period at the left, the 12/24 choice 10 pixels from the right
     // edge and the time 10 pixels to its left; heights and tops keep their design values.
-    const int larghezza = w->picAnalogic->width();
-    QCOMPARE(w->lblMPSN->geometry(), QRect(10, 13, 142, 25));
-    QCOMPARE(w->opt12_24[0]->geometry(), QRect(larghezza - 33 - 10, 6, 33, 17));
-    QCOMPARE(w->opt12_24[1]->geometry(), QRect(larghezza - 33 - 10, 24, 33, 17));
-    QCOMPARE(w->lblDigitalClock->geometry(), QRect(larghezza - 43 - 10 - 166, 6, 166, 35));
+    const int larghezza = tw.c("picAnalogic")->width();
+    QCOMPARE(tw.c("lblMPSN")->geometry(), QRect(10, 13, 142, 25));
+    QCOMPARE(tw.c("opt12_24_0")->geometry(), QRect(larghezza - 33 - 10, 6, 33, 17));
+    QCOMPARE(tw.c("opt12_24_1")->geometry(), QRect(larghezza - 33 - 10, 24, 33, 17));
+    QCOMPARE(tw.c("lblDigitalClock")->geometry(), QRect(larghezza - 43 - 10 - 166, 6, 166, 35));
 
     // Exercise panel: the answer box at the right, the instruction between the options and it.
-    const int pannello = w->picTest->width();
-    QCOMPARE(w->picInput->geometry(), QRect(pannello - 105 - 10, 8, 105, 113));
+    const int pannello = tw.c("picTest")->width();
+    QCOMPARE(tw.c("picInput")->geometry(), QRect(pannello - 105 - 10, 8, 105, 113));
     const int testoL = 32 + 92 + 20;
     const int testoW = (pannello - 105 - 10) - testoL - 10;
-    QCOMPARE(w->lblMessaggioTest->geometry(), QRect(testoL, 8, testoW, 89));
-    QCOMPARE(w->imgIndicaOK->y(), 8 + 75);
-    QCOMPARE(w->imgIndicaOK->geometry().right() + 1, pannello - 105 - 10 - 5);
-    QCOMPARE(w->lblPremiOK->y(), 8 + 75 + 10);
-    QCOMPARE(w->lblPremiOK->width(), testoW);
+    QCOMPARE(tw.c("lblMessaggioTest")->geometry(), QRect(testoL, 8, testoW, 89));
+    QCOMPARE(imgIndicaOK->y(), 8 + 75);
+    QCOMPARE(imgIndicaOK->geometry().right() + 1, pannello - 105 - 10 - 5);
+    QCOMPARE(lblPremiOK->y(), 8 + 75 + 10);
+    QCOMPARE(lblPremiOK->width(), testoW);
 
     // Map: the two strips a 25th of its width wide, 6 pixels from its top and bottom.
-    const int mappa = w->picfusi->width();
-    for (QWidget* fascia : {static_cast<QWidget*>(w->shpFusoGiorno), static_cast<QWidget*>(w->shpFusoNotte)}) {
+    const int mappa = picfusi->width();
+    for (QWidget* fascia : {tw.c("shpFusoGiorno"), tw.c("shpFusoNotte")}) {
         QVERIFY(qAbs(fascia->width() - mappa / 25.0) <= 0.5);
         QCOMPARE(fascia->y(), 6);
-        QCOMPARE(fascia->height(), w->picfusi->height() - 12);
+        QCOMPARE(fascia->height(), picfusi->height() - 12);
     }
-    QCOMPARE(w->imgsolep->y(), 10);
-    QCOMPARE(w->imglunap->y(), 10);
+    QCOMPARE(tw.c("imgsolep")->y(), 10);
+    QCOMPARE(tw.c("imglunap")->y(), 10);
 
     // The globe sits centred over the scene, 50 pixels from the window's top.
-    QCOMPARE(w->imgTerra->y(), 50);
-    QVERIFY(qAbs((w->imgTerra->x() + w->imgTerra->width() / 2.0)
-                 - (w->picWindows->x() + w->picWindows->width() / 2.0)) <= 1.0);
+    QCOMPARE(imgTerra->y(), 50);
+    QVERIFY(qAbs((imgTerra->x() + imgTerra->width() / 2.0) - (picWindows->x() + picWindows->width() / 2.0)) <= 1.0);
 }
 
 void TestLayout::windowBarAtTheSceneCentre_data()
@@ -182,15 +186,16 @@ void TestLayout::windowBarAtTheSceneCentre()
     QFETCH(int, orizzontale3);
     TestWindow tw(schermo, 10 * 3600.0);
     frmClock* w = tw.w;
+    QWidget* picWindows = tw.c("picWindows");
     Dimensiona(w, interno);
-    const QSize scena = w->picWindows->size();
+    const QSize scena = picWindows->size();
 
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(w->linX[i]->parentWidget(), static_cast<QWidget*>(w->picWindows));
-    QCOMPARE(w->linX[0]->geometry(), QRect(verticale0, 0, 1, scena.height()));
-    QCOMPARE(w->linX[1]->geometry(), QRect(verticale1, 0, 1, scena.height()));
-    QCOMPARE(w->linX[2]->geometry(), QRect(0, orizzontale2, scena.width(), 1));
-    QCOMPARE(w->linX[3]->geometry(), QRect(0, orizzontale3, scena.width(), 1));
+        QCOMPARE(tw.c("linX", i)->parentWidget(), picWindows);
+    QCOMPARE(tw.c("linX_0")->geometry(), QRect(verticale0, 0, 1, scena.height()));
+    QCOMPARE(tw.c("linX_1")->geometry(), QRect(verticale1, 0, 1, scena.height()));
+    QCOMPARE(tw.c("linX_2")->geometry(), QRect(0, orizzontale2, scena.width(), 1));
+    QCOMPARE(tw.c("linX_3")->geometry(), QRect(0, orizzontale3, scena.width(), 1));
 
     // The bar crosses the middle of the scene: the vertical lines lie either side of
     // the centre column, the horizontal ones within a pixel of half height.
@@ -199,9 +204,9 @@ void TestLayout::windowBarAtTheSceneCentre()
     QVERIFY(qAbs(orizzontale2 - scena.height() / 2.0) <= 1.0);
     // Light lines 0 and 2, grey lines 1 and 3, all visible over the scene.
     for (int i = 0; i < 4; ++i) {
-        QVERIFY(w->linX[i]->isVisible());
+        QVERIFY(tw.c("linX", i)->isVisible());
         const int g = i % 2 == 0 ? 224 : 128;
-        QCOMPARE(w->linX[i]->palette().color(QPalette::Window), QColor(g, g, g));
+        QCOMPARE(tw.c("linX", i)->palette().color(QPalette::Window), QColor(g, g, g));
     }
 }
 

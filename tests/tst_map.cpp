@@ -23,7 +23,7 @@ QImage comparabile(const QImage& img)
 // The hour whose globe imgTerra shows, or -1.
 int oraDelGlobo(frmClock* w)
 {
-    const QImage shown = comparabile(w->imgTerra->pixmap().toImage());
+    const QImage shown = comparabile(Trova<QLabel>(w, "imgTerra")->pixmap().toImage());
     for (int h = 0; h < 24; ++h)
         if (shown == comparabile(Risorse::bitmap(200 + h)))
             return h;
@@ -97,45 +97,50 @@ void TestMap::stripsOnTheOpenMap()
     QFETCH(QSize, schermo);
     QFETCH(double, T);
     TestWindow tw(schermo, T);
-    frmClock* w = tw.w;
+    QToolButton* chkFusiOrari = tw.c<QToolButton>("chkFusiOrari");
+    QWidget* picfusi = tw.c("picfusi");
+    QWidget* shpFusoGiorno = tw.c("shpFusoGiorno");
+    QWidget* shpFusoNotte = tw.c("shpFusoNotte");
+    QWidget* imgsolep = tw.c("imgsolep");
+    QWidget* imglunap = tw.c("imglunap");
     tw.tickAt(T);
-    QTest::mouseClick(w->chkFusiOrari, Qt::LeftButton);
-    QVERIFY(w->chkFusiOrari->isChecked());
-    QVERIFY(w->picfusi->isVisible());
-    const int L = w->picfusi->width();
-    QCOMPARE(L, w->p1->width());
-    const PosizioneFasce f = PosizioniFasce(T, L, w->shpFusoGiorno->width());
-    QVERIFY(qAbs(centro(w->shpFusoGiorno) - (f.giorno + w->shpFusoGiorno->width() / 2.0)) <= 1.0);
-    QVERIFY(qAbs(centro(w->shpFusoNotte) - (f.notte + w->shpFusoNotte->width() / 2.0)) <= 1.0);
+    QTest::mouseClick(chkFusiOrari, Qt::LeftButton);
+    QVERIFY(chkFusiOrari->isChecked());
+    QVERIFY(picfusi->isVisible());
+    const int L = picfusi->width();
+    QCOMPARE(L, tw.c("p1")->width());
+    const PosizioneFasce f = PosizioniFasce(T, L, shpFusoGiorno->width());
+    QVERIFY(qAbs(centro(shpFusoGiorno) - (f.giorno + shpFusoGiorno->width() / 2.0)) <= 1.0);
+    QVERIFY(qAbs(centro(shpFusoNotte) - (f.notte + shpFusoNotte->width() / 2.0)) <= 1.0);
     // The markers stand at their strips' left edges, and every part of the strips shows.
-    QCOMPARE(w->imgsolep->x(), w->shpFusoGiorno->x());
-    QCOMPARE(w->imglunap->x(), w->shpFusoNotte->x());
-    for (QWidget* c : {static_cast<QWidget*>(w->shpFusoGiorno), static_cast<QWidget*>(w->shpFusoNotte),
-                       static_cast<QWidget*>(w->imgsolep), static_cast<QWidget*>(w->imglunap)})
+    QCOMPARE(imgsolep->x(), shpFusoGiorno->x());
+    QCOMPARE(imglunap->x(), shpFusoNotte->x());
+    for (QWidget* c : {shpFusoGiorno, shpFusoNotte, imgsolep, imglunap})
         QVERIFY(c->isVisible());
-    QCOMPARE(w->imgsolep->size(), QSize(16, 16));
-    QCOMPARE(w->imglunap->size(), QSize(16, 16));
+    QCOMPARE(imgsolep->size(), QSize(16, 16));
+    QCOMPARE(imglunap->size(), QSize(16, 16));
 }
 
 void TestMap::stripsFollowTheMinuteOnlyWhenOpen()
 {
     TestWindow tw(QSize(1024, 768), 36000);
-    frmClock* w = tw.w;
+    QToolButton* chkFusiOrari = tw.c<QToolButton>("chkFusiOrari");
+    QWidget* shpFusoGiorno = tw.c("shpFusoGiorno");
     tw.tickAt(36000);
-    w->chkFusiOrari->setChecked(true);
-    const double P = w->picfusi->width() / 1440.0;
-    const int x0 = w->shpFusoGiorno->x();
+    chkFusiOrari->setChecked(true);
+    const double P = tw.c("picfusi")->width() / 1440.0;
+    const int x0 = shpFusoGiorno->x();
     tw.tickAt(36030);
-    QCOMPARE(w->shpFusoGiorno->x(), x0);  // same minute: not moved
-    tw.tickAt(36600);                    // ten minutes on
-    QVERIFY(qAbs((x0 - w->shpFusoGiorno->x()) - 10 * P) <= 1.0);
+    QCOMPARE(shpFusoGiorno->x(), x0);  // same minute: not moved
+    tw.tickAt(36600);                  // ten minutes on
+    QVERIFY(qAbs((x0 - shpFusoGiorno->x()) - 10 * P) <= 1.0);
 
-    w->chkFusiOrari->setChecked(false);
-    const int chiuso = w->shpFusoGiorno->x();
+    chkFusiOrari->setChecked(false);
+    const int chiuso = shpFusoGiorno->x();
     tw.tickAt(37200);
-    QCOMPARE(w->shpFusoGiorno->x(), chiuso);
-    w->chkFusiOrari->setChecked(true);
-    QVERIFY(qAbs(centro(w->shpFusoGiorno) - (86400 - 37200) / 60.0 * P) <= 1.0);
+    QCOMPARE(shpFusoGiorno->x(), chiuso);
+    chkFusiOrari->setChecked(true);
+    QVERIFY(qAbs(centro(shpFusoGiorno) - (86400 - 37200) / 60.0 * P) <= 1.0);
 }
 
 void TestMap::openingAnimation_data()
@@ -152,25 +157,29 @@ void TestMap::openingAnimation()
     QFETCH(int, tic);
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
+    QLabel* imgTerra = tw.c<QLabel>("imgTerra");
+    QWidget* picfusi = tw.c("picfusi");
+    QTimer* tmrClock = tw.c<QTimer>("tmrClock");
+    QWidget* shpFusoGiorno = tw.c("shpFusoGiorno");
     tw.tickAt(36000);
     modTempolino::SuoniAttivi = suoni;
     tw.fake.sound->played.clear();
     tw.fake.events->pausedMs = 0;
-    const QRect riposo = w->imgTerra->geometry();
-    const int larghezza = w->p1->width();
+    const QRect riposo = imgTerra->geometry();
+    const int larghezza = tw.c("p1")->width();
 
     QVector<int> globi, larghezze;
     bool timerFermo = true, globoAccanto = true, fasceNascoste = true;
     tw.fake.events->onPause = [&] {
         globi.append(oraDelGlobo(w));
-        larghezze.append(w->picfusi->width());
-        timerFermo = timerFermo && !w->tmrClock->isActive();
-        const QRect g = w->imgTerra->geometry();
-        globoAccanto = globoAccanto && g.height() == w->picfusi->height() && g.width() == g.height()
-                       && g.top() == w->picfusi->y() && g.right() + 1 + 5 == w->picfusi->x();
-        fasceNascoste = fasceNascoste && w->shpFusoGiorno->isHidden() && w->imgsolep->isHidden();
+        larghezze.append(picfusi->width());
+        timerFermo = timerFermo && !tmrClock->isActive();
+        const QRect g = imgTerra->geometry();
+        globoAccanto = globoAccanto && g.height() == picfusi->height() && g.width() == g.height()
+                       && g.top() == picfusi->y() && g.right() + 1 + 5 == picfusi->x();
+        fasceNascoste = fasceNascoste && shpFusoGiorno->isHidden() && tw.c("imgsolep")->isHidden();
     };
-    QTest::mouseClick(w->chkFusiOrari, Qt::LeftButton);
+    QTest::mouseClick(tw.c("chkFusiOrari"), Qt::LeftButton);
 
     QCOMPARE(tw.fake.sound->count(105), tic);
     QCOMPARE(tw.fake.sound->played.size(), tic);
@@ -188,23 +197,24 @@ void TestMap::openingAnimation()
 
     // Afterwards: the map at full width with its strips, the globe back in its place
     // showing the shown hour, and the clock running again.
-    QCOMPARE(w->picfusi->width(), larghezza);
-    QVERIFY(w->shpFusoGiorno->isVisible());
-    QCOMPARE(w->imgTerra->geometry(), riposo);
-    QVERIFY(!w->imgTerra->hasScaledContents());
+    QCOMPARE(picfusi->width(), larghezza);
+    QVERIFY(shpFusoGiorno->isVisible());
+    QCOMPARE(imgTerra->geometry(), riposo);
+    QVERIFY(!imgTerra->hasScaledContents());
     QCOMPARE(oraDelGlobo(w), 10);
-    QVERIFY(w->tmrClock->isActive());
+    QVERIFY(tmrClock->isActive());
 }
 
 void TestMap::openingInManualModeLeavesTheClockStopped()
 {
     TestWindow tw(QSize(1024, 768), 36000);
-    frmClock* w = tw.w;
-    w->grpCtrTime->select(0);
-    w->chkFusiOrari->setChecked(true);
-    QVERIFY(!w->tmrClock->isActive());
-    w->chkFusiOrari->setChecked(false);
-    QVERIFY(!w->tmrClock->isActive());
+    QToolButton* chkFusiOrari = tw.c<QToolButton>("chkFusiOrari");
+    QTimer* tmrClock = tw.c<QTimer>("tmrClock");
+    tw.c<OptionGroup>("grpCtrTime")->select(0);
+    chkFusiOrari->setChecked(true);
+    QVERIFY(!tmrClock->isActive());
+    chkFusiOrari->setChecked(false);
+    QVERIFY(!tmrClock->isActive());
 }
 
 void TestMap::closingSound_data()
@@ -224,16 +234,18 @@ void TestMap::closingSound()
     QFETCH(int, clic);
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
-    QTest::mouseClick(w->chkFusiOrari, Qt::LeftButton);
+    QToolButton* chkFusiOrari = tw.c<QToolButton>("chkFusiOrari");
+    PictureBox* picfusi = tw.c<PictureBox>("picfusi");
+    QTest::mouseClick(chkFusiOrari, Qt::LeftButton);
     modTempolino::SuoniAttivi = suoni;
     w->MostraEtichette = etichette;
     tw.fake.sound->played.clear();
-    QTest::mouseClick(w->chkFusiOrari, Qt::LeftButton);
-    QVERIFY(!w->chkFusiOrari->isChecked());
-    QVERIFY(w->picfusi->isHidden());
+    QTest::mouseClick(chkFusiOrari, Qt::LeftButton);
+    QVERIFY(!chkFusiOrari->isChecked());
+    QVERIFY(picfusi->isHidden());
     QCOMPARE(tw.fake.sound->played, QVector<int>(clic, 106));
-    QVERIFY(!w->picfusi->hasPicture());
-    QVERIFY(w->tmrClock->isActive());
+    QVERIFY(!picfusi->hasPicture());
+    QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
     QCOMPARE(oraDelGlobo(w), 10);
 }
 
@@ -241,23 +253,26 @@ void TestMap::closedAgainWhileOpening()
 {
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
-    const QRect riposo = w->imgTerra->geometry();
+    QWidget* imgTerra = tw.c("imgTerra");
+    QToolButton* chkFusiOrari = tw.c<QToolButton>("chkFusiOrari");
+    QWidget* picfusi = tw.c("picfusi");
+    const QRect riposo = imgTerra->geometry();
     tw.fake.events->pauses = 0;
     tw.fake.events->onPause = [&] {
         if (tw.fake.events->pauses == 5)
-            w->chkFusiOrari->setChecked(false);
+            chkFusiOrari->setChecked(false);
     };
-    w->chkFusiOrari->setChecked(true);
+    chkFusiOrari->setChecked(true);
     QCOMPARE(tw.fake.events->pauses, 5);
-    QVERIFY(w->picfusi->isHidden());
-    QCOMPARE(w->imgTerra->geometry(), riposo);
+    QVERIFY(picfusi->isHidden());
+    QCOMPARE(imgTerra->geometry(), riposo);
     QCOMPARE(oraDelGlobo(w), 10);
-    QVERIFY(w->tmrClock->isActive());
+    QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
     // It opens again normally.
     tw.fake.events->onPause = nullptr;
-    w->chkFusiOrari->setChecked(true);
-    QVERIFY(w->picfusi->isVisible());
-    QCOMPARE(w->picfusi->width(), w->p1->width());
+    chkFusiOrari->setChecked(true);
+    QVERIFY(picfusi->isVisible());
+    QCOMPARE(picfusi->width(), tw.c("p1")->width());
 }
 
 void TestMap::closingTheWindowWhileOpening()
@@ -274,11 +289,11 @@ void TestMap::closingTheWindowWhileOpening()
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     };
-    QTest::mouseClick(w->chkFusiOrari, Qt::LeftButton);
+    QTest::mouseClick(tw.c("chkFusiOrari"), Qt::LeftButton);
     QVERIFY(frmClock::caricato());
     QCOMPARE(tw.fake.events->pauses, 1);
     QCOMPARE(tw.fake.sound->count(105), 1);
-    QVERIFY(!w->tmrClock->isActive());
+    QVERIFY(!tw.c<QTimer>("tmrClock")->isActive());
     flushDeletes();
     QVERIFY(!frmClock::caricato());
 }
@@ -287,7 +302,7 @@ void TestMap::globeRedrawnOncePerHour()
 {
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
-    w->chkFusiOrari->setChecked(true);
+    tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
     const int prima = w->DisegniTerra;
     for (double t = 36000.2; t < 39600; t += 7.3)
         tw.tickAt(t);
@@ -299,7 +314,7 @@ void TestMap::globeRedrawnOncePerHour()
         tw.tickAt(t);
     QCOMPARE(w->DisegniTerra, prima + 1);
     // Moving the hands by an hour turns the globe at once.
-    w->grpCtrTime->select(0);
+    tw.c<OptionGroup>("grpCtrTime")->select(0);
     tw.fake.events->onPause = [w] { w->cmdTime_MouseUp(3); };
     w->cmdTime_MouseDown(3);
     QCOMPARE(oraDelGlobo(w), 12);
@@ -309,38 +324,38 @@ void TestMap::midnightOf24ShowsTheGlobeOfHour0()
 {
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
-    w->grpCtrTime->select(0);
+    tw.c<OptionGroup>("grpCtrTime")->select(0);
     w->TempoCorrente = 86400;
     w->MostraOra(86400);
     QCOMPARE(oraDelGlobo(w), 0);
-    w->chkFusiOrari->setChecked(true);
+    tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
     QCOMPARE(oraDelGlobo(w), 0);
     // At 24:00 the noon strip is centred on the left edge, the midnight strip in the middle.
-    QVERIFY(qAbs(centro(w->shpFusoGiorno)) <= 1.0);
-    QVERIFY(qAbs(centro(w->shpFusoNotte) - w->picfusi->width() / 2.0) <= 1.0);
+    QVERIFY(qAbs(centro(tw.c("shpFusoGiorno"))) <= 1.0);
+    QVERIFY(qAbs(centro(tw.c("shpFusoNotte")) - tw.c("picfusi")->width() / 2.0) <= 1.0);
 }
 
 void TestMap::openMapLooksRight()
 {
     TestWindow tw(QSize(1024, 768), 64800);  // 18:00
-    frmClock* w = tw.w;
+    QWidget* picfusi = tw.c("picfusi");
     tw.tickAt(64800);
-    w->chkFusiOrari->setChecked(true);
-    const QImage img = w->picfusi->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const int y = w->picfusi->height() - 20;
+    tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
+    const QImage img = picfusi->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int y = picfusi->height() - 20;
     // The day strip is light yellow over the map, the night strip dark blue.
-    const QColor giorno = img.pixelColor(static_cast<int>(centro(w->shpFusoGiorno)), y);
-    const QColor notte = img.pixelColor(static_cast<int>(centro(w->shpFusoNotte)), y);
+    const QColor giorno = img.pixelColor(static_cast<int>(centro(tw.c("shpFusoGiorno"))), y);
+    const QColor notte = img.pixelColor(static_cast<int>(centro(tw.c("shpFusoNotte"))), y);
     QVERIFY2(giorno.red() > 170 && giorno.green() > 170 && giorno.blue() < giorno.red(),
              qPrintable(giorno.name()));
     QVERIFY2(notte.blue() > notte.red() + 30 && notte.red() < 90 && notte.green() < 110, qPrintable(notte.name()));
     // Away from the strips the map itself shows: sea and land, no single flat colour.
     QSet<QRgb> colori;
-    for (int x = 10; x < w->picfusi->width() - 10; x += 7)
-        colori.insert(img.pixel(x, w->picfusi->height() / 2));
+    for (int x = 10; x < picfusi->width() - 10; x += 7)
+        colori.insert(img.pixel(x, picfusi->height() / 2));
     QVERIFY(colori.size() > 4);
     // The markers are pictures, drawn where they stand.
-    const QImage sole = w->imgsolep->grab().toImage();
+    const QImage sole = tw.c("imgsolep")->grab().toImage();
     QVERIFY(sole.pixelColor(8, 8).alpha() > 0);
 }
 

@@ -21,6 +21,8 @@ enum class Uscita { ChiudiSi, ChiudiNoPoiSi, Stampa };
 struct Prova {
     TestWindow tw;
     frmClock* w;
+    PictureBox* picTest;              // the exercise area, where the row of clocks is painted
+    QWidget* lblPremiOK;              // the prompt, over the row
     QVector<int> messaggi;            // codes of the message windows, in order
     QStringList modali;               // every modal window
     int spunteAlMessaggio8 = -1;      // ticks on the row when "nove risposte esatte" shows
@@ -30,7 +32,8 @@ struct Prova {
     bool stampaAppenaAperta = false;  // Arabic numerals, minute numbers, empty names
     QVector<QImage> orologiVuoti;     // the row as first painted, clock by clock
 
-    explicit Prova(QSize schermo = QSize(1024, 768)) : tw(schermo), w(tw.w)
+    explicit Prova(QSize schermo = QSize(1024, 768))
+        : tw(schermo), w(tw.w), picTest(tw.c<PictureBox>("picTest")), lblPremiOK(tw.c("lblPremiOK"))
     {
         tw.fake.dialogs->onModal = [this](QDialog& d) { return suModale(d); };
     }
@@ -77,12 +80,12 @@ struct Prova {
 
     QRect riquadro(int k) const  // clock k (1 to 9), in the image's pixels
     {
-        const qreal dpr = w->picTest->image().devicePixelRatio();
-        const int x0 = ArrotondaPari(w->lblPremiOK->x());
-        const QRect r(x0 + (k - 1) * 28, w->lblPremiOK->y() + 20, 16, 16);
+        const qreal dpr = picTest->image().devicePixelRatio();
+        const int x0 = ArrotondaPari(lblPremiOK->x());
+        const QRect r(x0 + (k - 1) * 28, lblPremiOK->y() + 20, 16, 16);
         return QRect(QPoint(qRound(r.x() * dpr), qRound(r.y() * dpr)), r.size() * dpr);
     }
-    QImage orologio(int k) const { return w->picTest->image().copy(riquadro(k)); }
+    QImage orologio(int k) const { return picTest->image().copy(riquadro(k)); }
     void ricordaRiga()
     {
         orologiVuoti.clear();
@@ -110,10 +113,10 @@ struct Prova {
 
     void inizia()
     {
-        w->cmdTest->click();
+        tw.c<QToolButton>("cmdTest")->click();
         messaggi.clear();
         modali.clear();
-        w->grpTest->select(3);
+        tw.c<OptionGroup>("grpTest")->select(3);
         ricordaRiga();
     }
 
@@ -124,15 +127,15 @@ struct Prova {
         if (tipo == 0) {
             const int t = static_cast<int>(w->TempoCorrente);
             const int ore = (t / 3600 + (giusta ? 0 : 1)) % 24;
-            w->txtTest[0]->setText(QString::number(ore));
-            w->txtTest[1]->setText(QString::number(t % 3600 / 60));
+            tw.casella(0)->setText(QString::number(ore));
+            tw.casella(1)->setText(QString::number(t % 3600 / 60));
         } else {
             int H = 0, M = 0;
             if (tipo == 1) {
-                H = w->txtTest[0]->text().toInt();
-                M = w->txtTest[1]->text().toInt();
+                H = tw.casella(0)->text().toInt();
+                M = tw.casella(1)->text().toInt();
             } else {
-                const QString hhmm = w->lblModiDiDire->property("Tag").toString();
+                const QString hhmm = tw.c("lblModiDiDire")->property("Tag").toString();
                 H = hhmm.left(2).toInt();
                 M = hhmm.mid(2, 2).toInt();
             }
@@ -140,13 +143,14 @@ struct Prova {
             w->TempoCorrente = static_cast<float>(t);
             w->MostraOra(w->TempoCorrente);
         }
-        w->cmdVerificaTest->click();
+        tw.c<QPushButton>("cmdVerificaTest")->click();
     }
 
-    bool areaChiusa() const { return w->picTest->isHidden() && !w->picAnalogic->isHidden(); }
+    bool areaChiusa() const { return picTest->isHidden() && !tw.c("picAnalogic")->isHidden(); }
     bool stiliLiberi() const
     {
-        return w->optStyleNum[0]->isEnabled() && w->optStyleNum[1]->isEnabled() && w->optStyleNum[2]->isEnabled();
+        return tw.c("optStyleNum_0")->isEnabled() && tw.c("optStyleNum_1")->isEnabled()
+               && tw.c("optStyleNum_2")->isEnabled();
     }
 };
 
@@ -174,14 +178,15 @@ private slots:
             const QByteArray passo = QByteArray::number(k);
             QCOMPARE(p.w->PassoProva, short(k));
             QCOMPARE(static_cast<int>(p.w->TipoEsercizio), tipi[k]);
-            QVERIFY2(p.w->grpStyleNum->isSelected(stili[k]), passo);
+            QVERIFY2(p.tw.c<OptionGroup>("grpStyleNum")->isSelected(stili[k]), passo);
             for (int s = 0; s < 3; ++s)
-                QCOMPARE(p.w->optStyleNum[static_cast<size_t>(s)]->isEnabled(), s == stili[k]);
-            QVERIFY(!p.w->optTest[0]->isEnabled() && !p.w->optTest[1]->isEnabled() && !p.w->optTest[2]->isEnabled());
-            QVERIFY(p.w->cmdExitTest->isEnabled());
-            QCOMPARE(p.w->imgSpunta->y(), p.w->optTest[3]->y());
+                QCOMPARE(p.tw.c("optStyleNum", s)->isEnabled(), s == stili[k]);
+            QVERIFY(!p.tw.c("optTest_0")->isEnabled() && !p.tw.c("optTest_1")->isEnabled()
+                    && !p.tw.c("optTest_2")->isEnabled());
+            QVERIFY(p.tw.c("cmdExitTest")->isEnabled());
+            QCOMPARE(p.tw.c("imgSpunta")->y(), p.tw.c("optTest_3")->y());
             if (tipi[k] == 0)
-                QVERIFY2(p.w->focusWidget() == p.w->txtTest[0], passo);
+                QVERIFY2(p.w->focusWidget() == p.tw.casella(0), passo);
             QCOMPARE(p.spunte(), k);
             p.rispondi(true);
         }
@@ -213,9 +218,9 @@ private slots:
         p.rispondi(true);
         p.rispondi(true);
         QCOMPARE(p.spunte(), 2);
-        const QImage schermata = p.w->picTest->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage disegno = p.w->picTest->image().convertToFormat(QImage::Format_RGB32);
-        const QColor fondo = p.w->picTest->backColor();
+        const QImage schermata = p.picTest->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage disegno = p.picTest->image().convertToFormat(QImage::Format_RGB32);
+        const QColor fondo = p.picTest->backColor();
         for (int k = 1; k <= 9; ++k) {
             const QRect r = p.riquadro(k);
             for (int y = r.top(); y <= r.bottom(); ++y) {
@@ -291,8 +296,8 @@ private slots:
         // The area closes: back to the current time, the row gone, every button usable.
         QVERIFY(p.areaChiusa());
         QVERIFY(p.stiliLiberi());
-        QVERIFY(p.w->tmrClock->isActive());
-        QVERIFY(p.w->optCtrTime[1]->isChecked());
+        QVERIFY(p.tw.c<QTimer>("tmrClock")->isActive());
+        QVERIFY(p.tw.c<QToolButton>("optCtrTime_1")->isChecked());
     }
 
     // "Esci" during the test clears the row; the next test starts from nothing.
@@ -307,17 +312,17 @@ private slots:
         QCOMPARE(p.spunte(), 3);
         QVERIFY(!p.stiliLiberi());
 
-        p.w->cmdExitTest->click();
+        p.tw.c<QPushButton>("cmdExitTest")->click();
         QVERIFY(p.areaChiusa());
         QVERIFY(p.stiliLiberi());
         QVERIFY(!p.modali.contains(QStringLiteral("frmPrint")));
 
-        p.w->cmdTest->click();
+        p.tw.c<QToolButton>("cmdTest")->click();
         // Nothing of the row is left on the area.
         for (int k = 1; k <= 9; ++k)
             QVERIFY(p.orologio(k) != p.orologiVuoti[k - 1]);
         p.messaggi.clear();
-        p.w->grpTest->select(3);
+        p.tw.c<OptionGroup>("grpTest")->select(3);
         QCOMPARE(p.messaggi, QVector<int>{6});
         QCOMPARE(p.w->PassoProva, short(0));
         QVERIFY(!p.w->ErroreCommesso);

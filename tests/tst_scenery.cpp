@@ -103,7 +103,7 @@ void TestScenery::init()
     w->showNormal();
     w->resize(1024, 738);
     QCoreApplication::processEvents();
-    scena = w->picWindows;
+    scena = tw->c<PictureBox>("picWindows");
 }
 
 void TestScenery::cleanup()
@@ -389,7 +389,7 @@ void TestScenery::starsChangeFromNightToNight()
 {
     // Moving the clock by hand from 23:00 to 00:00 draws other stars, from the same
     // running sequence of random numbers (no new seed).
-    w->grpCtrTime->select(0);
+    tw->c<OptionGroup>("grpCtrTime")->select(0);
     const int semi = tw->fake.random->reseeds;
     auto stelle = [&] {
         QVector<int> righe;
@@ -423,7 +423,7 @@ void TestScenery::starsChangeFromNightToNight()
 void TestScenery::midnightOf24IsBlack()
 {
     // 24:00:00: black from top to bottom, no stars, moon or sun.
-    w->grpCtrTime->select(0);
+    tw->c<OptionGroup>("grpCtrTime")->select(0);
     w->TempoCorrente = 86400;
     w->MostraOra(w->TempoCorrente);
     QCOMPARE(w->UltimiValori[0], short(24));
@@ -475,7 +475,7 @@ void TestScenery::bevelInsideTheCommandPanel()
 {
     // Seven rings inside the grey panel: lighter towards the top and left edges, darker
     // towards the bottom and right edges; the panel's own grey inside them.
-    PictureBox* p = w->picCommand;
+    PictureBox* p = tw->c<PictureBox>("picCommand");
     const int W = p->width(), H = p->height();
     int prevChiaro = 256, prevScuro = -1;
     for (int d = 0; d <= 6; ++d) {
@@ -497,7 +497,7 @@ void TestScenery::bevelInsideTheCommandPanel()
 void TestScenery::readOutShading()
 {
     // White at the top of the read-out panel, four steps darker every line.
-    PictureBox* p = w->picAnalogic;
+    PictureBox* p = tw->c<PictureBox>("picAnalogic");
     QCOMPARE(p->height(), 49);
     for (int y : {0, 1, 10, 30, 48}) {
         const int g = 255 - 4 * y;

@@ -131,51 +131,56 @@ void TestShownTime::partOfDay()
 void TestShownTime::manualModeStopsOnTheWholeMinute()
 {
     TestWindow tw(QSize(1024, 768), 37840);  // 10:30:40
+    QTimer* tmrClock = tw.c<QTimer>("tmrClock");
     tw.tickAt(37840);
-    QVERIFY(tw.w->tmrClock->isActive());
-    tw.w->grpCtrTime->select(0);
-    QVERIFY(!tw.w->tmrClock->isActive());
+    QVERIFY(tmrClock->isActive());
+    tw.c<OptionGroup>("grpCtrTime")->select(0);
+    QVERIFY(!tmrClock->isActive());
     QCOMPARE(tw.w->TempoCorrente, 37860.0f);
-    QCOMPARE(tw.w->lblDigitalClock->text(), QStringLiteral("10:31:00"));
+    QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("10:31:00"));
     QCOMPARE(tw.w->SecondiCorrenti, 0.0f);
 }
 
 void TestShownTime::backToCurrentTimeAtNextTick()
 {
     TestWindow tw(QSize(1024, 768), 37840);
-    tw.w->grpCtrTime->select(0);
+    OptionGroup* grpCtrTime = tw.c<OptionGroup>("grpCtrTime");
+    grpCtrTime->select(0);
     tw.fake.sound->played.clear();
-    tw.w->grpCtrTime->select(1);
-    QVERIFY(tw.w->tmrClock->isActive());
+    grpCtrTime->select(1);
+    QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
     QCOMPARE(tw.fake.sound->played, QVector<int>{106});
     tw.tickAt(50000);  // 13:53:20
-    QCOMPARE(tw.w->lblDigitalClock->text(), QStringLiteral("13:53:20"));
+    QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("13:53:20"));
 }
 
 void TestShownTime::twelveHourViewWhileStopped()
 {
     TestWindow tw(QSize(1024, 768), 47229);  // 13:07:09
+    OptionGroup* grp12_24 = tw.c<OptionGroup>("grp12_24");
+    QLabel* lblDigitalClock = tw.c<QLabel>("lblDigitalClock");
     tw.tickAt(47229);
-    tw.w->grpCtrTime->select(0);  // stands at 13:07
+    tw.c<OptionGroup>("grpCtrTime")->select(0);  // stands at 13:07
     const float ore = tw.w->OreCorrenti;
     tw.fake.sound->played.clear();
-    tw.w->grp12_24->select(0);
-    QCOMPARE(tw.w->lblDigitalClock->text(), QStringLiteral("1:07:00"));
+    grp12_24->select(0);
+    QCOMPARE(lblDigitalClock->text(), QStringLiteral("1:07:00"));
     QCOMPARE(tw.w->OreCorrenti, ore);
     QCOMPARE(tw.fake.sound->played, QVector<int>{104});
-    tw.w->grp12_24->select(1);
-    QCOMPARE(tw.w->lblDigitalClock->text(), QStringLiteral("13:07:00"));
+    grp12_24->select(1);
+    QCOMPARE(lblDigitalClock->text(), QStringLiteral("13:07:00"));
 }
 
 void TestShownTime::hiddenReadOutKeepsItsTexts()
 {
     TestWindow tw(QSize(1024, 768), 36000);
+    QLabel* lblDigitalClock = tw.c<QLabel>("lblDigitalClock");
     tw.tickAt(36000);
-    const QString lettura = tw.w->lblDigitalClock->text();
-    tw.w->picAnalogic->hide();
+    const QString lettura = lblDigitalClock->text();
+    tw.c("picAnalogic")->hide();
     tw.tickAt(70000);
-    QCOMPARE(tw.w->lblDigitalClock->text(), lettura);
-    QCOMPARE(tw.w->lblMPSN->text(), QStringLiteral("Mattino"));
+    QCOMPARE(lblDigitalClock->text(), lettura);
+    QCOMPARE(tw.c<QLabel>("lblMPSN")->text(), QStringLiteral("Mattino"));
     QVERIFY(qAbs(tw.w->OreCorrenti - 70000.0f / 3600) < 1e-4);
 }
 
@@ -198,7 +203,7 @@ void TestShownTime::midnightOf24Reads24()
     TestWindow tw(QSize(1024, 768), 36000);
     tw.w->TempoCorrente = 86400;
     tw.w->MostraOra(86400);
-    QCOMPARE(tw.w->lblDigitalClock->text(), QStringLiteral("24:00:00"));
+    QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("24:00:00"));
     QCOMPARE(tw.w->UltimiValori[0], short(24));
 }
 

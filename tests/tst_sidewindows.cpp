@@ -57,30 +57,31 @@ void TestSideWindows::curiositaFermaEFaRipartireLOrologio()
 
     TestWindow tw(QSize(1024, 768), 10 * 3600.0);
     frmClock* w = tw.w;
-    w->grpCtrTime->select(modo);
+    QTimer* tmrClock = tw.c<QTimer>("tmrClock");
+    tw.c<OptionGroup>("grpCtrTime")->select(modo);
     modTempolino::SuoniAttivi = suoni;
-    const bool correvaPrima = w->tmrClock->isActive();
+    const bool correvaPrima = tmrClock->isActive();
     QCOMPARE(correvaPrima, modo == 1);
     const float tempoPrima = w->TempoCorrente;
     tw.fake.sound->played.clear();
 
     bool correvaDurante = true;
     tw.fake.dialogs->onModal = [&](QDialog& d) {
-        correvaDurante = w->tmrClock->isActive();
+        correvaDurante = tmrClock->isActive();
         // Time goes by while the window is open; a stopped clock does not follow it.
         tw.fake.clock->advance(90);
         QCoreApplication::processEvents();
         return int(d.result());
     };
-    QTest::mouseClick(w->cmdCuriosita, Qt::LeftButton);
+    QTest::mouseClick(tw.c("cmdCuriosità"), Qt::LeftButton);
 
     QCOMPARE(tw.fake.dialogs->modalShown, QStringList{QStringLiteral("frmExt")});
     QVERIFY(!correvaDurante);
-    QCOMPARE(w->tmrClock->isActive(), modo == 1);
+    QCOMPARE(tmrClock->isActive(), modo == 1);
     if (modo == 0)
         QCOMPARE(w->TempoCorrente, tempoPrima);
     QCOMPARE(tw.fake.sound->count(106), suoni ? 1 : 0);
-    QCOMPARE(w->focusWidget(), w->p1);
+    QCOMPARE(w->focusWidget(), tw.c("p1"));
 }
 
 void TestSideWindows::curiositaRiapertaRipartedaVuota()
@@ -173,12 +174,12 @@ void TestSideWindows::informazioniDalPannello()
         titolo = d.windowTitle();
         return 0;
     };
-    QTest::mouseClick(w->cmdAbout, Qt::LeftButton);
+    QTest::mouseClick(tw.c("cmdAbout"), Qt::LeftButton);
     QCOMPARE(tw.fake.dialogs->modalShown, QStringList{QStringLiteral("frmAbout")});
     QCOMPARE(titolo, QStringLiteral("Informazioni su.........."));
     QCOMPARE(tw.fake.sound->count(108), suoni ? 1 : 0);
     QCOMPARE(tw.fake.sound->played.size(), suoni ? 1 : 0);
-    QCOMPARE(w->focusWidget(), w->p1);
+    QCOMPARE(w->focusWidget(), tw.c("p1"));
 }
 
 void TestSideWindows::informazioniTesti()

@@ -48,7 +48,7 @@ void TestStartup::scaleFollowsScreen()
     QCOMPARE(modTempolino::Scala, scala);
     QVERIFY(tw.fake.dialogs->boxes.isEmpty());
     QVERIFY(tw.w->isVisible());
-    QVERIFY(tw.w->tmrClock->isActive());
+    QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
 }
 
 void TestStartup::smallScreenGetsTheMessageAndNoWindow_data()
@@ -133,11 +133,11 @@ void TestStartup::windowStartsRunningOnTheComputerTime()
 {
     TestWindow tw(QSize(1024, 768), 55800);
     tw.tickAt(55800);
-    QCOMPARE(tw.w->lblDigitalClock->text(), QStringLiteral("15:30:00"));
-    QCOMPARE(tw.w->lblMPSN->text(), QStringLiteral("Pomeriggio"));
-    QVERIFY(tw.w->grpCtrTime->isSelected(1));
-    QVERIFY(tw.w->grpStyleNum->isSelected(1));
-    QVERIFY(tw.w->grp12_24->isSelected(1));
+    QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("15:30:00"));
+    QCOMPARE(tw.c<QLabel>("lblMPSN")->text(), QStringLiteral("Pomeriggio"));
+    QVERIFY(tw.c<OptionGroup>("grpCtrTime")->isSelected(1));
+    QVERIFY(tw.c<OptionGroup>("grpStyleNum")->isSelected(1));
+    QVERIFY(tw.c<OptionGroup>("grp12_24")->isSelected(1));
     QVERIFY(modTempolino::SuoniAttivi);
 }
 

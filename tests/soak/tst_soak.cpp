@@ -30,21 +30,22 @@ long residentKb()
 }
 
 // Answers the question on screen right (giusta) or wrong.
-void rispondi(frmClock* w, bool giusta)
+void rispondi(const TestWindow& tw, bool giusta)
 {
+    frmClock* w = tw.w;
     const int tipo = static_cast<int>(w->TipoEsercizio);
     if (tipo == 0) {
         const int T = static_cast<int>(w->TempoCorrente);
         const int ore = (T / 3600 + (giusta ? 0 : 1)) % 24;
-        w->txtTest[0]->setText(QString::number(ore));
-        w->txtTest[1]->setText(QString::number(T % 3600 / 60));
+        tw.casella(0)->setText(QString::number(ore));
+        tw.casella(1)->setText(QString::number(T % 3600 / 60));
     } else {
         int ore = 0, minuti = 0;
         if (tipo == 1) {
-            ore = w->txtTest[0]->text().toInt();
-            minuti = w->txtTest[1]->text().toInt();
+            ore = tw.casella(0)->text().toInt();
+            minuti = tw.casella(1)->text().toInt();
         } else {
-            const QString orario = w->lblModiDiDire->property("Tag").toString();
+            const QString orario = tw.c("lblModiDiDire")->property("Tag").toString();
             ore = orario.left(2).toInt();
             minuti = orario.right(2).toInt();
         }
@@ -56,13 +57,14 @@ void rispondi(frmClock* w, bool giusta)
     w->cmdVerificaTest_Click();
 }
 
-void esercizi(frmClock* w)
+void esercizi(const TestWindow& tw)
 {
+    frmClock* w = tw.w;
     w->cmdTest_Click();
     for (int tipo = 0; tipo < 3; ++tipo) {
-        w->grpTest->select(tipo);
-        rispondi(w, false);
-        rispondi(w, true);
+        tw.c<OptionGroup>("grpTest")->select(tipo);
+        rispondi(tw, false);
+        rispondi(tw, true);
     }
     w->cmdExitTest_Click();
 }
@@ -74,13 +76,15 @@ void TestSoak::aWholeDay()
     TestWindow tw(QSize(1024, 768), 0);
     frmClock* w = tw.w;
     QVERIFY(w);
+    QTimer* tmrClock = tw.c<QTimer>("tmrClock");
+    QToolButton* chkFusiOrari = tw.c<QToolButton>("chkFusiOrari");
     int finestreAperte = 0;
     long memoriaDopoLaPrimaOra = 0;
     qsizetype oggettiDopoLaPrimaOra = 0;
 
     for (int passo = 1; passo <= 24 * 3600 * 5; ++passo) {
         tw.fake.clock->advance(0.2);
-        if (w->tmrClock->isActive())
+        if (tmrClock->isActive())
             w->tmrClock_Timer();
         const int secondo = passo / 5;
         if (passo % 5 != 0)
@@ -89,14 +93,14 @@ void TestSoak::aWholeDay()
         // hour; the side windows at :40 and :50.
         switch (secondo % 3600) {
         case 600:
-            w->chkFusiOrari->setChecked(true);
+            chkFusiOrari->setChecked(true);
             break;
         case 1200:
-            w->chkFusiOrari->setChecked(false);
+            chkFusiOrari->setChecked(false);
             break;
         case 1800:
             if ((secondo / 3600) % 2 == 0)
-                esercizi(w);
+                esercizi(tw);
             break;
         case 2400:
         case 3000:
@@ -117,8 +121,8 @@ void TestSoak::aWholeDay()
     QVERIFY(tw.fake.dialogs->modalShown.count(QStringLiteral("frmExt")) >= 48);
     QVERIFY(tw.fake.dialogs->modalShown.count(QStringLiteral("frmMsg")) >= 12 * 6);
     // The clock follows the computer again and every window of the day has gone.
-    QVERIFY(w->tmrClock->isActive());
-    QVERIFY(w->grpCtrTime->isSelected(1));
+    QVERIFY(tmrClock->isActive());
+    QVERIFY(tw.c<OptionGroup>("grpCtrTime")->isSelected(1));
     QCOMPARE(w->findChildren<QObject*>().size(), oggettiDopoLaPrimaOra);
     int visibili = 0;
     for (QWidget* t : QApplication::topLevelWidgets())

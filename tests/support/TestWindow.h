@@ -2,11 +2,12 @@
 // Opens the real main window on the stand-in platform, as the program's start-up
 // does, without waiting on the wall clock for the splash.
 
+#include <QLineEdit>
 #include <QSize>
 
 #include "FakePlatform.h"
-
-class frmClock;
+#include "Trova.h"
+#include "frmClock.h"
 
 struct TestWindow {
     FakePlatform fake;
@@ -20,6 +21,17 @@ struct TestWindow {
 
     // Sets the computer's time and runs one clock tick.
     void tickAt(double seconds);
+
+    // A control of the main window by its name: c<QLabel>("lblDigitalClock"),
+    // c<OptionGroup>("grpTest"); an element of a control group by the group's name
+    // and its index: c<QPushButton>("cmdTime", 3) is "cmdTime_3".
+    template <typename T = QWidget>
+    T* c(const QString& nome) const { return Trova<T>(w, nome); }
+    template <typename T = QWidget>
+    T* c(const QString& gruppo, int indice) const { return Trova<T>(w, gruppo, indice); }
+
+    // The exercise area's answer boxes: 0 the hours, 1 the minutes.
+    QLineEdit* casella(int indice) const { return c<QLineEdit>(QStringLiteral("txtTest"), indice); }
 };
 
 // Deletes windows that were closed (their deferred deletions).

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QWidget>
 #include <QtGlobal>
 
 template <typename T = QWidget>
@@ -18,4 +19,12 @@ T* Trova(const QObject* radice, const QString& nome)
         qFatal("Trova: %lld controls named \"%s\" of the requested kind under \"%s\"",
                static_cast<long long>(trovati.size()), qPrintable(nome), qPrintable(radice->objectName()));
     return trovati.first();
+}
+
+// An element of a control group by the group's name and its index: ("cmdTime", 3)
+// finds "cmdTime_3".
+template <typename T = QWidget>
+T* Trova(const QObject* radice, const QString& gruppo, int indice)
+{
+    return Trova<T>(radice, gruppo + QLatin1Char('_') + QString::number(indice));
 }
