@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -58,6 +59,12 @@ void AllUscita()
 
 void Sorveglia()
 {
+#ifdef SIGPIPE
+    // Writing to the X server's socket once the server has gone raises SIGPIPE, which
+    // would kill the process before Qt tells that the connection broke: the write fails
+    // instead, and the loss is handled here as any other.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     g_precedente = qInstallMessageHandler(GestoreMessaggi);
     std::atexit(AllUscita);
 }
