@@ -112,7 +112,7 @@ void TestAdjustment::oneClickIsOneStep()
     QCOMPARE(tw.fake.sound->played, QVector<int>{105});
     // The cycle that was under way finishes: three pauses of the button's length.
     QCOMPARE(tw.fake.events->pausedMs, qint64(3 * pausa));
-    QVERIFY(!w->PulsantePremuto);
+    QVERIFY(!Trova<PannelloRegolazione>(w, "picRegolazione")->pulsantePremuto());
     QVERIFY(!tw.c<QTimer>("tmrClock")->isActive());
 }
 
@@ -219,7 +219,7 @@ void TestAdjustment::quickPressesDuringTheRepeat()
     w->cmdTime_MouseDown(MinutiAvanti);
     QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("11:02:00"));
     QCOMPARE(tw.fake.sound->count(105), 3);
-    QVERIFY(!w->PulsantePremuto);
+    QVERIFY(!Trova<PannelloRegolazione>(w, "picRegolazione")->pulsantePremuto());
     QVERIFY(!tw.c<QTimer>("tmrClock")->isActive());
 }
 
@@ -234,7 +234,7 @@ void TestAdjustment::switchingToCurrentTimeEndsTheRepeat()
     };
     w->cmdTime_MouseDown(OreAvanti);
     QCOMPARE(tw.fake.sound->count(105), 2);
-    QVERIFY(!w->PulsantePremuto);
+    QVERIFY(!Trova<PannelloRegolazione>(w, "picRegolazione")->pulsantePremuto());
     QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
     QVERIFY(!tw.c("cmdTime", OreAvanti)->isEnabled());
     // The computer's time is shown at the next tick, untouched by the buttons.
@@ -317,10 +317,10 @@ void TestAdjustment::buttonColours()
     for (int i = 0; i < 4; ++i)
         QCOMPARE(coloreTasto(tw.c("cmdTime", i)), grigio);
     grpCtrTime->select(0);
-    QCOMPARE(coloreTasto(tw.c("cmdTime", OreIndietro)), w->ColoreOre);
-    QCOMPARE(coloreTasto(tw.c("cmdTime", OreAvanti)), w->ColoreOre);
-    QCOMPARE(coloreTasto(tw.c("cmdTime", MinutiIndietro)), w->ColoreMinuti);
-    QCOMPARE(coloreTasto(tw.c("cmdTime", MinutiAvanti)), w->ColoreMinuti);
+    QCOMPARE(coloreTasto(tw.c("cmdTime", OreIndietro)), Trova<QuadranteOrologio>(w, "p1")->coloreOre());
+    QCOMPARE(coloreTasto(tw.c("cmdTime", OreAvanti)), Trova<QuadranteOrologio>(w, "p1")->coloreOre());
+    QCOMPARE(coloreTasto(tw.c("cmdTime", MinutiIndietro)), Trova<QuadranteOrologio>(w, "p1")->coloreMinuti());
+    QCOMPARE(coloreTasto(tw.c("cmdTime", MinutiAvanti)), Trova<QuadranteOrologio>(w, "p1")->coloreMinuti());
     grpCtrTime->select(1);
     for (int i = 0; i < 4; ++i)
         QCOMPARE(coloreTasto(tw.c("cmdTime", i)), grigio);

@@ -103,8 +103,8 @@ namespace {
 QColor lungo(frmClock* w, double a, double d, double lato = 0)
 {
     const double r = a * kGradiInRadianti;
-    const int cx = w->Raggio + 14, cy = w->Raggio + 24;
-    PictureBox* p1 = Trova<PictureBox>(w, "p1");
+    auto* p1 = Trova<QuadranteOrologio>(w, "p1");
+    const int cx = p1->raggio() + 14, cy = p1->raggio() + 24;
     return p1->pixelAt(qRound(cx + d * std::sin(r) + lato * std::cos(r)),
                        qRound(cy - d * std::cos(r) + lato * std::sin(r)));
 }
@@ -133,7 +133,7 @@ void TestDialHands::faceShowsTheHandsInTheirColours()
     QFETCH(double, angoloMinuti);
     TestWindow tw(schermo, T);
     tw.tickAt(T);
-    const int R = tw.w->Raggio;
+    const int R = Trova<QuadranteOrologio>(tw.w, "p1")->raggio();
     QVERIFY(blu(lungo(tw.w, angoloOre, 0.3 * R)));
     QVERIFY(rosso(lungo(tw.w, angoloMinuti, 0.2 * R, 2)));
     // Opposite the hour hand, beyond its tail, the dial shows through.
@@ -147,9 +147,10 @@ void TestDialHands::exerciseHandsAreLongerWithoutLabelsOrSeconds()
     tw.tickAt(10800);
     // Beyond the normal hour hand's tip (79) but within the exercise one (95).
     QVERIFY(grigio(lungo(w, 90, 83)));
-    w->FattoreLancette = 1.2f;
-    w->MostraEtichette = false;
-    w->MostraSecondi = false;
+    auto* p1 = tw.c<QuadranteOrologio>("p1");
+    p1->ImpostaFattoreLancette(1.2f);
+    p1->ImpostaEtichette(false);
+    p1->ImpostaSecondi(false);
     w->MostraOra(10800);
     QVERIFY(!grigio(lungo(w, 90, 83)));
     QVERIFY(blu(lungo(w, 90, 40)));
@@ -162,7 +163,7 @@ void TestDialHands::dotStyleMarkSizes()
     TestWindow tw(QSize(800, 600), 36000);
     frmClock* w = tw.w;
     tw.c<OptionGroup>("grpStyleNum")->select(0);
-    const double d = 0.83 * w->Raggio;
+    const double d = 0.83 * Trova<QuadranteOrologio>(w, "p1")->raggio();
     auto verde = [](const QColor& c) { return c.green() > 200 && c.red() < 60 && c.blue() < 60; };
     // 3 o'clock: radius 8, so 6 pixels from the mark's centre it is still green.
     QVERIFY(verde(lungo(w, 90, d - 6)) || verde(lungo(w, 90, d + 6)));
@@ -198,7 +199,7 @@ void TestDialHands::styleChangeRedrawsDialAndHandsAtOnce()
     QCOMPARE(tw.w->DisegniQuadrante, 2);
     QCOMPARE(tw.fake.sound->played, QVector<int>{106});
     QVERIFY(p1->image() != arabo);
-    QVERIFY(blu(lungo(tw.w, 90, 0.3 * tw.w->Raggio)));
+    QVERIFY(blu(lungo(tw.w, 90, 0.3 * Trova<QuadranteOrologio>(tw.w, "p1")->raggio())));
     // Selecting the style already selected does nothing.
     grpStyleNum->select(2);
     QCOMPARE(tw.w->DisegniQuadrante, 2);
@@ -221,7 +222,7 @@ void TestDialHands::faceSizeFollowsScale()
     QFETCH(float, scala);
     TestWindow tw(schermo, 36000);
     QCOMPARE(modTempolino::Scala, scala);
-    QCOMPARE(int(tw.w->Raggio), raggio);
+    QCOMPARE(int(Trova<QuadranteOrologio>(tw.w, "p1")->raggio()), raggio);
     QCOMPARE(tw.c("p1")->size(), QSize(2 * raggio + 28, 2 * raggio + 48));
 }
 

@@ -173,9 +173,10 @@ void TestExercises::openingSetsTheClockForExercises()
     QVERIFY(tw.c("picTest")->isVisible());
     QVERIFY(tw.c("picAnalogic")->isHidden());
     QVERIFY(!tw.c<QTimer>("tmrClock")->isActive());
-    QVERIFY(!w->MostraEtichette);
-    QVERIFY(!w->MostraSecondi);
-    QCOMPARE(w->FattoreLancette, 1.2f);
+    auto* p1 = Trova<QuadranteOrologio>(w, "p1");
+    QVERIFY(!p1->mostraEtichette());
+    QVERIFY(!p1->mostraSecondi());
+    QCOMPARE(p1->fattoreLancette(), 1.2f);
     QVERIFY(!cmdTest->isEnabled());
     QVERIFY(!tw.c("cmdCuriosità")->isEnabled());
     QCOMPARE(tw.c<OptionGroup>("grpCtrTime")->selected(), -1);
@@ -252,9 +253,10 @@ void TestExercises::closingRestoresTheClock()
     QVERIFY(tw.c("picTest")->isHidden());
     QVERIFY(tw.c("picAnalogic")->isVisible());
     QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
-    QVERIFY(w->MostraSecondi);
-    QVERIFY(w->MostraEtichette);
-    QCOMPARE(w->FattoreLancette, 1.0f);
+    auto* p1 = Trova<QuadranteOrologio>(w, "p1");
+    QVERIFY(p1->mostraSecondi());
+    QVERIFY(p1->mostraEtichette());
+    QCOMPARE(p1->fattoreLancette(), 1.0f);
     QVERIFY(tw.c<OptionGroup>("grpCtrTime")->isSelected(1));
     QVERIFY(tw.c("optCtrTime_0")->isEnabled() && tw.c("optCtrTime_1")->isEnabled());
     QVERIFY(grpStyleNum->isSelected(1));
@@ -292,13 +294,13 @@ void TestExercises::handsGrowDuringExercises()
     // At midnight both hands point at 12 and the minute hand lies over the hour hand.
     // The hands' value labels and the second hand would cover parts of it: leave them
     // out for the measure.
-    w->MostraEtichette = false;
-    w->MostraSecondi = false;
+    Trova<QuadranteOrologio>(w, "p1")->ImpostaEtichette(false);
+    Trova<QuadranteOrologio>(w, "p1")->ImpostaSecondi(false);
     w->TempoCorrente = 0;
     w->MostraOra(0);
     const int normale = pixelRossi(w);
-    w->MostraEtichette = true;
-    w->MostraSecondi = true;
+    Trova<QuadranteOrologio>(w, "p1")->ImpostaEtichette(true);
+    Trova<QuadranteOrologio>(w, "p1")->ImpostaSecondi(true);
     tw.c<QToolButton>("cmdTest")->click();
     tw.c<OptionGroup>("grpTest")->select(1);
     QCOMPARE(w->TempoCorrente, 0.0f);

@@ -110,13 +110,13 @@ void TestFaults::midnightDuringAnExercise()
     TestWindow tw(QSize(1024, 768), 86399);
     tw.tickAt(86399);
     tw.w->cmdTest_Click();
-    QVERIFY(!tw.w->tmrClock->isActive());
+    QVERIFY(!tw.c<QTimer>("tmrClock")->isActive());
     tw.fake.clock->advance(65);  // the computer's clock passes midnight
     tw.w->cmdExitTest_Click();
-    QVERIFY(tw.w->tmrClock->isActive());
+    QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
     tw.w->tmrClock_Timer();
-    QCOMPARE(tw.w->lblDigitalClock->text(), QStringLiteral("0:01:04"));
-    QCOMPARE(tw.w->lblMPSN->text(), QStringLiteral("Notte"));
+    QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("0:01:04"));
+    QCOMPARE(tw.c<QLabel>("lblMPSN")->text(), QStringLiteral("Notte"));
     QCOMPARE(tw.w->UltimiValori[0], short(0));
 }
 
@@ -125,13 +125,13 @@ void TestFaults::midnightDuringTheMapAnimation()
     TestWindow tw(QSize(1024, 768), 86399.5);
     tw.tickAt(86399.5);
     // The animation's 24 pauses of 60 ms carry the computer's clock past midnight.
-    tw.w->chkFusiOrari->setChecked(true);
+    tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
     QVERIFY(tw.fake.clock->seconds < 10);
-    QVERIFY(tw.w->tmrClock->isActive());
+    QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
     tw.w->tmrClock_Timer();
     QCOMPARE(tw.w->UltimiValori[0], short(0));
-    QVERIFY(tw.w->lblDigitalClock->text().startsWith(QStringLiteral("0:00:0")));
-    QVERIFY(!tw.w->picfusi->isHidden());
+    QVERIFY(tw.c<QLabel>("lblDigitalClock")->text().startsWith(QStringLiteral("0:00:0")));
+    QVERIFY(!tw.c<PictureBox>("picfusi")->isHidden());
 }
 
 QTEST_MAIN(TestFaults)

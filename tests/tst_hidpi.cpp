@@ -24,7 +24,7 @@ void TestHiDpi::faceHasTwiceThePixelsAndSharpEdges()
 
     // Across the edge of the hour hand (pointing at 3) the colour changes within two
     // device pixels; a 1x image stretched to 2x would take at least three.
-    const int R = tw.w->Raggio;
+    const int R = Trova<QuadranteOrologio>(tw.w, "p1")->raggio();
     const int x = 2 * (R + 14 + 40);
     int primo = -1, ultimo = -1;
     for (int y = 2 * (R + 24); y > 2 * (R + 24) - 40; --y) {

@@ -238,7 +238,7 @@ void TestMap::closingSound()
     PictureBox* picfusi = tw.c<PictureBox>("picfusi");
     QTest::mouseClick(chkFusiOrari, Qt::LeftButton);
     modTempolino::SuoniAttivi = suoni;
-    w->MostraEtichette = etichette;
+    Trova<QuadranteOrologio>(w, "p1")->ImpostaEtichette(etichette);
     tw.fake.sound->played.clear();
     QTest::mouseClick(chkFusiOrari, Qt::LeftButton);
     QVERIFY(!chkFusiOrari->isChecked());

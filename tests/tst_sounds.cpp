@@ -56,17 +56,17 @@ void TestSounds::soundButton()
 {
     QFETCH(bool, prima);
     TestWindow tw(QSize(1024, 768), 36000);
-    frmClock* w = tw.w;
+    auto* chkSuono = tw.c<QToolButton>("chkSuono");
     modTempolino::SuoniAttivi = prima;
-    const qint64 iconaPrima = w->chkSuono->icon().cacheKey();
+    const qint64 iconaPrima = chkSuono->icon().cacheKey();
     tw.fake.sound->played.clear();
-    QTest::mouseClick(w->chkSuono, Qt::LeftButton);
+    QTest::mouseClick(chkSuono, Qt::LeftButton);
     // The click is heard whichever way the switch goes, and before it goes.
     QCOMPARE(tw.fake.sound->played, QVector<int>{106});
     QCOMPARE(modTempolino::SuoniAttivi, !prima);
-    QVERIFY(w->chkSuono->icon().cacheKey() != iconaPrima);
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->p1));
-    QTest::mouseClick(w->chkSuono, Qt::LeftButton);
+    QVERIFY(chkSuono->icon().cacheKey() != iconaPrima);
+    QCOMPARE(tw.w->focusWidget(), tw.c("p1"));
+    QTest::mouseClick(chkSuono, Qt::LeftButton);
     QCOMPARE(tw.fake.sound->played, (QVector<int>{106, 106}));
     QCOMPARE(modTempolino::SuoniAttivi, prima);
 }
@@ -77,34 +77,34 @@ void TestSounds::callersFollowTheSwitch_data()
     QTest::addColumn<QVector<int>>("suoni");
 
     QTest::newRow("manual mode chosen: the buttons become usable")
-        << Azione([](TestWindow& tw) { tw.w->grpCtrTime->select(0); }) << QVector<int>{103};
+        << Azione([](TestWindow& tw) { tw.c<OptionGroup>("grpCtrTime")->select(0); }) << QVector<int>{103};
     QTest::newRow("back to the current time")
         << Azione([](TestWindow& tw) {
-               tw.w->grpCtrTime->select(0);
+               tw.c<OptionGroup>("grpCtrTime")->select(0);
                tw.fake.sound->played.clear();
-               tw.w->grpCtrTime->select(1);
+               tw.c<OptionGroup>("grpCtrTime")->select(1);
            })
         << QVector<int>{106};
     QTest::newRow("one step of an adjustment button")
         << Azione([](TestWindow& tw) {
-               tw.w->grpCtrTime->select(0);
+               tw.c<OptionGroup>("grpCtrTime")->select(0);
                tw.fake.sound->played.clear();
                rilasciaSubito(tw);
                tw.w->cmdTime_MouseDown(2);
            })
         << QVector<int>{105};
-    QTest::newRow("map opens") << Azione([](TestWindow& tw) { tw.w->chkFusiOrari->setChecked(true); })
+    QTest::newRow("map opens") << Azione([](TestWindow& tw) { tw.c<QToolButton>("chkFusiOrari")->setChecked(true); })
                                << QVector<int>(24, 105);
     QTest::newRow("map closes")
         << Azione([](TestWindow& tw) {
-               tw.w->chkFusiOrari->setChecked(true);
+               tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
                tw.fake.sound->played.clear();
-               tw.w->chkFusiOrari->setChecked(false);
+               tw.c<QToolButton>("chkFusiOrari")->setChecked(false);
            })
         << QVector<int>{106};
-    QTest::newRow("12/24-hour view") << Azione([](TestWindow& tw) { tw.w->grp12_24->select(0); })
+    QTest::newRow("12/24-hour view") << Azione([](TestWindow& tw) { tw.c<OptionGroup>("grp12_24")->select(0); })
                                      << QVector<int>{104};
-    QTest::newRow("numeral style") << Azione([](TestWindow& tw) { tw.w->grpStyleNum->select(2); })
+    QTest::newRow("numeral style") << Azione([](TestWindow& tw) { tw.c<OptionGroup>("grpStyleNum")->select(2); })
                                    << QVector<int>{106};
 }
 
@@ -124,13 +124,13 @@ void TestSounds::callersFollowTheSwitch()
 void TestSounds::usableButtonsSound103OncePerChange()
 {
     TestWindow tw(QSize(1024, 768), 36000);
-    frmClock* w = tw.w;
+    auto* grpCtrTime = tw.c<OptionGroup>("grpCtrTime");
     tw.fake.sound->played.clear();
-    w->grpCtrTime->select(0);
-    w->MostraCmdTime(true);  // the exercises ask again: already usable
+    grpCtrTime->select(0);
+    tw.w->MostraCmdTime(true);  // the exercises ask again: already usable
     QCOMPARE(tw.fake.sound->count(103), 1);
-    w->grpCtrTime->select(1);
-    w->grpCtrTime->select(0);
+    grpCtrTime->select(1);
+    grpCtrTime->select(0);
     QCOMPARE(tw.fake.sound->count(103), 2);
 }
 

@@ -1,7 +1,14 @@
 #include "Controlli.h"
 
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QToolButton>
+
 #include "ArrotondaPari.h"
-#include "modTempolino.h"
+#include "PictureBox.h"
+#include "Risorse.h"
 
 namespace Controlli {
 
@@ -26,6 +33,55 @@ QFont Arial(double punti, bool grassetto)
 QString ColoreCss(const QColor& colore)
 {
     return QStringLiteral("rgb(%1,%2,%3)").arg(colore.red()).arg(colore.green()).arg(colore.blue());
+}
+
+PictureBox* CreaPannello(QWidget* parent, const QString& nome, int x, int y, int w, int h, const QColor& sfondo)
+{
+    auto* p = Crea<PictureBox>(parent, nome, x, y, w, h);
+    p->setBackColor(sfondo);
+    p->cls();
+    return p;
+}
+
+QToolButton* CreaPulsanteGrafico(QWidget* parent, const QString& nome, const QString& figura, int x, int y,
+                                 const QString& suggerimento, bool conStato)
+{
+    auto* b = Crea<QToolButton>(parent, nome, x, y, 38, 38);
+    b->setIcon(QIcon(QPixmap::fromImage(Risorse::figura(figura, QSize(32, 32), 2.0))));
+    b->setIconSize(QSize(32, 32));
+    b->setToolTip(suggerimento);
+    b->setCheckable(conStato);
+    b->setFocusPolicy(Qt::TabFocus);
+    b->setStyleSheet(QStringLiteral(
+        "QToolButton{background:rgb(192,192,192);border:2px outset rgb(224,224,224);}"
+        "QToolButton:checked{background:rgb(128,255,128);border:2px inset rgb(96,96,96);}"
+        "QToolButton:disabled{background:rgb(150,150,150);}"));
+    return b;
+}
+
+QLabel* CreaImmagine(QWidget* parent, const QString& nome, const QString& figura, int x, int y, int w, int h)
+{
+    auto* l = Crea<QLabel>(parent, nome, x, y, w, h);
+    l->setPixmap(QPixmap::fromImage(Risorse::figura(figura, QSize(w, h), 2.0)));
+    l->setAttribute(Qt::WA_TranslucentBackground);
+    return l;
+}
+
+QFrame* CreaLinea(QWidget* parent, const QString& nome, const QColor& colore)
+{
+    auto* f = new QFrame(parent);
+    f->setObjectName(nome);
+    f->setAutoFillBackground(true);
+    QPalette pal = f->palette();
+    pal.setColor(QPalette::Window, colore);
+    f->setPalette(pal);
+    return f;
+}
+
+void ColoraEtichetta(QLabel* etichetta, const QColor& sfondo, const QColor& testo)
+{
+    etichetta->setStyleSheet(
+        QStringLiteral("QLabel{background:%1;color:%2;}").arg(ColoreCss(sfondo), ColoreCss(testo)));
 }
 
 } // namespace Controlli

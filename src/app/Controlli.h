@@ -1,11 +1,19 @@
 #pragma once
-// Small helpers the windows share while they build their controls: design sizes
-// in twips turned into pixels, the program's Arial font, colours for style sheets.
+// Small helpers the windows and the clock's parts share while they build their
+// controls: a control with its design name and place, panels, pictures and lines,
+// design sizes in twips turned into pixels, the program's Arial font, colours for
+// style sheets.
 
 #include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QWidget>
+
+class PictureBox;
+class QFrame;
+class QLabel;
+class QToolButton;
 
 namespace Controlli {
 
@@ -17,5 +25,27 @@ QRect RettangoloTwip(int left, int top, int width, int height);
 QFont Arial(double punti, bool grassetto = false);
 // A colour as a style sheet writes it: "rgb(r,g,b)".
 QString ColoreCss(const QColor& colore);
+
+// A control with its design name as objectName, at its design place.
+template <typename T>
+T* Crea(QWidget* parent, const QString& nome, int x, int y, int w, int h)
+{
+    auto* c = new T(parent);
+    c->setObjectName(nome);
+    c->setGeometry(x, y, w, h);
+    return c;
+}
+
+// A drawing surface of one colour, cleared to it.
+PictureBox* CreaPannello(QWidget* parent, const QString& nome, int x, int y, int w, int h, const QColor& sfondo);
+// An image control showing a named picture at its size, sharp on dense screens.
+QLabel* CreaImmagine(QWidget* parent, const QString& nome, const QString& figura, int x, int y, int w, int h);
+// A line or a plain rectangle of one colour.
+QFrame* CreaLinea(QWidget* parent, const QString& nome, const QColor& colore);
+// A square picture button of the command panel, optionally one that stays pressed.
+QToolButton* CreaPulsanteGrafico(QWidget* parent, const QString& nome, const QString& figura, int x, int y,
+                                 const QString& suggerimento, bool conStato);
+// A label's background and text colours.
+void ColoraEtichetta(QLabel* etichetta, const QColor& sfondo, const QColor& testo);
 
 } // namespace Controlli

@@ -1,17 +1,12 @@
-// The small decorations of the main window's panels: the raised frame with a
-// groove around the scene, the bevels inside panels and the shaded background of
-// the digital read-out.
+#include "Cornici.h"
 
-#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
-#include "frmClock.h"
+#include "PictureBox.h"
 
 namespace {
 
-// The mark a control carries once it wants the frame drawn around it on the window.
-const char* const kCorniceEsterna = "corniceEsterna";
 // The outer frame: eleven rings, the sixth with its colours exchanged.
 constexpr int kAnelliEsterni = 11;
 constexpr int kAnelloSolco = 5;
@@ -52,33 +47,19 @@ void BoxPixel(PictureBox* box, int l, int t, int r, int b, const QColor& c)
 
 } // namespace
 
-void frmClock::DisegnaSfondoDigitale()
+namespace Cornici {
+
+void DisegnaCorniceEsterna(QPainter& p, const QRect& g)
 {
-    // White at the top, darker downwards, line by line.
-    const int altezza = picAnalogic->height();
-    const int larghezza = picAnalogic->width();
-    picAnalogic->beginBatch();
-    for (int i = 0; i <= altezza; ++i) {
-        const int g = Grigio(255 - 4 * i);
-        picAnalogic->box(0, i, larghezza, i + 1, QColor(g, g, g), true);
+    // Ring i lies i pixels outside the control: left and top at -i-1, right and bottom at +i.
+    for (int i = 0; i < kAnelliEsterni; ++i) {
+        const bool solco = i == kAnelloSolco;
+        Anello(p, g.x() - i - 1, g.y() - i - 1, g.x() + g.width() + i, g.y() + g.height() + i,
+               solco ? kScuro : kChiaro, solco ? kChiaro : kScuro);
     }
-    picAnalogic->endBatch();
-    // Clearing the panel brings the shading back.
-    picAnalogic->storeImageAsPicture();
-    picAnalogic->refresh();
 }
 
-void frmClock::DisegnaCorniceEsterna(QWidget* controllo)
-{
-    if (!controllo)
-        return;
-    // The frame lies on the window around the control; the window paints it on every repaint.
-    controllo->setProperty(kCorniceEsterna, true);
-    CornicePronta = true;
-    update();
-}
-
-void frmClock::DisegnaCorniceInterna(PictureBox* controllo, int anelli)
+void DisegnaCorniceInterna(PictureBox* controllo, int anelli)
 {
     if (!controllo || controllo->width() <= 0 || controllo->height() <= 0)
         return;
@@ -104,22 +85,4 @@ void frmClock::DisegnaCorniceInterna(PictureBox* controllo, int anelli)
     controllo->refresh();
 }
 
-void frmClock::paintEvent(QPaintEvent* event)
-{
-    QWidget::paintEvent(event);
-    if (!CornicePronta)
-        return;
-    QPainter p(this);
-    for (QObject* o : children()) {
-        auto* c = qobject_cast<QWidget*>(o);
-        if (!c || !c->property(kCorniceEsterna).toBool() || c->isHidden())
-            continue;
-        const QRect g = c->geometry();
-        // Ring i lies i pixels outside the control: left and top at -i-1, right and bottom at +i.
-        for (int i = 0; i < kAnelliEsterni; ++i) {
-            const bool solco = i == kAnelloSolco;
-            Anello(p, g.x() - i - 1, g.y() - i - 1, g.x() + g.width() + i, g.y() + g.height() + i,
-                   solco ? kScuro : kChiaro, solco ? kChiaro : kScuro);
-        }
-    }
-}
+} // namespace Cornici

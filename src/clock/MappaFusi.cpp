@@ -1,18 +1,14 @@
-// The time-zone map below the clock: the world map with the noon and midnight
-// strips and their sun and moon markers, the globe turned to the shown hour, and
-// the opening animation in which the map grows one time zone at a time while the
-// globe turns through the day.
+#include "MappaFusi.h"
 
-#include <cmath>
+#include <QPixmap>
 
 #include "ArrotondaPari.h"
+#include "CicloEventi.h"
+#include "Controlli.h"
 #include "Fasce.h"
-#include "frmClock.h"
-#include "modTempolino.h"
-#include "Platform.h"
 #include "Risorse.h"
 #include "Suoni.h"
-#include "TrattieniFinestra.h"
+#include "modTempolino.h"
 
 using namespace modTempolino;
 
@@ -23,43 +19,75 @@ constexpr int kPausaAnimazione = 60;
 // The globe stands this far left of the map while the map opens.
 constexpr int kDistanzaGlobo = 5;
 
-// The two strips are tinted glass over the map, so the land beneath stays visible:
-// the noon strip light yellow, the midnight strip dark blue.
-void ColoraFasce(QFrame* giorno, QFrame* notte)
+} // namespace
+
+MappaFusi::MappaFusi(QWidget* finestra) : QObject(finestra)
 {
-    // The tint is drawn once, by the style, over what lies beneath.
-    giorno->setAutoFillBackground(false);
-    notte->setAutoFillBackground(false);
-    giorno->setStyleSheet(QStringLiteral(
+    setObjectName(QStringLiteral("mappaFusi"));
+    picfusi = Controlli::CreaPannello(finestra, QStringLiteral("picfusi"), 0, 0, 388, 100, QColor(0, 0, 128));
+    picfusi->hide();
+    shpFusoNotte = Controlli::CreaLinea(picfusi, QStringLiteral("shpFusoNotte"), QColor(0, 0, 64));
+    shpFusoGiorno = Controlli::CreaLinea(picfusi, QStringLiteral("shpFusoGiorno"), QColor(255, 255, 128));
+    shpFusoNotte->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shpFusoGiorno->setFrameStyle(QFrame::Box | QFrame::Plain);
+    imglunap = Controlli::CreaImmagine(picfusi, QStringLiteral("imglunap"), QStringLiteral("imglunap"), 0, 10, 16, 16);
+    imglunap->setToolTip(QStringLiteral("Mezzanotte"));
+    imgsolep = Controlli::CreaImmagine(picfusi, QStringLiteral("imgsolep"), QStringLiteral("imgsolep"), 0, 10, 16, 16);
+    imgsolep->setToolTip(QStringLiteral("Mezzogiorno"));
+
+    imgTerra = Controlli::Crea<QLabel>(finestra, QStringLiteral("imgTerra"), 24, 32, 77, 77);
+    imgTerra->setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void MappaFusi::Disponi(const QRect& geometria)
+{
+    picfusi->setGeometry(geometria);
+    const int fw = ArrotondaPari(picfusi->width() / 25.0), fh = geometria.height() - 12;
+    shpFusoGiorno->setGeometry(shpFusoGiorno->x(), 6, fw, fh);
+    shpFusoNotte->setGeometry(shpFusoNotte->x(), 6, fw, fh);
+    imglunap->move(imglunap->x(), shpFusoNotte->y() + 4);
+    imgsolep->move(imgsolep->x(), shpFusoGiorno->y() + 4);
+}
+
+void MappaFusi::PosaGlobo(const QPoint& angolo)
+{
+    imgTerra->move(angolo);
+}
+
+void MappaFusi::ColoraFasce()
+{
+    // The two strips are tinted glass over the map, so the land beneath stays visible:
+    // the noon strip light yellow, the midnight strip dark blue. The tint is drawn once,
+    // by the style, over what lies beneath.
+    shpFusoGiorno->setAutoFillBackground(false);
+    shpFusoNotte->setAutoFillBackground(false);
+    shpFusoGiorno->setStyleSheet(QStringLiteral(
         "QFrame{background:rgba(255,255,150,190);border:1px solid rgba(255,200,0,230);}"));
-    notte->setStyleSheet(QStringLiteral(
+    shpFusoNotte->setStyleSheet(QStringLiteral(
         "QFrame{background:rgba(0,0,90,170);border:1px solid rgba(120,140,255,230);}"));
 }
 
-} // namespace
-
-void frmClock::DisegnaFusi()
+void MappaFusi::DisegnaFusi()
 {
-    ColoraFasce(shpFusoGiorno, shpFusoNotte);
-    // The map becomes the panel's picture, so that clearing the panel brings it back
-    // (the opening animation clears it at every width).
+    ColoraFasce();
+    // The opening animation clears the panel at every width.
     picfusi->clearPicture();
     picfusi->cls();
     picfusi->paintPicture(Risorse::bitmap(230), 0, 0, picfusi->width(), picfusi->height());
     picfusi->storeImageAsPicture();
 }
 
-void frmClock::DisegnaTerra(int ora)
+void MappaFusi::DisegnaTerra(int ora)
 {
     // Midnight shown as 24:00 is the same moment as 00:00, with the same side of the Earth in the sun.
     const int h = ((ora % 24) + 24) % 24;
     imgTerra->setPixmap(QPixmap::fromImage(Risorse::bitmap(200 + h)));
-    ++DisegniTerra;
+    emit globoGirato(h);
 }
 
-void frmClock::PosizionaFasce()
+void MappaFusi::PosizionaFasce(float T)
 {
-    const PosizioneFasce f = PosizioniFasce(TempoCorrente, picfusi->width(), shpFusoGiorno->width());
+    const PosizioneFasce f = PosizioniFasce(T, picfusi->width(), shpFusoGiorno->width());
     const int giorno = ArrotondaPari(f.giorno);
     const int notte = ArrotondaPari(f.notte);
     shpFusoGiorno->move(giorno, shpFusoGiorno->y());
@@ -68,7 +96,7 @@ void frmClock::PosizionaFasce()
     imgsolep->move(giorno, imgsolep->y());
 }
 
-void frmClock::MostraFasce(bool visibile)
+void MappaFusi::MostraFasce(bool visibile)
 {
     shpFusoGiorno->setVisible(visibile);
     shpFusoNotte->setVisible(visibile);
@@ -76,15 +104,13 @@ void frmClock::MostraFasce(bool visibile)
     imgsolep->setVisible(visibile);
 }
 
-void frmClock::ApriMappa(bool apri)
+bool MappaFusi::ApriMappa(bool apri, bool conClic)
 {
-    // The clock does not tick while the map opens; the next tick catches up.
-    if (grpCtrTime->isSelected(1))
-        tmrClock->stop();
+    emit animazioneIniziata();
+    m_aperta = apri;
 
     if (apri) {
-        TrattieniFinestra guardia(this);
-        EventPump& eventi = *platform().events;
+        CicloEventi ciclo(picfusi->window());
         const int larghezza = picfusi->width();
         const int altezza = picfusi->height();
         const double Z = larghezza / 24.0;
@@ -102,23 +128,19 @@ void frmClock::ApriMappa(bool apri)
 
         for (int i = 0; i < 24; ++i) {
             // Closed again (by the child or the exercises) while it was opening.
-            if (!chkFusiOrari->isChecked())
+            if (!m_aperta)
                 break;
             if (SuoniAttivi) {
                 SuonaEffetto(Suono::Passo);
-                if (guardia.inChiusura())
-                    return;
+                if (ciclo.inChiusura())
+                    return false;
             }
             picfusi->resize(static_cast<int>(i * Z), altezza);
             picfusi->cls();
             DisegnaTerra(i);
             // The program closed meanwhile: nothing more to draw, and the clock stays stopped.
-            eventi.processEvents();
-            if (guardia.inChiusura())
-                return;
-            eventi.pause(kPausaAnimazione);
-            if (guardia.inChiusura())
-                return;
+            if (!ciclo.continua() || !ciclo.pausa(kPausaAnimazione))
+                return false;
         }
 
         picfusi->resize(larghezza, altezza);
@@ -128,31 +150,10 @@ void frmClock::ApriMappa(bool apri)
         imgTerra->setGeometry(riposoGlobo);
     } else {
         picfusi->hide();
-        // No click during the exercises, which close the map themselves.
-        if (SuoniAttivi && MostraEtichette)
+        if (SuoniAttivi && conClic)
             SuonaEffetto(Suono::Clic);
     }
 
-    if (grpCtrTime->isSelected(1))
-        tmrClock->start();
-}
-
-void frmClock::chkFusiOrari_Click()
-{
-    if (chkFusiOrari->isChecked()) {
-        TrattieniFinestra guardia(this);
-        ApriMappa(true);
-        if (guardia.inChiusura())
-            return;
-        // Still open once the animation is over: place the strips and frame the map.
-        if (chkFusiOrari->isChecked()) {
-            PosizionaFasce();
-            DisegnaCorniceInterna(picfusi, 6);
-        }
-    } else {
-        ApriMappa(false);
-        picfusi->clearPicture();
-    }
-    DisegnaTerra(static_cast<int>(std::floor(OreCorrenti)));
-    p1->setFocus();
+    emit animazioneFinita();
+    return true;
 }

@@ -8,6 +8,7 @@
 #include "Esercizi.h"
 #include "frmClock.h"
 #include "modTempolino.h"
+#include "PassoOra.h"
 #include "Platform.h"
 #include "Suoni.h"
 #include "TrattieniFinestra.h"
@@ -24,8 +25,8 @@ void frmClock::cmdTest_Click()
     chkFusiOrari->setEnabled(false);
     cmdCuriosita->setEnabled(false);
 
-    MostraEtichette = false;
-    FattoreLancette = 1.2f;
+    p1->ImpostaEtichette(false);
+    p1->ImpostaFattoreLancette(1.2f);
     // The read-out would give the answer away.
     picAnalogic->hide();
 
@@ -42,7 +43,7 @@ void frmClock::cmdTest_Click()
 
     tmrClock->stop();
     ArrotondaMinuto();
-    MostraSecondi = false;
+    p1->ImpostaSecondi(false);
 
     DisegnaCorniceInterna(picTest, 6);
 
@@ -65,9 +66,9 @@ void frmClock::cmdExitTest_Click()
     picTest->hide();
     picAnalogic->show();
 
-    MostraSecondi = true;
-    MostraEtichette = true;
-    FattoreLancette = 1.0f;
+    p1->ImpostaSecondi(true);
+    p1->ImpostaEtichette(true);
+    p1->ImpostaFattoreLancette(1.0f);
 
     tmrClock->start();
     chkFusiOrari->setEnabled(true);
@@ -108,14 +109,14 @@ void frmClock::optTest_Click(int index)
         cmdVerificaTest->setFocus();
         spunta(1);
         PreparaImpostazione();
-        SpostaMouse(cmdTime[3]);
+        SpostaMouse(OreAvanti);
         break;
     case 2:
         MostraCaselle(false);
         MostraCmdTime(true);
         spunta(2);
         PreparaModoDiDire();
-        SpostaMouse(cmdTime[3]);
+        SpostaMouse(OreAvanti);
         p1->setFocus();
         break;
     case 3:
@@ -170,9 +171,7 @@ void frmClock::ScriviPremiOK()
     imgIndicaOK->show();
 }
 
-void frmClock::SpostaMouse(QWidget* pulsante)
+void frmClock::SpostaMouse(int pulsante)
 {
-    const int x = ArrotondaPari(pulsante->x() + pulsante->width() / 2.0);
-    const int y = ArrotondaPari(pulsante->y() + pulsante->height() / 2.0);
-    platform().desktop->moveCursor(picRegolazione->mapToGlobal(QPoint(x, y)));
+    platform().desktop->moveCursor(picRegolazione->centroPulsante(pulsante));
 }

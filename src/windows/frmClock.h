@@ -20,10 +20,14 @@
 #include <QToolButton>
 #include <QWidget>
 #include <array>
-#include <tuple>
 
 #include "OptionGroup.h"
+#include "LetturaDigitale.h"
+#include "MappaFusi.h"
+#include "PannelloRegolazione.h"
 #include "PictureBox.h"
+#include "QuadranteOrologio.h"
+#include "Scena.h"
 
 class frmClock : public QWidget {
     Q_OBJECT
@@ -47,8 +51,6 @@ public:
     // ---- shown time
     void tmrClock_Timer();
     void MostraOra(float T);
-    // Clears the face to the dial and draws the hands, their labels and the hub.
-    void DisegnaFaccia();
     void ArrotondaMinuto();
     void OraCasuale();
     void optCtrTime_Click(int index);
@@ -56,9 +58,7 @@ public:
 
     // ---- dial and hands
     void DisegnaQuadrante();
-    void DisegnaQuarti(float& x, float& y, int angolo);
     void optStyleNum_Click(int index);
-    void DisegnaLancetta(int lunghezza, int semiLarghezza, const QString& chiave);
 
     // ---- sounds
     void chkSuono_Click();
@@ -71,17 +71,11 @@ public:
     void cmdTime_Click(int index);
 
     // ---- time-zone map
-    void DisegnaFusi();
-    void DisegnaTerra(int ora);
-    void PosizionaFasce();
-    void MostraFasce(bool visibile);
     void ApriMappa(bool apri);
     void chkFusiOrari_Click();
 
     // ---- scenery and panel decorations
     void DisegnaPaesaggio(int ora);
-    void DisegnaStelle();
-    void DisegnaSfondoDigitale();
     void DisegnaCorniceEsterna(QWidget* controllo);
     void DisegnaCorniceInterna(PictureBox* controllo, int anelli);
 
@@ -92,7 +86,7 @@ public:
     QString MessaggioTest(int index) const;
     void MostraCaselle(bool b);
     void ScriviPremiOK();
-    void SpostaMouse(QWidget* pulsante);
+    void SpostaMouse(int pulsante);
     void PreparaLettura();
     void PreparaImpostazione();
     void PreparaModoDiDire();
@@ -111,7 +105,7 @@ public:
     void cmdAbout_Click();
 
     // ================= controls =================
-    PictureBox* p1;
+    QuadranteOrologio* p1;
     QTimer* tmrClock;
 
     PictureBox* picCommand;
@@ -128,8 +122,7 @@ public:
     QToolButton* chkFusiOrari;
     QToolButton* cmdTest;
 
-    PictureBox* picWindows;
-    std::array<QFrame*, 4> linX;
+    Scena* picWindows;
 
     PictureBox* picTest;
     PictureBox* picInput;
@@ -148,26 +141,15 @@ public:
     QLabel* imgIndicaOK;
     QLabel* lblMessaggioTest;
 
-    PictureBox* picfusi;
-    QLabel* imglunap;
-    QLabel* imgsolep;
-    QFrame* shpFusoNotte;
-    QFrame* shpFusoGiorno;
+    MappaFusi* mappaFusi;
 
-    PictureBox* picAnalogic;
-    std::array<QRadioButton*, 2> opt12_24;
-    OptionGroup* grp12_24;
-    QLabel* lblMPSN;
-    QLabel* lblDigitalClock;
+    LetturaDigitale* picAnalogic;
 
-    PictureBox* picRegolazione;
-    std::array<QPushButton*, 4> cmdTime;
-    QFrame* Shape1;
+    PannelloRegolazione* picRegolazione;
 
-    QLabel* imgTerra;
 
     // Pictures of the hidden image controls, used as sources for drawing.
-    QImage imgTestOrologio, Civetta, Gallo, sole2, sole, imgSole, luna, imgNuvole;
+    QImage imgTestOrologio;
 
     // ================= state =================
     // The shown time in seconds since midnight, and the fields derived from it.
@@ -179,22 +161,6 @@ public:
     // strips, last saying drawn. The hour starts at -1 so the first tick draws.
     std::array<short, 3> UltimiValori{-1, 0, 0};
 
-    short Raggio = 180;
-    float CentroX = 194;
-    float CentroY = 204;
-    bool MostraEtichette = true;
-    bool MostraSecondi = true;
-    float FattoreLancette = 1.0f;
-
-    QColor ColoreQuadrante{0, 255, 0};
-    QColor ColoreEtichette{255, 255, 255};
-    QColor ColoreOre{0, 0, 255};
-    QColor ColoreMinuti{255, 0, 0};
-    QColor ColoreSecondi{255, 255, 255};
-
-    // Manual adjustment.
-    bool PulsantePremuto = false;
-    bool RegolazioneAttiva = false;
 
     // Time-zone map: how many times the globe has been given a picture (for checks of the tick's cost).
     int DisegniTerra = 0;
@@ -223,15 +189,9 @@ private:
     void CreaControlli();
     void CreaPannelloComandi();
     void CreaAreaEsercizi();
-    void CreaMappa();
-    void CreaLettura();
-    void CreaRegolazione();
     void CollegaEventi();
     void OrdineTabulazione();
     void Form_Unload();
     bool m_scaricato = false;
     bool m_bloccato = false;
-    // What the face shows now: the whole second, the exercise switches and the dial
-    // drawn. Ticks between two whole seconds find it unchanged and leave the face alone.
-    std::tuple<long, bool, bool, float, int> m_facciaDisegnata{-1, false, false, 0.0f, -1};
 };

@@ -19,18 +19,12 @@ void frmClock::Form_Load()
 
     tmrClock->stop();
 
-    Raggio = static_cast<short>(ArrotondaPari(Scala * 180.0));
-    MostraEtichette = true;
-    MostraSecondi = true;
-    FattoreLancette = 1.0f;
-    RegolazioneAttiva = false;
+    p1->ImpostaRaggio(static_cast<short>(ArrotondaPari(Scala * 180.0)));
+    p1->ImpostaEtichette(true);
+    p1->ImpostaSecondi(true);
+    p1->ImpostaFattoreLancette(1.0f);
     SuoniAttivi = true;
     InizializzaRomani();
-    ColoreQuadrante = QColor(0, 255, 0);
-    ColoreEtichette = QColor(255, 255, 255);
-    ColoreOre = QColor(0, 0, 255);
-    ColoreMinuti = QColor(255, 0, 0);
-    ColoreSecondi = QColor(255, 255, 255);
 
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
@@ -50,7 +44,7 @@ void frmClock::Form_Load()
 
     DisegnaCorniceEsterna(picWindows);
     DisegnaCorniceInterna(picCommand, 6);
-    DisegnaSfondoDigitale();
+    picAnalogic->DisegnaSfondoDigitale();
     platform().events->processEvents();
     BloccaAggiornamento(false);
 }

@@ -1,0 +1,60 @@
+#pragma once
+// The time-zone map below the clock, `picfusi`: the world map with the noon and
+// midnight strips and their sun and moon markers, the globe `imgTerra` turned to the
+// shown hour, and the opening animation in which the map grows one time zone at a
+// time while the globe turns through the day.
+//
+// The globe stands over the scene at rest and beside the map while the map opens, so
+// both are controls of the window that the map owns.
+
+#include <QFrame>
+#include <QLabel>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+#include "PictureBox.h"
+
+class MappaFusi : public QObject {
+    Q_OBJECT
+public:
+    // Makes the map and the globe on `finestra`.
+    explicit MappaFusi(QWidget* finestra);
+
+    PictureBox* mappa() const { return picfusi; }
+    QLabel* globo() const { return imgTerra; }
+    bool aperta() const { return m_aperta; }
+
+    // Gives the map its place and sizes the strips for it; the globe's place at rest.
+    void Disponi(const QRect& geometria);
+    void PosaGlobo(const QPoint& angolo);
+
+    // The map becomes the panel's picture, so that clearing the panel brings it back.
+    void DisegnaFusi();
+    // The globe of a whole hour (24 shows the globe of 0).
+    void DisegnaTerra(int ora);
+    // Places the strips and their markers for the shown time T.
+    void PosizionaFasce(float T);
+    void MostraFasce(bool visibile);
+    // Opens the map with its animation, or closes it (with a click when `conClic`).
+    // False when the program was closed meanwhile: the caller stops at once.
+    bool ApriMappa(bool apri, bool conClic);
+
+signals:
+    // The map opens or closes: the clock should not tick until it has finished.
+    void animazioneIniziata();
+    void animazioneFinita();
+    // The globe has been given the picture of an hour.
+    void globoGirato(int ora);
+
+private:
+    void ColoraFasce();
+
+    PictureBox* picfusi;
+    QFrame* shpFusoNotte;
+    QFrame* shpFusoGiorno;
+    QLabel* imglunap;
+    QLabel* imgsolep;
+    QLabel* imgTerra;
+    bool m_aperta = false;
+};
