@@ -111,8 +111,7 @@ void TestAccessibility::exercisesNeverTellTheAnswer()
     QWidget* p1 = tw.c("p1");
     tw.c<QToolButton>("cmdTest")->click();
     tw.c<OptionGroup>("grpTest")->select(tipo);
-    tw.w->TempoCorrente = 49200;  // 13:40
-    tw.w->MostraOra(tw.w->TempoCorrente);
+    tw.w->ImpostaTempoCorrente(49200);  // 13:40
     const QString detta = p1->accessibleDescription();
     QCOMPARE(detta, Accessibilita::FraseLancette(13, 40));
     QVERIFY(!detta.contains(QLatin1String("13")) && !detta.contains(QLatin1String("40")));

@@ -24,8 +24,7 @@ QColor coloreTasto(QWidget* b)
 void fermaA(TestWindow& tw, float T)
 {
     tw.c<OptionGroup>("grpCtrTime")->select(0);
-    tw.w->TempoCorrente = T;
-    tw.w->MostraOra(T);
+    tw.w->ImpostaTempoCorrente(T);
     tw.fake.sound->played.clear();
     tw.fake.events->pausedMs = 0;
     tw.fake.events->pauses = 0;
@@ -108,7 +107,7 @@ void TestAdjustment::oneClickIsOneStep()
     tw.fake.events->onPause = [w, indice] { w->cmdTime_MouseUp(indice); };
     w->cmdTime_MouseDown(indice);
     QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), lettura);
-    QCOMPARE(w->TempoCorrente, PassoOra(da, indice));
+    QCOMPARE(w->tempoCorrente(), PassoOra(da, indice));
     QCOMPARE(tw.fake.sound->played, QVector<int>{105});
     // The cycle that was under way finishes: three pauses of the button's length.
     QCOMPARE(tw.fake.events->pausedMs, qint64(3 * pausa));
@@ -129,7 +128,7 @@ void TestAdjustment::realPressAndReleaseOnTheButton()
     QTest::mousePress(piu, Qt::LeftButton);
     QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("11:00:00"));
     // The hour hand moves on with the minute: the hours field follows.
-    QCOMPARE(w->OreCorrenti, 11.0f);
+    QCOMPARE(w->oreCorrenti(), 11.0f);
     QCOMPARE(tw.fake.sound->count(105), 1);
     QVERIFY(!piu->isDown());
     // The click hands the keyboard back to the face.
@@ -169,7 +168,7 @@ void TestAdjustment::holdingRepeats()
     w->cmdTime_MouseDown(indice);
     for (int i = 0; i < passi; ++i)
         atteso = PassoOra(atteso, indice);
-    QCOMPARE(w->TempoCorrente, atteso);
+    QCOMPARE(w->tempoCorrente(), atteso);
     QCOMPARE(tw.fake.sound->count(105), passi);
     QCOMPARE(tw.fake.sound->played.size(), passi);
     QCOMPARE(ev->pauses, 3 * passi);
@@ -341,7 +340,7 @@ void TestAdjustment::disabledButtonsDoNothing()
         QTest::mouseClick(tw.c("cmdTime", i), Qt::LeftButton);
         w->cmdTime_MouseDown(i);
     }
-    QCOMPARE(w->TempoCorrente, 37000.0f);
+    QCOMPARE(w->tempoCorrente(), 37000.0f);
     QVERIFY(tw.fake.sound->played.isEmpty());
     QCOMPARE(tw.fake.events->pauses, 0);
     QVERIFY(tw.c<QTimer>("tmrClock")->isActive());

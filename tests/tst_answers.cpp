@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QtTest>
 
+#include "ControlloreEsercizi.h"
 #include "Esercizi.h"
 #include "TempoMostrato.h"
 #include "TestWindow.h"
@@ -57,8 +58,7 @@ struct Finestra {
     // Moves the hands as the adjustment buttons do.
     void lancette(int secondi)
     {
-        w->TempoCorrente = static_cast<float>(secondi);
-        w->MostraOra(w->TempoCorrente);
+        w->ImpostaTempoCorrente(static_cast<float>(secondi));
     }
     // The window becomes active again once a message has closed; the boxes take the keys.
     void attiva()
@@ -101,7 +101,6 @@ private slots:
     void pastedText();
     void focusSelectsTheOldAnswer();
     void okWhileAMessageIsOpenIsIgnored();
-    void okWithoutAQuestionDoesNothing();
     void finalTestCounting();
 };
 
@@ -172,7 +171,7 @@ void TestAnswers::readingAnswers()
     Finestra f;
     const int t1520 = 15 * kOra + 20 * kMinuto;
     f.apri(t1520);
-    QCOMPARE(f.w->TempoCorrente, float(t1520));
+    QCOMPARE(f.w->tempoCorrente(), float(t1520));
     f.scrivi(0, ore);
     f.scrivi(1, minuti);
     f.codici.clear();
@@ -183,11 +182,11 @@ void TestAnswers::readingAnswers()
 
     QCOMPARE(f.codici, codici);
     if (codici == QVector<int>{0}) {
-        QCOMPARE(f.w->TempoCorrente, float(8 * kOra));
+        QCOMPARE(f.w->tempoCorrente(), float(8 * kOra));
         QVERIFY(f.casella(0)->text().isEmpty() && f.casella(1)->text().isEmpty());
     } else {
         // The question stays, boxes and hands unchanged.
-        QCOMPARE(f.w->TempoCorrente, float(t1520));
+        QCOMPARE(f.w->tempoCorrente(), float(t1520));
         QCOMPARE(f.casella(0)->text(), ore);
         QCOMPARE(f.casella(1)->text(), minuti);
     }
@@ -221,7 +220,7 @@ void TestAnswers::settingFromFigures()
 
     QCOMPARE(f.codici, QVector<int>{codice});
     if (codice == 1) {
-        QCOMPARE(f.w->TempoCorrente, float(lancette));
+        QCOMPARE(f.w->tempoCorrente(), float(lancette));
         QCOMPARE(f.casella(0)->text(), QStringLiteral("19"));
     }
 }
@@ -291,7 +290,7 @@ void TestAnswers::rightAnswerBringsANewQuestionOfTheSameKind()
     f.ok()->click();
 
     QCOMPARE(f.codici, QVector<int>{0});
-    QCOMPARE(f.w->TipoEsercizio, float(tipo));
+    QCOMPARE(EserciziDi(f.w)->tipoEsercizio(), float(tipo));
     QVERIFY(grpTest->isSelected(tipo));
     switch (tipo) {
     case 0:
@@ -299,12 +298,12 @@ void TestAnswers::rightAnswerBringsANewQuestionOfTheSameKind()
         QCOMPARE(f.w->focusWidget(), f.casella(0));
         break;
     case 1:
-        QCOMPARE(f.w->TempoCorrente, 0.0f);
+        QCOMPARE(f.w->tempoCorrente(), 0.0f);
         QCOMPARE(f.casella(0)->text().size(), 2);
         QVERIFY(f.casella(0)->isReadOnly());
         break;
     default:
-        QCOMPARE(f.w->TempoCorrente, 0.0f);
+        QCOMPARE(f.w->tempoCorrente(), 0.0f);
         QVERIFY(lblModiDiDire->text() != QStringLiteral("Mezzogiorno"));
         break;
     }
@@ -458,28 +457,19 @@ void TestAnswers::okWhileAMessageIsOpenIsIgnored()
     QCOMPARE(f.codici, (QVector<int>{1, 1}));
 }
 
-void TestAnswers::okWithoutAQuestionDoesNothing()
-{
-    Finestra f;
-    f.apri(15 * kOra);
-    f.scrivi(0, QStringLiteral("3"));
-    f.scrivi(1, QStringLiteral("20"));
-    f.w->TipoEsercizio = 7;
-    f.codici.clear();
-    f.ok()->click();
-    QVERIFY(f.codici.isEmpty());
-    QCOMPARE(f.w->TempoCorrente, float(15 * kOra));
-}
-
 void TestAnswers::finalTestCounting()
 {
     Finestra f;
     const int t = 9 * kOra + 12 * kMinuto;
-    f.apri(t);
-    // A reading question of the final test, as its driver poses it.
-    f.w->ProvaInCorso = true;
-    f.w->PassoProva = 1;
-    f.w->ErroreCommesso = false;
+    f.apri(10 * kOra);
+    ControlloreEsercizi* esercizi = EserciziDi(f.w);
+    // The final test's first question: a reading question at 9:12.
+    f.tw.fake.random->scripted = {estrazionePer(t)};
+    f.tw.c<OptionGroup>("grpTest")->select(3);
+    QVERIFY(esercizi->provaInCorso());
+    QCOMPARE(esercizi->passoProva(), short(0));
+    QVERIFY(!esercizi->erroreCommesso());
+    QCOMPARE(f.w->tempoCorrente(), float(t));
 
     // The first error: message 9, the same question stays.
     f.scrivi(0, QStringLiteral("21"));
@@ -487,31 +477,26 @@ void TestAnswers::finalTestCounting()
     f.codici.clear();
     f.ok()->click();
     QCOMPARE(f.codici, QVector<int>{9});
-    QVERIFY(f.w->ErroreCommesso);
-    QCOMPARE(f.w->PassoProva, short(1));
-    QCOMPARE(f.w->TempoCorrente, float(t));
+    QVERIFY(esercizi->erroreCommesso());
+    QCOMPARE(esercizi->passoProva(), short(0));
+    QCOMPARE(f.w->tempoCorrente(), float(t));
 
     // A right answer counts one more and hands over to the test's driver.
+    f.tw.fake.random->scripted = {estrazionePer(t)};
     f.casella(0)->setText(QStringLiteral("9"));
     f.codici.clear();
     f.ok()->click();
     QCOMPARE(f.codici.value(0), 0);
-    QCOMPARE(f.w->PassoProva, short(2));
-    QVERIFY(f.w->ErroreCommesso);
+    QCOMPARE(esercizi->passoProva(), short(1));
+    QVERIFY(esercizi->erroreCommesso());
 
-    // A second error ends the test, whatever the question: no advice, no second chance.
-    f.w->TipoEsercizio = 0;
-    f.lancette(t);
-    f.casella(0)->setReadOnly(false);
-    f.casella(1)->setReadOnly(false);
-    f.casella(0)->setText(QStringLiteral("3"));
-    f.casella(1)->setText(QStringLiteral("3"));
+    // A second error ends the test: no advice, no second chance.
+    f.scrivi(0, QStringLiteral("3"));
+    f.scrivi(1, QStringLiteral("3"));
     f.codici.clear();
     f.ok()->click();
-    QCOMPARE(f.w->PassoProva, short(-1));
-    QVERIFY(!f.codici.contains(1));
-    QVERIFY(!f.codici.contains(9));
-    QVERIFY(!f.codici.contains(0));
+    QCOMPARE(esercizi->passoProva(), short(-1));
+    QCOMPARE(f.codici, QVector<int>{7});
 }
 
 QTEST_MAIN(TestAnswers)

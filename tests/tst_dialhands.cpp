@@ -180,11 +180,11 @@ void TestDialHands::dotStyleMarkSizes()
 void TestDialHands::dialDrawnOnceNotPerTick()
 {
     TestWindow tw(QSize(1024, 768), 36000);
-    const int prima = tw.w->DisegniQuadrante;
+    const int prima = tw.c<QuadranteOrologio>("p1")->quadrantiDisegnati();
     QCOMPARE(prima, 1);
     for (int i = 0; i < 50; ++i)
         tw.tickAt(36000 + i * 0.2);
-    QCOMPARE(tw.w->DisegniQuadrante, prima);
+    QCOMPARE(tw.c<QuadranteOrologio>("p1")->quadrantiDisegnati(), prima);
 }
 
 void TestDialHands::styleChangeRedrawsDialAndHandsAtOnce()
@@ -196,13 +196,13 @@ void TestDialHands::styleChangeRedrawsDialAndHandsAtOnce()
     tw.fake.sound->played.clear();
     const QImage arabo = p1->image();
     grpStyleNum->select(2);
-    QCOMPARE(tw.w->DisegniQuadrante, 2);
+    QCOMPARE(tw.c<QuadranteOrologio>("p1")->quadrantiDisegnati(), 2);
     QCOMPARE(tw.fake.sound->played, QVector<int>{106});
     QVERIFY(p1->image() != arabo);
     QVERIFY(blu(lungo(tw.w, 90, 0.3 * Trova<QuadranteOrologio>(tw.w, "p1")->raggio())));
     // Selecting the style already selected does nothing.
     grpStyleNum->select(2);
-    QCOMPARE(tw.w->DisegniQuadrante, 2);
+    QCOMPARE(tw.c<QuadranteOrologio>("p1")->quadrantiDisegnati(), 2);
 }
 
 void TestDialHands::faceSizeFollowsScale_data()

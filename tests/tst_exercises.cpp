@@ -91,7 +91,7 @@ void TestExercises::instructionTexts()
     QCOMPARE(TestoIstruzioni(tipo).toUtf8(), atteso.toUtf8());
     // The window's own function gives the same text.
     TestWindow tw;
-    QCOMPARE(tw.w->MessaggioTest(tipo), atteso);
+    QCOMPARE(tw.esercizi()->MessaggioTest(tipo), atteso);
 }
 
 void TestExercises::sayingsTable_data()
@@ -187,7 +187,7 @@ void TestExercises::openingSetsTheClockForExercises()
         QVERIFY(tw.c("optStyleNum", i)->isEnabled());
     }
     // The question's time is on the hands only; the read-out keeps its old text.
-    QCOMPARE(w->TempoCorrente, 15 * 3600.0f + 20 * 60.0f);
+    QCOMPARE(w->tempoCorrente(), 15 * 3600.0f + 20 * 60.0f);
     QCOMPARE(lblDigitalClock->text(), lettura);
 }
 
@@ -215,8 +215,8 @@ void TestExercises::openingAlwaysStartsWithReading()
     cmdTest->click();
     QVERIFY(grpTest->isSelected(0));
     QVERIFY(accanto(w, 0));
-    QCOMPARE(w->TipoEsercizio, 0.0f);
-    QVERIFY(!w->ProvaInCorso);
+    QCOMPARE(EserciziDi(w)->tipoEsercizio(), 0.0f);
+    QVERIFY(!EserciziDi(w)->provaInCorso());
     QVERIFY(tw.casella(0)->isVisibleTo(tw.c("picTest")));
     QVERIFY(!tw.casella(0)->isReadOnly() && !tw.casella(1)->isReadOnly());
     QVERIFY(tw.c("lblModiDiDire")->isHidden());
@@ -268,7 +268,7 @@ void TestExercises::closingRestoresTheClock()
     QVERIFY(tw.fake.sound->played.contains(106));
     // The next tick shows the computer's time again, seconds included.
     tw.tickAt(11 * 3600 + 7);
-    QCOMPARE(w->TempoCorrente, 11 * 3600 + 7.0f);
+    QCOMPARE(w->tempoCorrente(), 11 * 3600 + 7.0f);
     QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("11:00:07"));
 }
 
@@ -296,14 +296,13 @@ void TestExercises::handsGrowDuringExercises()
     // out for the measure.
     Trova<QuadranteOrologio>(w, "p1")->ImpostaEtichette(false);
     Trova<QuadranteOrologio>(w, "p1")->ImpostaSecondi(false);
-    w->TempoCorrente = 0;
-    w->MostraOra(0);
+    w->ImpostaTempoCorrente(0);
     const int normale = pixelRossi(w);
     Trova<QuadranteOrologio>(w, "p1")->ImpostaEtichette(true);
     Trova<QuadranteOrologio>(w, "p1")->ImpostaSecondi(true);
     tw.c<QToolButton>("cmdTest")->click();
     tw.c<OptionGroup>("grpTest")->select(1);
-    QCOMPARE(w->TempoCorrente, 0.0f);
+    QCOMPARE(w->tempoCorrente(), 0.0f);
     const int esercizio = pixelRossi(w);
     // 20% longer and 20% wider: 1.44 times the area.
     const double rapporto = double(esercizio) / normale;
@@ -317,15 +316,15 @@ void TestExercises::readingQuestion()
     frmClock* w = tw.w;
     tw.c<QToolButton>("cmdTest")->click();
     tw.fake.random->scripted = {estrazionePer(23 * 3600 + 59 * 60)};
-    w->PreparaLettura();
-    QCOMPARE(w->TempoCorrente, 23 * 3600.0f + 59 * 60);
-    QCOMPARE(w->TipoEsercizio, 0.0f);
+    EserciziDi(w)->PreparaLettura();
+    QCOMPARE(w->tempoCorrente(), 23 * 3600.0f + 59 * 60);
+    QCOMPARE(EserciziDi(w)->tipoEsercizio(), 0.0f);
     QVERIFY(tw.casella(0)->text().isEmpty() && tw.casella(1)->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), tw.casella(0));
     // A draw that would round up to 24:00 sets the question at 00:00.
     tw.fake.random->scripted = {0.99999999};
-    w->PreparaLettura();
-    QCOMPARE(w->TempoCorrente, 0.0f);
+    EserciziDi(w)->PreparaLettura();
+    QCOMPARE(w->tempoCorrente(), 0.0f);
 }
 
 void TestExercises::settingQuestionFromFigures_data()
@@ -366,8 +365,8 @@ void TestExercises::settingQuestionFromFigures()
     QTest::keyClicks(tw.casella(0), "1");
     QCOMPARE(tw.casella(0)->text(), ore);
     // The hands start at midnight.
-    QCOMPARE(w->TempoCorrente, 0.0f);
-    QCOMPARE(w->TipoEsercizio, 1.0f);
+    QCOMPARE(w->tempoCorrente(), 0.0f);
+    QCOMPARE(EserciziDi(w)->tipoEsercizio(), 1.0f);
     QVERIFY(accanto(w, 1));
     QCOMPARE(tw.c<QLabel>("lblMessaggioTest")->text(), TestoIstruzioni(1));
     QVERIFY(codici.isEmpty());
@@ -383,8 +382,7 @@ void TestExercises::settingQuestionFromSaying()
     frmClock* w = tw.w;
     QLabel* lblModiDiDire = tw.c<QLabel>("lblModiDiDire");
     tw.c<QToolButton>("cmdTest")->click();
-    w->TempoCorrente = 0;
-    w->MostraOra(0);
+    w->ImpostaTempoCorrente(0);
     tw.fake.random->scripted = {estrazioneDetto(10)};
     tw.fake.desktop->cursorMoves.clear();
 
@@ -395,9 +393,9 @@ void TestExercises::settingQuestionFromSaying()
     QVERIFY(lblModiDiDire->isVisibleTo(tw.c("picTest")));
     QVERIFY(tw.casella(0)->isHidden() && tw.casella(1)->isHidden());
     QVERIFY(tw.c("lbl_hh")->isHidden() && tw.c("lbl_mm")->isHidden());
-    QCOMPARE(w->TempoCorrente, 0.0f);
-    QCOMPARE(w->TipoEsercizio, 2.0f);
-    QCOMPARE(w->UltimiValori[2], short(10));
+    QCOMPARE(w->tempoCorrente(), 0.0f);
+    QCOMPARE(EserciziDi(w)->tipoEsercizio(), 2.0f);
+    QCOMPARE(w->ultimiValori()[2], short(10));
     QVERIFY(accanto(w, 2));
     QCOMPARE(tw.fake.desktop->cursorMoves.size(), 1);
     QCOMPARE(QApplication::focusWidget(), tw.c("p1"));
@@ -411,15 +409,14 @@ void TestExercises::consecutiveSayingsDiffer()
     OptionGroup* grpTest = tw.c<OptionGroup>("grpTest");
     QLabel* lblModiDiDire = tw.c<QLabel>("lblModiDiDire");
     cmdTest->click();
-    w->TempoCorrente = 0;
-    w->MostraOra(0);
+    w->ImpostaTempoCorrente(0);
     tw.fake.random->scripted = {estrazioneDetto(8)};
     grpTest->select(2);
     QCOMPARE(lblModiDiDire->text(), QStringLiteral("Mezzogiorno meno un quarto"));
 
     // The same saying drawn again is drawn over; the same time in other words may come.
     tw.fake.random->scripted = {estrazioneDetto(8), estrazioneDetto(8), estrazioneDetto(16)};
-    w->PreparaModoDiDire();
+    EserciziDi(w)->PreparaModoDiDire();
     QCOMPARE(lblModiDiDire->text(), QStringLiteral("Dodici meno un quarto"));
     QCOMPARE(lblModiDiDire->property("Tag").toString(), QStringLiteral("1145"));
     QVERIFY(tw.fake.random->scripted.empty());
@@ -427,9 +424,8 @@ void TestExercises::consecutiveSayingsDiffer()
     // The last saying is remembered across closing and reopening the area.
     tw.c<QPushButton>("cmdExitTest")->click();
     cmdTest->click();
-    QCOMPARE(w->UltimiValori[2], short(16));
-    w->TempoCorrente = 0;
-    w->MostraOra(0);
+    QCOMPARE(w->ultimiValori()[2], short(16));
+    w->ImpostaTempoCorrente(0);
     tw.fake.random->scripted = {estrazioneDetto(16), estrazioneDetto(1)};
     grpTest->select(2);
     QCOMPARE(lblModiDiDire->text(), QStringLiteral("Mezzanotte"));
@@ -571,14 +567,14 @@ void TestExercises::finalTestChoice()
     QVERIFY(stato.spuntaAllaProva);
     QVERIFY(stato.areaVuota);
     QVERIFY(stato.tipiBloccati);
-    QVERIFY(w->ProvaInCorso);
+    QVERIFY(EserciziDi(w)->provaInCorso());
     QVERIFY(accanto(w, 3));
 
     // Leaving during the test: the next opening starts afresh with "Indovina l'ora".
     tw.fake.dialogs->onModal = nullptr;
     cmdExitTest->click();
     cmdTest->click();
-    QVERIFY(!w->ProvaInCorso);
+    QVERIFY(!EserciziDi(w)->provaInCorso());
     QVERIFY(grpTest->isSelected(0));
     QVERIFY(accanto(w, 0));
     QVERIFY(optTest_0->isEnabled() && optTest_1->isEnabled() && optTest_2->isEnabled());

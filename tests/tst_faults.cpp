@@ -28,16 +28,17 @@ void TestFaults::closingWhileThePromptTypes()
 {
     TestWindow tw(QSize(1024, 768), 36000);
     tw.w->show();
-    QTest::mouseClick(tw.w->cmdTest, Qt::LeftButton);
-    QVERIFY(!tw.w->picTest->isHidden());
+    QTest::mouseClick(tw.c("cmdTest"), Qt::LeftButton);
+    QVERIFY(!tw.c("picTest")->isHidden());
     int pause = 0;
     QPointer<frmClock> finestra(tw.w);
+    QPointer<QWidget> cmdEsci = tw.c("cmdEsci");
     tw.fake.events->onPause = [&] {
-        if (++pause == 5 && finestra)
-            QTest::mouseClick(finestra->cmdEsci, Qt::LeftButton);
+        if (++pause == 5 && cmdEsci)
+            QTest::mouseClick(cmdEsci, Qt::LeftButton);
     };
     // A real click: the option button's own handler is on the stack while the window closes.
-    QTest::mouseClick(tw.w->optTest[1], Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(tw.c("optTest", 1), Qt::LeftButton, {}, QPoint(5, 5));
     tw.fake.events->onPause = nullptr;
     flushDeletes();
     QVERIFY(finestra.isNull());
@@ -117,7 +118,7 @@ void TestFaults::midnightDuringAnExercise()
     tw.w->tmrClock_Timer();
     QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("0:01:04"));
     QCOMPARE(tw.c<QLabel>("lblMPSN")->text(), QStringLiteral("Notte"));
-    QCOMPARE(tw.w->UltimiValori[0], short(0));
+    QCOMPARE(tw.w->ultimiValori()[0], short(0));
 }
 
 void TestFaults::midnightDuringTheMapAnimation()
@@ -129,7 +130,7 @@ void TestFaults::midnightDuringTheMapAnimation()
     QVERIFY(tw.fake.clock->seconds < 10);
     QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
     tw.w->tmrClock_Timer();
-    QCOMPARE(tw.w->UltimiValori[0], short(0));
+    QCOMPARE(tw.w->ultimiValori()[0], short(0));
     QVERIFY(tw.c<QLabel>("lblDigitalClock")->text().startsWith(QStringLiteral("0:00:0")));
     QVERIFY(!tw.c<PictureBox>("picfusi")->isHidden());
 }

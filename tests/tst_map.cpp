@@ -303,16 +303,16 @@ void TestMap::globeRedrawnOncePerHour()
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
     tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
-    const int prima = w->DisegniTerra;
+    QSignalSpy globi(Trova<MappaFusi>(w, "mappaFusi"), &MappaFusi::globoGirato);
     for (double t = 36000.2; t < 39600; t += 7.3)
         tw.tickAt(t);
-    QCOMPARE(w->DisegniTerra, prima);
+    QCOMPARE(globi.count(), 0);
     tw.tickAt(39600);
-    QCOMPARE(w->DisegniTerra, prima + 1);
+    QCOMPARE(globi.count(), 1);
     QCOMPARE(oraDelGlobo(w), 11);
     for (double t = 39600.2; t < 39700; t += 0.2)
         tw.tickAt(t);
-    QCOMPARE(w->DisegniTerra, prima + 1);
+    QCOMPARE(globi.count(), 1);
     // Moving the hands by an hour turns the globe at once.
     tw.c<OptionGroup>("grpCtrTime")->select(0);
     tw.fake.events->onPause = [w] { w->cmdTime_MouseUp(3); };
@@ -325,8 +325,7 @@ void TestMap::midnightOf24ShowsTheGlobeOfHour0()
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
     tw.c<OptionGroup>("grpCtrTime")->select(0);
-    w->TempoCorrente = 86400;
-    w->MostraOra(86400);
+    w->ImpostaTempoCorrente(86400);
     QCOMPARE(oraDelGlobo(w), 0);
     tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
     QCOMPARE(oraDelGlobo(w), 0);

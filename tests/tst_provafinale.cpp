@@ -123,9 +123,9 @@ struct Prova {
     // Answers the question on screen, right or wrong, and presses "OK!".
     void rispondi(bool giusta)
     {
-        const int tipo = static_cast<int>(w->TipoEsercizio);
+        const int tipo = static_cast<int>(EserciziDi(w)->tipoEsercizio());
         if (tipo == 0) {
-            const int t = static_cast<int>(w->TempoCorrente);
+            const int t = static_cast<int>(w->tempoCorrente());
             const int ore = (t / 3600 + (giusta ? 0 : 1)) % 24;
             tw.casella(0)->setText(QString::number(ore));
             tw.casella(1)->setText(QString::number(t % 3600 / 60));
@@ -140,8 +140,7 @@ struct Prova {
                 M = hhmm.mid(2, 2).toInt();
             }
             const int t = (H * 3600 + M * 60 + (giusta ? 0 : 3600)) % 86400;
-            w->TempoCorrente = static_cast<float>(t);
-            w->MostraOra(w->TempoCorrente);
+            w->ImpostaTempoCorrente(static_cast<float>(t));
         }
         tw.c<QPushButton>("cmdVerificaTest")->click();
     }
@@ -176,8 +175,8 @@ private slots:
         const int stili[9] = {1, 2, 0, 1, 2, 0, 1, 2, 0};
         for (int k = 0; k < 9; ++k) {
             const QByteArray passo = QByteArray::number(k);
-            QCOMPARE(p.w->PassoProva, short(k));
-            QCOMPARE(static_cast<int>(p.w->TipoEsercizio), tipi[k]);
+            QCOMPARE(EserciziDi(p.w)->passoProva(), short(k));
+            QCOMPARE(static_cast<int>(EserciziDi(p.w)->tipoEsercizio()), tipi[k]);
             QVERIFY2(p.tw.c<OptionGroup>("grpStyleNum")->isSelected(stili[k]), passo);
             for (int s = 0; s < 3; ++s)
                 QCOMPARE(p.tw.c("optStyleNum", s)->isEnabled(), s == stili[k]);
@@ -250,8 +249,8 @@ private slots:
             if (k == errore) {
                 p.rispondi(false);
                 QCOMPARE(p.messaggi.last(), 9);
-                QCOMPARE(p.w->PassoProva, short(k));
-                QVERIFY(p.w->ErroreCommesso);
+                QCOMPARE(EserciziDi(p.w)->passoProva(), short(k));
+                QVERIFY(EserciziDi(p.w)->erroreCommesso());
             }
             p.rispondi(true);
         }
@@ -292,7 +291,7 @@ private slots:
         QCOMPARE(p.messaggi.count(9), 1);
         QVERIFY(!p.messaggi.contains(8));
         QVERIFY(!p.modali.contains(QStringLiteral("frmPrint")));
-        QCOMPARE(p.w->PassoProva, short(-1));
+        QCOMPARE(EserciziDi(p.w)->passoProva(), short(-1));
         // The area closes: back to the current time, the row gone, every button usable.
         QVERIFY(p.areaChiusa());
         QVERIFY(p.stiliLiberi());
@@ -324,13 +323,13 @@ private slots:
         p.messaggi.clear();
         p.tw.c<OptionGroup>("grpTest")->select(3);
         QCOMPARE(p.messaggi, QVector<int>{6});
-        QCOMPARE(p.w->PassoProva, short(0));
-        QVERIFY(!p.w->ErroreCommesso);
+        QCOMPARE(EserciziDi(p.w)->passoProva(), short(0));
+        QVERIFY(!EserciziDi(p.w)->erroreCommesso());
         // Nine empty clocks again, and one error is allowed again.
         QCOMPARE(p.spunte(), 0);
         p.rispondi(false);
         QCOMPARE(p.messaggi.last(), 9);
-        QCOMPARE(p.w->PassoProva, short(0));
+        QCOMPARE(EserciziDi(p.w)->passoProva(), short(0));
     }
 
     void finestraDiStampa_data()

@@ -87,7 +87,7 @@ private slots:
 private:
     std::unique_ptr<TestWindow> tw;
     frmClock* w = nullptr;
-    PictureBox* scena = nullptr;
+    Scena* scena = nullptr;
 };
 
 void TestScenery::init()
@@ -103,7 +103,7 @@ void TestScenery::init()
     w->showNormal();
     w->resize(1024, 738);
     QCoreApplication::processEvents();
-    scena = tw->c<PictureBox>("picWindows");
+    scena = tw->c<Scena>("picWindows");
 }
 
 void TestScenery::cleanup()
@@ -402,11 +402,9 @@ void TestScenery::starsChangeFromNightToNight()
         }
         return righe;
     };
-    w->TempoCorrente = 23 * 3600;
-    w->MostraOra(w->TempoCorrente);
+    w->ImpostaTempoCorrente(23 * 3600);
     const QVector<int> prima = stelle();
-    w->TempoCorrente = 0;
-    w->MostraOra(w->TempoCorrente);
+    w->ImpostaTempoCorrente(0);
     const QVector<int> dopo = stelle();
     QCOMPARE(tw->fake.random->reseeds, semi);
 
@@ -424,9 +422,8 @@ void TestScenery::midnightOf24IsBlack()
 {
     // 24:00:00: black from top to bottom, no stars, moon or sun.
     tw->c<OptionGroup>("grpCtrTime")->select(0);
-    w->TempoCorrente = 86400;
-    w->MostraOra(w->TempoCorrente);
-    QCOMPARE(w->UltimiValori[0], short(24));
+    w->ImpostaTempoCorrente(86400);
+    QCOMPARE(w->ultimiValori()[0], short(24));
     for (int y = 0; y < scena->height(); ++y)
         for (int x = 0; x < scena->width(); ++x)
             QCOMPARE(scena->pixelAt(x, y), QColor(Qt::black));
@@ -434,21 +431,21 @@ void TestScenery::midnightOf24IsBlack()
 
 void TestScenery::drawnOncePerHour()
 {
-    const int n = w->DisegniPaesaggio;
+    const int n = scena->paesaggiDisegnati();
     const QImage dieci = scena->image().copy();
     for (double t : {36000.2, 36000.4, 37800.0, 39599.8}) {
         tw->tickAt(t);
-        QCOMPARE(w->DisegniPaesaggio, n);
+        QCOMPARE(scena->paesaggiDisegnati(), n);
     }
     QCOMPARE(scena->image(), dieci);
     tw->tickAt(39600.0);
-    QCOMPARE(w->DisegniPaesaggio, n + 1);
+    QCOMPARE(scena->paesaggiDisegnati(), n + 1);
     QVERIFY(scena->image() != dieci);  // the sun has climbed
     for (double t : {39600.2, 41000.0, 43199.8})
         tw->tickAt(t);
-    QCOMPARE(w->DisegniPaesaggio, n + 1);
+    QCOMPARE(scena->paesaggiDisegnati(), n + 1);
     tw->tickAt(43200.0);
-    QCOMPARE(w->DisegniPaesaggio, n + 2);
+    QCOMPARE(scena->paesaggiDisegnati(), n + 2);
 }
 
 void TestScenery::frameAroundTheScene()

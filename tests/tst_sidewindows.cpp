@@ -62,7 +62,7 @@ void TestSideWindows::curiositaFermaEFaRipartireLOrologio()
     modTempolino::SuoniAttivi = suoni;
     const bool correvaPrima = tmrClock->isActive();
     QCOMPARE(correvaPrima, modo == 1);
-    const float tempoPrima = w->TempoCorrente;
+    const float tempoPrima = w->tempoCorrente();
     tw.fake.sound->played.clear();
 
     bool correvaDurante = true;
@@ -79,7 +79,7 @@ void TestSideWindows::curiositaFermaEFaRipartireLOrologio()
     QVERIFY(!correvaDurante);
     QCOMPARE(tmrClock->isActive(), modo == 1);
     if (modo == 0)
-        QCOMPARE(w->TempoCorrente, tempoPrima);
+        QCOMPARE(w->tempoCorrente(), tempoPrima);
     QCOMPARE(tw.fake.sound->count(106), suoni ? 1 : 0);
     QCOMPARE(w->focusWidget(), tw.c("p1"));
 }

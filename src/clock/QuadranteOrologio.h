@@ -61,6 +61,9 @@ public:
     // hands and the hub, unless the face shows exactly that already.
     void MostraOra(float T, const CampiOra& campi);
     const Faccia& facciaDisegnata() const { return m_faccia; }
+    // How many times the dial has been drawn since the face was made: its drawings are
+    // dear, and a tick must never cause one.
+    int quadrantiDisegnati() const { return m_disegniQuadrante; }
 
 signals:
     // The dial has just been drawn anew (at load, or for another style).

@@ -104,6 +104,7 @@ void Scena::DisegnaPaesaggio(int ora)
         break;
     }
     refresh();
+    ++m_disegni;
     emit paesaggioDisegnato(ora);
 }
 

@@ -24,6 +24,8 @@ public:
     // Draws the sky of a whole hour 0 to 24 with its pictures.
     void DisegnaPaesaggio(int ora);
     void DisegnaStelle();
+    // How many skies have been drawn since the scene was made: once an hour is enough.
+    int paesaggiDisegnati() const { return m_disegni; }
 
 signals:
     // The sky of an hour has just been drawn.
@@ -34,4 +36,5 @@ private:
 
     std::array<QFrame*, 4> linX;
     QImage Civetta, Gallo, sole2, sole, imgSole, luna, imgNuvole;
+    int m_disegni = 0;
 };

@@ -1,140 +1,158 @@
-// The exercise area of the main window: opening and closing it, choosing an
-// exercise kind, the instruction, the prompt typed letter by letter, and moving
-// the pointer onto the adjustment buttons.
+#include "AreaEsercizi.h"
 
-#include <QPointer>
+#include <QFocusEvent>
+#include <QRegularExpressionValidator>
+#include <QShortcut>
+#include <QTimer>
 
 #include "ArrotondaPari.h"
+#include "CicloEventi.h"
+#include "Controlli.h"
 #include "Esercizi.h"
-#include "frmClock.h"
-#include "modTempolino.h"
-#include "PassoOra.h"
-#include "Platform.h"
-#include "Suoni.h"
-#include "TrattieniFinestra.h"
+#include "Risorse.h"
 
-using namespace modTempolino;
+using Controlli::Crea;
 
-void frmClock::cmdTest_Click()
+namespace {
+
+// The progress row: clocks 28 pixels apart, under the prompt of the exercise area.
+constexpr int kPassoRiga = 28;
+
+} // namespace
+
+AreaEsercizi::AreaEsercizi(QWidget* parent) : PictureBox(parent)
 {
-    if (SuoniAttivi)
-        SuonaEffetto(Suono::NuovaSezione);
+    setObjectName(QStringLiteral("picTest"));
+    setGeometry(32, 248, 318, 140);
+    setBackColor(QColor(128, 128, 128));
+    cls();
+    hide();
+    CreaCaselle();
+    CreaTipi();
 
-    // The map closes and cannot be opened while the child practises.
-    chkFusiOrari->setChecked(false);
-    chkFusiOrari->setEnabled(false);
-    cmdCuriosita->setEnabled(false);
+    Image2 = Controlli::CreaImmagine(this, QStringLiteral("Image2"), QStringLiteral("Image2_test"), 0, 104, 24, 24);
+    imgSpunta = Controlli::CreaImmagine(this, QStringLiteral("imgSpunta"), QStringLiteral("imgSpunta"), 10, 10, 16, 16);
+    Line1[0] = Controlli::CreaLinea(this, QStringLiteral("Line1_0"), QColor(64, 64, 64));
+    Line1[1] = Controlli::CreaLinea(this, QStringLiteral("Line1_1"), QColor(224, 224, 224));
+    Line1[0]->setGeometry(135, 8, 1, 121);
+    Line1[1]->setGeometry(136, 8, 1, 121);
 
-    p1->ImpostaEtichette(false);
-    p1->ImpostaFattoreLancette(1.2f);
-    // The read-out would give the answer away.
-    picAnalogic->hide();
+    lblMessaggioTest = Crea<QLabel>(this, QStringLiteral("lblMessaggioTest"), 144, 8, 41, 89);
+    lblMessaggioTest->setText(QStringLiteral("label"));
+    lblMessaggioTest->setWordWrap(true);
+    lblMessaggioTest->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Controlli::ColoraEtichetta(lblMessaggioTest, QColor(128, 128, 128), Qt::white);
+    lblPremiOK = Crea<QLabel>(this, QStringLiteral("lblPremiOK"), 144, 104, 33, 25);
+    lblPremiOK->setText(QStringLiteral("Label2"));
+    // The final test's row of clocks is painted on the area just under the prompt's
+    // text and partly behind this label: the label has no background of its own, so
+    // the whole clocks show through it.
+    lblPremiOK->setStyleSheet(QStringLiteral("QLabel{background:transparent;color:%1;}")
+                                  .arg(Controlli::ColoreCss(QColor(0, 255, 255))));
+    lblPremiOK->setFont(Controlli::Arial(8.25, true));
+    imgIndicaOK = Controlli::CreaImmagine(this, QStringLiteral("imgIndicaOK"), QStringLiteral("imgIndicaOK"), 150, 83,
+                                          32, 24);
+    imgIndicaOK->hide();
 
-    for (int i = 0; i < 3; ++i)
-        optTest[i]->setEnabled(true);
+    // The picture of the final test's progress row, sharp on the window's screen.
+    imgTestOrologio = Risorse::figura(QStringLiteral("imgTestOrologio"), QSize(16, 16), devicePixelRatioF());
 
-    // Neither the current time nor free setting is offered during the exercises.
-    grpCtrTime->clear();
-    optCtrTime[1]->setEnabled(false);
-    optCtrTime[0]->setEnabled(false);
-
-    cmdTest->setEnabled(false);
-    MostraCmdTime(false);
-
-    tmrClock->stop();
-    ArrotondaMinuto();
-    p1->ImpostaSecondi(false);
-
-    DisegnaCorniceInterna(picTest, 6);
-
-    ProvaInCorso = false;
-    picTest->show();
-
-    // Every opening starts with "Indovina l'ora".
-    if (grpTest->isSelected(0))
-        optTest_Click(0);
-    else
-        grpTest->select(0);
-}
-
-void frmClock::cmdExitTest_Click()
-{
-    // A prompt still being typed stops: the area it belongs to is going away.
-    ++ScritturePremiOK;
-    // Clearing the area also removes the final test's row of clocks.
-    picTest->cls();
-    picTest->hide();
-    picAnalogic->show();
-
-    p1->ImpostaSecondi(true);
-    p1->ImpostaEtichette(true);
-    p1->ImpostaFattoreLancette(1.0f);
-
-    tmrClock->start();
-    chkFusiOrari->setEnabled(true);
-
-    // Back to the current time: the mode button's click restarts the clock and greys the adjustment.
-    optCtrTime[1]->setEnabled(true);
-    grpCtrTime->select(1);
-    optCtrTime[0]->setEnabled(true);
-
-    cmdTest->setEnabled(true);
-    cmdCuriosita->setEnabled(true);
-
-    optStyleNum[1]->setEnabled(true);
-    optStyleNum[0]->setEnabled(true);
-    optStyleNum[2]->setEnabled(true);
-    grpStyleNum->select(1);
-}
-
-void frmClock::optTest_Click(int index)
-{
-    auto spunta = [this](int i) {
-        if (!ProvaInCorso)
-            imgSpunta->move(imgSpunta->x(), optTest[i]->y());
-    };
-
-    switch (index) {
-    case 0:
-        MostraCaselle(true);
-        MostraCmdTime(false);
-        txtTest[0]->setReadOnly(false);
-        txtTest[1]->setReadOnly(false);
-        spunta(0);
-        PreparaLettura();
-        break;
-    case 1:
-        MostraCaselle(true);
-        MostraCmdTime(true);
-        cmdVerificaTest->setFocus();
-        spunta(1);
-        PreparaImpostazione();
-        SpostaMouse(OreAvanti);
-        break;
-    case 2:
-        MostraCaselle(false);
-        MostraCmdTime(true);
-        spunta(2);
-        PreparaModoDiDire();
-        SpostaMouse(OreAvanti);
-        p1->setFocus();
-        break;
-    case 3:
-        AvviaProva();
-        return;
-    default:
-        break;
+    // In the exercises the Return key answers as "OK!" does, wherever the focus stands.
+    for (const auto tasto : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* invio = new QShortcut(QKeySequence(tasto), this);
+        invio->setContext(Qt::WindowShortcut);
+        connect(invio, &QShortcut::activated, this, [this] {
+            if (!isHidden() && picInput->isEnabled() && cmdVerificaTest->isEnabled())
+                cmdVerificaTest->click();
+        });
     }
-    lblMessaggioTest->setText(MessaggioTest(index));
-    ScriviPremiOK();
 }
 
-QString frmClock::MessaggioTest(int index) const
+void AreaEsercizi::CreaCaselle()
 {
-    return TestoIstruzioni(index);
+    picInput = Controlli::CreaPannello(this, QStringLiteral("picInput"), 192, 8, 105, 113, QColor(224, 224, 224));
+    lbl_hh = Crea<QLabel>(picInput, QStringLiteral("lbl_hh"), 16, 8, 33, 25);
+    lbl_hh->setText(QStringLiteral("hh"));
+    Controlli::ColoraEtichetta(lbl_hh, QColor(0, 0, 255), Qt::white);
+    lbl_mm = Crea<QLabel>(picInput, QStringLiteral("lbl_mm"), 16, 40, 33, 25);
+    lbl_mm->setText(QStringLiteral("mm"));
+    Controlli::ColoraEtichetta(lbl_mm, QColor(255, 0, 0), Qt::black);
+    for (QLabel* l : {lbl_hh, lbl_mm})
+        l->setAlignment(Qt::AlignCenter);
+
+    // The answer boxes take digits only, typed or pasted.
+    auto* soloCifre = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+    for (int i = 0; i < 2; ++i) {
+        txtTest[i] = Crea<QLineEdit>(picInput, QStringLiteral("txtTest_%1").arg(i), 48, i == 0 ? 8 : 40, 41, 25);
+        txtTest[i]->setFont(Controlli::Arial(15.75, true));
+        txtTest[i]->setMaxLength(2);
+        txtTest[i]->setValidator(soloCifre);
+        txtTest[i]->setAlignment(Qt::AlignCenter);
+        txtTest[i]->installEventFilter(this);
+        connect(txtTest[i], &QLineEdit::textChanged, this, [this, i] { emit casellaCambiata(i); });
+    }
+    lblModiDiDire = Crea<QLabel>(picInput, QStringLiteral("lblModiDiDire"), 16, 5, 81, 73);
+    lblModiDiDire->setText(QStringLiteral("mezzanotte"));
+    lblModiDiDire->setWordWrap(true);
+    lblModiDiDire->setAlignment(Qt::AlignCenter);
+    lblModiDiDire->setFont(Controlli::Arial(10, true));
+    Controlli::ColoraEtichetta(lblModiDiDire, QColor(224, 224, 224), QColor(255, 0, 0));
+    cmdVerificaTest = Crea<QPushButton>(picInput, QStringLiteral("cmdVerificaTest"), 16, 75, 73, 25);
+    cmdVerificaTest->setText(QStringLiteral("OK!"));
+    cmdVerificaTest->setStyleSheet(QStringLiteral("QPushButton{background:rgb(192,255,192);color:black;}"));
+    connect(cmdVerificaTest, &QPushButton::clicked, this, &AreaEsercizi::verifica);
 }
 
-void frmClock::MostraCaselle(bool b)
+void AreaEsercizi::CreaTipi()
+{
+    grpTest = new OptionGroup(this);
+    grpTest->setObjectName(QStringLiteral("grpTest"));
+    const char* testi[4] = {"Indovina l'ora", "Imposta l'ora (1)", "Imposta l'ora (2)", "Test finale"};
+    const QColor sfondi[4] = {{255, 224, 192}, {255, 192, 128}, {255, 128, 0}, {255, 0, 0}};
+    for (int i = 0; i < 4; ++i) {
+        optTest[i] = Crea<QRadioButton>(this, QStringLiteral("optTest_%1").arg(i), 32, 8 + 24 * i, 92, 20);
+        optTest[i]->setText(QString::fromUtf8(testi[i]));
+        // A small indicator leaves room for the whole caption; a locked option looks locked.
+        optTest[i]->setStyleSheet(QStringLiteral("QRadioButton{background:%1;color:black;spacing:2px;}"
+                                                 "QRadioButton:disabled{color:rgb(110,110,110);}"
+                                                 "QRadioButton::indicator{width:9px;height:9px;}")
+                                      .arg(Controlli::ColoreCss(sfondi[i])));
+        grpTest->add(optTest[i]);
+    }
+    connect(grpTest, &OptionGroup::clicked, this, &AreaEsercizi::tipoScelto);
+    cmdExitTest = Crea<QPushButton>(this, QStringLiteral("cmdExitTest"), 32, 104, 92, 25);
+    cmdExitTest->setText(QStringLiteral("&Esci"));
+    cmdExitTest->setToolTip(QStringLiteral("Chiude la sezione esercizi"));
+    cmdExitTest->setStyleSheet(QStringLiteral("QPushButton{background:rgb(192,255,192);color:black;}"));
+    connect(cmdExitTest, &QPushButton::clicked, this, &AreaEsercizi::esci);
+}
+
+void AreaEsercizi::Disponi(const QRect& geometria)
+{
+    setGeometry(geometria);
+    picInput->move(width() - picInput->width() - 10, picInput->y());
+    const int sinistra = optTest[0]->x() + optTest[0]->width() + 20;
+    lblMessaggioTest->setGeometry(sinistra, lblMessaggioTest->y(), picInput->x() - sinistra - 10,
+                                  lblMessaggioTest->height());
+    imgIndicaOK->move(picInput->x() - imgIndicaOK->width() - 5, picInput->y() + cmdVerificaTest->y());
+    lblPremiOK->setGeometry(lblMessaggioTest->x(), imgIndicaOK->y() + 10, lblMessaggioTest->width(),
+                            lblPremiOK->height());
+}
+
+void AreaEsercizi::SelezionaTipo(int indice)
+{
+    if (grpTest->isSelected(indice))
+        emit tipoScelto(indice);
+    else
+        grpTest->select(indice);
+}
+
+QList<QWidget*> AreaEsercizi::ordineTabulazione() const
+{
+    return {optTest[0], optTest[1], optTest[2], optTest[3], cmdExitTest, txtTest[0], txtTest[1], cmdVerificaTest};
+}
+
+void AreaEsercizi::MostraCaselle(bool b)
 {
     txtTest[0]->setVisible(b);
     txtTest[1]->setVisible(b);
@@ -143,35 +161,116 @@ void frmClock::MostraCaselle(bool b)
     lblModiDiDire->setVisible(!b);
 }
 
-void frmClock::ScriviPremiOK()
+void AreaEsercizi::ImpostaCaselle(const QString& ore, const QString& minuti)
+{
+    txtTest[0]->setText(ore);
+    txtTest[1]->setText(minuti);
+}
+
+void AreaEsercizi::BloccaCaselle(bool bloccate)
+{
+    txtTest[0]->setReadOnly(bloccate);
+    txtTest[1]->setReadOnly(bloccate);
+}
+
+void AreaEsercizi::MostraModoDiDire(const QString& testo, const QString& orario)
+{
+    // The saying's time is kept with the label that shows it.
+    lblModiDiDire->setProperty("Tag", orario);
+    lblModiDiDire->setText(testo);
+}
+
+QString AreaEsercizi::orarioModoDiDire() const
+{
+    return lblModiDiDire->property("Tag").toString();
+}
+
+void AreaEsercizi::ScriviPremiOK()
 {
     // Events run before every letter, so the child may answer, choose another kind or
     // close the area meanwhile. A typing started meanwhile writes the whole prompt
     // before this one resumes; this one then has nothing left to do.
     const int scrittura = ++ScritturePremiOK;
     const QString testo = TestoPremiOK();
-    QPointer<frmClock> vivo(this);
-    TrattieniFinestra guardia(this);
+    CicloEventi ciclo(window());
 
     imgIndicaOK->hide();
     for (int i = 1; i <= testo.size(); ++i) {
-        platform().events->processEvents();
-        if (!vivo || m_scaricato || guardia.inChiusura())
-            return;
-        if (scrittura != ScritturePremiOK)
+        if (!ciclo.continua() || scrittura != ScritturePremiOK)
             return;
         lblPremiOK->setText(testo.left(i));
         lblPremiOK->repaint();
-        platform().events->pause(7);
-        if (!vivo || m_scaricato || guardia.inChiusura())
-            return;
-        if (scrittura != ScritturePremiOK)
+        if (!ciclo.pausa(7) || scrittura != ScritturePremiOK)
             return;
     }
     imgIndicaOK->show();
 }
 
-void frmClock::SpostaMouse(int pulsante)
+void AreaEsercizi::SpuntaTipo(int indice)
 {
-    platform().desktop->moveCursor(picRegolazione->centroPulsante(pulsante));
+    imgSpunta->move(imgSpunta->x(), optTest[static_cast<size_t>(indice)]->y());
+}
+
+void AreaEsercizi::AbilitaTipi(bool abilitati)
+{
+    for (int i = 0; i < 3; ++i)
+        optTest[i]->setEnabled(abilitati);
+}
+
+void AreaEsercizi::SvuotaPerProva()
+{
+    // A prompt still being typed stops, and the area is emptied for the test.
+    FermaScrittura();
+    txtTest[0]->setText(QString());
+    txtTest[1]->setText(QString());
+    lblPremiOK->setText(QString());
+    lblMessaggioTest->setText(QString());
+    lblModiDiDire->setText(QString());
+    imgIndicaOK->hide();
+}
+
+QPoint AreaEsercizi::InizioRiga() const
+{
+    return {ArrotondaPari(lblPremiOK->x()), lblPremiOK->y() + 20};
+}
+
+void AreaEsercizi::DisegnaOrologiProva()
+{
+    const QPoint inizio = InizioRiga();
+    for (int i = 1; i <= 9; ++i)
+        paintPicture(imgTestOrologio, inizio.x() + (i - 1) * kPassoRiga, inizio.y());
+    refresh();
+}
+
+void AreaEsercizi::SegnaRispostaEsatta(int passo)
+{
+    const QPoint inizio = InizioRiga();
+    paintPicture(imgSpunta->pixmap().toImage(), inizio.x() + (passo - 1) * kPassoRiga, inizio.y());
+    refresh();
+}
+
+bool AreaEsercizi::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        for (int i = 0; i < 2; ++i)
+            if (watched == txtTest[i])
+                txtTest_GotFocus(i);
+    }
+    return PictureBox::eventFilter(watched, event);
+}
+
+void AreaEsercizi::txtTest_GotFocus(int index)
+{
+    // Typing replaces the old answer.
+    QLineEdit* casella = txtTest[static_cast<size_t>(index)];
+    casella->setSelection(0, 2);
+    // A click into the box would put the cursor where the mouse is, after the focus
+    // arrived: select once more when the click has been handled, unless the child
+    // has typed meanwhile.
+    const QString testo = casella->text();
+    QPointer<QLineEdit> guardia(casella);
+    QTimer::singleShot(0, casella, [guardia, testo] {
+        if (guardia && guardia->hasFocus() && guardia->text() == testo && !guardia->hasSelectedText())
+            guardia->setSelection(0, 2);
+    });
 }

@@ -4,114 +4,49 @@
 
 #include <QPointer>
 
-#include "ArrotondaPari.h"
-#include "CodiciMessaggio.h"
-#include "frmClock.h"
-#include "frmMsg.h"
-#include "frmPrint.h"
-#include "modTempolino.h"
-#include "Platform.h"
+#include "ControlloreEsercizi.h"
 
-using namespace modTempolino;
-
-namespace {
-
-// The progress row: clocks 28 pixels apart, under the prompt of the exercise area.
-constexpr int kPassoRiga = 28;
-
-QPoint InizioRiga(const QLabel* lblPremiOK)
+void ControlloreEsercizi::AvviaProva()
 {
-    return {ArrotondaPari(lblPremiOK->x()), lblPremiOK->y() + 20};
-}
-
-} // namespace
-
-void frmClock::AvviaProva()
-{
+    QPointer<ControlloreEsercizi> vivo(this);
     PassoProva = 0;
     ErroreCommesso = false;
     ProvaInCorso = true;
 
     // The child cannot leave the test for another kind; "Esci" stays usable.
-    optTest[0]->setEnabled(false);
-    optTest[1]->setEnabled(false);
-    optTest[2]->setEnabled(false);
-
-    // A prompt still being typed stops, and the area is emptied for the test.
-    ++ScritturePremiOK;
-    txtTest[0]->setText(QString());
-    txtTest[1]->setText(QString());
-    lblPremiOK->setText(QString());
-    lblMessaggioTest->setText(QString());
-    lblModiDiDire->setText(QString());
-    imgIndicaOK->hide();
-
-    imgSpunta->move(imgSpunta->x(), optTest[3]->y());
+    vista.AbilitaTipi(false);
+    vista.SvuotaPerProva();
+    vista.SpuntaTipo(3);
     // The introduction; the test goes on when the child presses "Inizia Test!".
-    MostraMessaggio(this, Messaggio::InizioProva);
+    orologio.MostraMessaggio(Messaggio::InizioProva);
+    if (!Continua(vivo))
+        return;
 
-    DisegnaOrologiProva();
+    vista.DisegnaOrologiProva();
     ProssimaDomanda();
 }
 
-void frmClock::DisegnaOrologiProva()
+void ControlloreEsercizi::ImpostaStileProva()
 {
-    const QPoint inizio = InizioRiga(lblPremiOK);
-    for (int i = 1; i <= 9; ++i)
-        picTest->paintPicture(imgTestOrologio, inizio.x() + (i - 1) * kPassoRiga, inizio.y());
-    picTest->refresh();
-}
-
-void frmClock::SegnaRispostaEsatta()
-{
-    const QPoint inizio = InizioRiga(lblPremiOK);
-    picTest->paintPicture(imgSpunta->pixmap().toImage(), inizio.x() + (PassoProva - 1) * kPassoRiga, inizio.y());
-    picTest->refresh();
-}
-
-void frmClock::ImpostaStileProva()
-{
-    // Each trio of questions shows Arabic numerals, then Roman numerals, then dots;
-    // the other two styles are locked meanwhile.
-    int stile = -1;
-    switch (PassoProva) {
-    case 0:
-    case 3:
-    case 6:
-        stile = 1;
-        break;
-    case 1:
-    case 4:
-    case 7:
-        stile = 2;
-        break;
-    case 2:
-    case 5:
-    case 8:
-        stile = 0;
-        break;
-    default:
+    // Each trio of questions shows Arabic numerals, then Roman numerals, then dots.
+    if (PassoProva < 0 || PassoProva > 8)
         return;
-    }
-    optStyleNum[static_cast<size_t>(stile)]->setEnabled(true);
-    grpStyleNum->select(stile);
-    for (int i = 0; i < 3; ++i)
-        if (i != stile)
-            optStyleNum[static_cast<size_t>(i)]->setEnabled(false);
+    const int stili[3] = {1, 2, 0};
+    orologio.ImpostaStileProva(stili[PassoProva % 3]);
 }
 
-void frmClock::ProssimaDomanda()
+void ControlloreEsercizi::ProssimaDomanda()
 {
     if (PassoProva > 0)
-        SegnaRispostaEsatta();
+        vista.SegnaRispostaEsatta(PassoProva);
 
-    QPointer<frmClock> vivo(this);
+    QPointer<ControlloreEsercizi> vivo(this);
     switch (PassoProva) {
     case -1:
-        MostraMessaggio(this, Messaggio::ProvaPersa);
-        if (!vivo || m_scaricato)
+        orologio.MostraMessaggio(Messaggio::ProvaPersa);
+        if (!Continua(vivo))
             return;
-        cmdExitTest_Click();
+        orologio.ChiudiEsercizi();
         return;
     case 0:
     case 1:
@@ -128,31 +63,24 @@ void frmClock::ProssimaDomanda()
     case 8:
         optTest_Click(2);
         break;
-    case 9: {
-        MostraMessaggio(this, Messaggio::ProvaSuperata);
-        if (!vivo || m_scaricato)
+    case 9:
+        orologio.MostraMessaggio(Messaggio::ProvaSuperata);
+        if (!Continua(vivo))
             return;
-        platform().events->processEvents();
         // The reward: the print window, created afresh and released once it has closed.
-        QPointer<frmPrint> stampa = new frmPrint(this);
-        platform().dialogs->execModal(*stampa);
-        delete stampa.data();
-        if (!vivo || m_scaricato)
+        orologio.ApriStampa();
+        if (!Continua(vivo))
             return;
-        platform().events->processEvents();
-        if (!vivo || m_scaricato)
-            return;
-        cmdExitTest_Click();
+        orologio.ChiudiEsercizi();
         break;
-    }
     default:
         break;
     }
-    if (!vivo || m_scaricato)
+    if (!Continua(vivo))
         return;
 
     ImpostaStileProva();
     // The style's click puts the focus on the clock face; reading questions need it in the hours box.
-    if (!txtTest[0]->isHidden() && PassoProva < 3)
-        txtTest[0]->setFocus();
+    if (vista.caselleVisibili() && PassoProva < 3)
+        vista.FocusCasella(0);
 }

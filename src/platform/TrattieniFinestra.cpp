@@ -36,14 +36,19 @@ TrattieniFinestra::~TrattieniFinestra()
 
 bool TrattieniFinestra::inChiusura() const
 {
-    return m_richiesta || (m_esterna && m_esterna->inChiusura());
+    return m_chiusa || m_richiesta || !m_finestra || (m_esterna && m_esterna->inChiusura());
 }
 
 bool TrattieniFinestra::eventFilter(QObject* oggetto, QEvent* evento)
 {
-    if (oggetto == m_finestra && evento->type() == QEvent::DeferredDelete) {
+    if (oggetto != m_finestra)
+        return QObject::eventFilter(oggetto, evento);
+    if (evento->type() == QEvent::DeferredDelete) {
         m_richiesta = true;
         return true;
     }
+    // The window is being closed: it goes on to close, and the handler stops.
+    if (evento->type() == QEvent::Close)
+        m_chiusa = true;
     return QObject::eventFilter(oggetto, evento);
 }

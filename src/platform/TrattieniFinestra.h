@@ -21,7 +21,8 @@ public:
     TrattieniFinestra(const TrattieniFinestra&) = delete;
     TrattieniFinestra& operator=(const TrattieniFinestra&) = delete;
 
-    // The window was closed meanwhile: the handler should stop at once.
+    // The window was closed meanwhile (or its deletion asked for): the handler should
+    // stop at once.
     bool inChiusura() const;
 
 protected:
@@ -31,5 +32,6 @@ private:
     QPointer<QWidget> m_finestra;
     TrattieniFinestra* m_esterna = nullptr; // the guard of an enclosing loop of the same window
     TrattieniFinestra* m_precedente = nullptr;
-    bool m_richiesta = false;
+    bool m_richiesta = false;  // the window's deletion was asked for and is held back
+    bool m_chiusa = false;     // the window received a request to close
 };

@@ -6,10 +6,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFocusEvent>
-#include <QPainter>
-#include <QRegularExpressionValidator>
-#include <QShortcut>
+#include <QPushButton>
 
 #include "Accessibilita.h"
 #include "Risorse.h"
@@ -54,20 +51,11 @@ void frmClock::OrdineTabulazione()
     QList<QWidget*> ordine = {p1};
     ordine += picRegolazione->ordineTabulazione();
     ordine += picAnalogic->ordineTabulazione();
-    ordine += {optTest[0], optTest[1], optTest[2], optTest[3], cmdExitTest, txtTest[0], txtTest[1], cmdVerificaTest,
-        cmdTest, chkFusiOrari, optCtrTime[1], optCtrTime[0], optStyleNum[1], optStyleNum[2], optStyleNum[0],
-        chkSuono, cmdCuriosita, cmdAbout, cmdEsci};
+    ordine += picTest->ordineTabulazione();
+    ordine += {cmdTest,       chkFusiOrari,   optCtrTime[1], optCtrTime[0], optStyleNum[1], optStyleNum[2],
+               optStyleNum[0], chkSuono,      cmdCuriosita,  cmdAbout,      cmdEsci};
     for (int i = 1; i < ordine.size(); ++i)
         setTabOrder(ordine[i - 1], ordine[i]);
-
-    // In the exercises the Return key answers as "OK!" does, wherever the focus stands.
-    for (const auto tasto : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* invio = new QShortcut(QKeySequence(tasto), this);
-        connect(invio, &QShortcut::activated, this, [this] {
-            if (!picTest->isHidden() && picInput->isEnabled() && cmdVerificaTest->isEnabled())
-                cmdVerificaTest->click();
-        });
-    }
 }
 
 frmClock::~frmClock()
@@ -80,8 +68,6 @@ void frmClock::CreaControlli()
 {
     // The clock face comes first in the tab order.
     p1 = new QuadranteOrologio(this);
-    // Every drawing of the dial is counted, so a check of the tick's cost can see it is drawn once.
-    connect(p1, &QuadranteOrologio::quadranteRidisegnato, this, [this] { ++DisegniQuadrante; });
 
     tmrClock = new QTimer(this);
     tmrClock->setObjectName(QStringLiteral("tmrClock"));
@@ -91,17 +77,12 @@ void frmClock::CreaControlli()
     CreaPannelloComandi();
 
     picWindows = new Scena(this);
-    connect(picWindows, &Scena::paesaggioDisegnato, this, [this] { ++DisegniPaesaggio; });
-
-    CreaAreaEsercizi();
+    picTest = new AreaEsercizi(this);
+    esercizi = new ControlloreEsercizi(*this, *picTest, this);
     mappaFusi = new MappaFusi(this);
     picRegolazione = new PannelloRegolazione(this, p1->coloreOre(), p1->coloreMinuti());
     // The globe lies over everything else of the window.
     mappaFusi->globo()->raise();
-
-    // The picture of the final test's progress row, sharp on the window's screen.
-    const qreal dpr = devicePixelRatioF();
-    imgTestOrologio = Risorse::figura(QStringLiteral("imgTestOrologio"), QSize(16, 16), dpr);
 }
 
 void frmClock::CreaPannelloComandi()
@@ -152,93 +133,6 @@ void frmClock::CreaPannelloComandi()
     cmdEsci->setToolTip(QStringLiteral("Chiude il programma"));
 }
 
-void frmClock::CreaAreaEsercizi()
-{
-    picTest = Controlli::CreaPannello(this, QStringLiteral("picTest"), 32, 248, 318, 140, QColor(128, 128, 128));
-    picTest->hide();
-
-    picInput = Controlli::CreaPannello(picTest, QStringLiteral("picInput"), 192, 8, 105, 113, QColor(224, 224, 224));
-    lbl_hh = Controlli::Crea<QLabel>(picInput, QStringLiteral("lbl_hh"), 16, 8, 33, 25);
-    lbl_hh->setText(QStringLiteral("hh"));
-    Controlli::ColoraEtichetta(lbl_hh, QColor(0, 0, 255), Qt::white);
-    lbl_mm = Controlli::Crea<QLabel>(picInput, QStringLiteral("lbl_mm"), 16, 40, 33, 25);
-    lbl_mm->setText(QStringLiteral("mm"));
-    Controlli::ColoraEtichetta(lbl_mm, QColor(255, 0, 0), Qt::black);
-    for (QLabel* l : {lbl_hh, lbl_mm})
-        l->setAlignment(Qt::AlignCenter);
-
-    QFont grande(QStringLiteral("Arial"));
-    grande.setPointSizeF(15.75);
-    grande.setBold(true);
-    // The answer boxes take digits only, typed or pasted.
-    auto* soloCifre = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
-    for (int i = 0; i < 2; ++i) {
-        txtTest[i] = Controlli::Crea<QLineEdit>(picInput, QStringLiteral("txtTest_%1").arg(i), 48, i == 0 ? 8 : 40, 41, 25);
-        txtTest[i]->setFont(grande);
-        txtTest[i]->setMaxLength(2);
-        txtTest[i]->setValidator(soloCifre);
-        txtTest[i]->setAlignment(Qt::AlignCenter);
-        txtTest[i]->installEventFilter(this);
-    }
-    lblModiDiDire = Controlli::Crea<QLabel>(picInput, QStringLiteral("lblModiDiDire"), 16, 5, 81, 73);
-    lblModiDiDire->setText(QStringLiteral("mezzanotte"));
-    lblModiDiDire->setWordWrap(true);
-    lblModiDiDire->setAlignment(Qt::AlignCenter);
-    QFont fd(QStringLiteral("Arial"));
-    fd.setPointSizeF(10);
-    fd.setBold(true);
-    lblModiDiDire->setFont(fd);
-    Controlli::ColoraEtichetta(lblModiDiDire, QColor(224, 224, 224), QColor(255, 0, 0));
-    cmdVerificaTest = Controlli::Crea<QPushButton>(picInput, QStringLiteral("cmdVerificaTest"), 16, 75, 73, 25);
-    cmdVerificaTest->setText(QStringLiteral("OK!"));
-    cmdVerificaTest->setStyleSheet(QStringLiteral("QPushButton{background:rgb(192,255,192);color:black;}"));
-
-    grpTest = new OptionGroup(this);
-    grpTest->setObjectName(QStringLiteral("grpTest"));
-    const char* testi[4] = {"Indovina l'ora", "Imposta l'ora (1)", "Imposta l'ora (2)", "Test finale"};
-    const QColor sfondi[4] = {{255, 224, 192}, {255, 192, 128}, {255, 128, 0}, {255, 0, 0}};
-    for (int i = 0; i < 4; ++i) {
-        optTest[i] = Controlli::Crea<QRadioButton>(picTest, QStringLiteral("optTest_%1").arg(i), 32, 8 + 24 * i, 92, 20);
-        optTest[i]->setText(QString::fromUtf8(testi[i]));
-        // A small indicator leaves room for the whole caption; a locked option looks locked.
-        optTest[i]->setStyleSheet(QStringLiteral("QRadioButton{background:%1;color:black;spacing:2px;}"
-                                                 "QRadioButton:disabled{color:rgb(110,110,110);}"
-                                                 "QRadioButton::indicator{width:9px;height:9px;}")
-                                      .arg(Controlli::ColoreCss(sfondi[i])));
-        grpTest->add(optTest[i]);
-    }
-    cmdExitTest = Controlli::Crea<QPushButton>(picTest, QStringLiteral("cmdExitTest"), 32, 104, 92, 25);
-    cmdExitTest->setText(QStringLiteral("&Esci"));
-    cmdExitTest->setToolTip(QStringLiteral("Chiude la sezione esercizi"));
-    cmdExitTest->setStyleSheet(QStringLiteral("QPushButton{background:rgb(192,255,192);color:black;}"));
-
-    Image2 = Controlli::CreaImmagine(picTest, QStringLiteral("Image2"), QStringLiteral("Image2_test"), 0, 104, 24, 24);
-    imgSpunta = Controlli::CreaImmagine(picTest, QStringLiteral("imgSpunta"), QStringLiteral("imgSpunta"), 10, 10, 16, 16);
-    Line1[0] = Controlli::CreaLinea(picTest, QStringLiteral("Line1_0"), QColor(64, 64, 64));
-    Line1[1] = Controlli::CreaLinea(picTest, QStringLiteral("Line1_1"), QColor(224, 224, 224));
-    Line1[0]->setGeometry(135, 8, 1, 121);
-    Line1[1]->setGeometry(136, 8, 1, 121);
-
-    lblMessaggioTest = Controlli::Crea<QLabel>(picTest, QStringLiteral("lblMessaggioTest"), 144, 8, 41, 89);
-    lblMessaggioTest->setText(QStringLiteral("label"));
-    lblMessaggioTest->setWordWrap(true);
-    lblMessaggioTest->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Controlli::ColoraEtichetta(lblMessaggioTest, QColor(128, 128, 128), Qt::white);
-    lblPremiOK = Controlli::Crea<QLabel>(picTest, QStringLiteral("lblPremiOK"), 144, 104, 33, 25);
-    lblPremiOK->setText(QStringLiteral("Label2"));
-    // The final test's row of clocks is painted on the area just under the prompt's
-    // text and partly behind this label: the label has no background of its own, so
-    // the whole clocks show through it.
-    lblPremiOK->setStyleSheet(QStringLiteral("QLabel{background:transparent;color:%1;}")
-                                  .arg(Controlli::ColoreCss(QColor(0, 255, 255))));
-    QFont fb(QStringLiteral("Arial"));
-    fb.setPointSizeF(8.25);
-    fb.setBold(true);
-    lblPremiOK->setFont(fb);
-    imgIndicaOK = Controlli::CreaImmagine(picTest, QStringLiteral("imgIndicaOK"), QStringLiteral("imgIndicaOK"), 150, 83, 32, 24);
-    imgIndicaOK->hide();
-}
-
 void frmClock::CollegaEventi()
 {
     connect(tmrClock, &QTimer::timeout, this, &frmClock::tmrClock_Timer);
@@ -253,29 +147,18 @@ void frmClock::CollegaEventi()
         if (grpCtrTime->isSelected(1))
             tmrClock->start();
     });
-    connect(mappaFusi, &MappaFusi::globoGirato, this, [this] { ++DisegniTerra; });
+
     connect(grpStyleNum, &OptionGroup::clicked, this, &frmClock::optStyleNum_Click);
-    connect(grpTest, &OptionGroup::clicked, this, &frmClock::optTest_Click);
     connect(chkSuono, &QToolButton::toggled, this, [this] { chkSuono_Click(); });
     connect(chkFusiOrari, &QToolButton::toggled, this, [this] { chkFusiOrari_Click(); });
     connect(cmdEsci, &QPushButton::clicked, this, &frmClock::cmdEsci_Click);
     connect(cmdTest, &QToolButton::clicked, this, &frmClock::cmdTest_Click);
-    connect(cmdExitTest, &QPushButton::clicked, this, &frmClock::cmdExitTest_Click);
-    connect(cmdVerificaTest, &QPushButton::clicked, this, &frmClock::cmdVerificaTest_Click);
+    connect(picTest, &AreaEsercizi::esci, this, &frmClock::cmdExitTest_Click);
+    connect(picTest, &AreaEsercizi::tipoScelto, esercizi, &ControlloreEsercizi::optTest_Click);
+    connect(picTest, &AreaEsercizi::verifica, esercizi, &ControlloreEsercizi::cmdVerificaTest_Click);
+    connect(picTest, &AreaEsercizi::casellaCambiata, esercizi, &ControlloreEsercizi::txtTest_Change);
     connect(cmdCuriosita, &QToolButton::clicked, this, &frmClock::cmdCuriosita_Click);
     connect(cmdAbout, &QToolButton::clicked, this, &frmClock::cmdAbout_Click);
     connect(picRegolazione, &PannelloRegolazione::passo, this, &frmClock::RegolaOra);
     connect(picRegolazione, &PannelloRegolazione::cliccato, this, [this] { cmdTime_Click(0); });
-    for (int i = 0; i < 2; ++i)
-        connect(txtTest[i], &QLineEdit::textChanged, this, [this, i] { txtTest_Change(i); });
-}
-
-bool frmClock::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusIn) {
-        for (int i = 0; i < 2; ++i)
-            if (watched == txtTest[i])
-                txtTest_GotFocus(i);
-    }
-    return QWidget::eventFilter(watched, event);
 }

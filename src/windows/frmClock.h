@@ -2,34 +2,34 @@
 // The main window: the big analogue clock, the digital read-out, the scene beside
 // the clock, the time-zone map, the exercise area and the command panel.
 //
-// The window holds its controls and its state; its procedures are written in the
-// folders of the program's parts:
-//   windows/frmClock*.cpp     building the controls, start-up, layout, shutdown
-//   clock/                    shown time, dial, hands, adjustment, map, scenery
-//   exercises/                the exercise area, questions, answers, final test
+// The window keeps the shown time and tells each part what to show; the parts own
+// their controls and their state:
+//   clock/       the face, the read-out, the scene, the map, the adjustment panel
+//   exercises/   the exercise area and the controller of the questions and the final test
+// Its own files in windows/: building the controls and the command panel
+// (frmClock.cpp), start-up and shutdown (frmClock_Ciclo.cpp), layout and frames
+// (frmClock_Layout.cpp), the clock's handlers (frmClock_Orologio.cpp), entering and
+// leaving the exercises (frmClock_Esercizi.cpp), the side windows (frmClock_Comandi.cpp).
 
-#include <QCheckBox>
-#include <QColor>
-#include <QFrame>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 #include <array>
 
-#include "OptionGroup.h"
+#include "AreaEsercizi.h"
+#include "ControlloreEsercizi.h"
 #include "LetturaDigitale.h"
 #include "MappaFusi.h"
+#include "OptionGroup.h"
+#include "OrologioEsercizi.h"
 #include "PannelloRegolazione.h"
 #include "PictureBox.h"
 #include "QuadranteOrologio.h"
 #include "Scena.h"
 
-class frmClock : public QWidget {
+class QPushButton;
+
+class frmClock : public QWidget, public OrologioEsercizi {
     Q_OBJECT
 public:
     explicit frmClock(QWidget* parent = nullptr);
@@ -48,15 +48,22 @@ public:
     // ---- layout
     void Form_Resize();
 
-    // ---- shown time
+    // ---- the shown time
     void tmrClock_Timer();
+    // Shows the time T on every part: the face, the read-out, the map and the scene.
     void MostraOra(float T);
     void ArrotondaMinuto();
-    void OraCasuale();
     void optCtrTime_Click(int index);
     void opt12_24_Click(int index);
+    float tempoCorrente() const { return TempoCorrente; }
+    float oreCorrenti() const { return OreCorrenti; }
+    float minutiCorrenti() const { return MinutiCorrenti; }
+    float secondiCorrenti() const { return SecondiCorrenti; }
+    // The last whole hour drawn (scene, globe), the last whole minute of the map's
+    // strips and the last saying asked.
+    const std::array<short, 3>& ultimiValori() const { return UltimiValori; }
 
-    // ---- dial and hands
+    // ---- dial
     void DisegnaQuadrante();
     void optStyleNum_Click(int index);
 
@@ -64,7 +71,6 @@ public:
     void chkSuono_Click();
 
     // ---- manual adjustment
-    void MostraCmdTime(bool mostra);
     void RegolaOra(int index);
     void cmdTime_MouseDown(int index);
     void cmdTime_MouseUp(int index);
@@ -74,7 +80,7 @@ public:
     void ApriMappa(bool apri);
     void chkFusiOrari_Click();
 
-    // ---- scenery and panel decorations
+    // ---- scene and panel decorations
     void DisegnaPaesaggio(int ora);
     void DisegnaCorniceEsterna(QWidget* controllo);
     void DisegnaCorniceInterna(PictureBox* controllo, int anelli);
@@ -82,34 +88,45 @@ public:
     // ---- exercises
     void cmdTest_Click();
     void cmdExitTest_Click();
-    void optTest_Click(int index);
-    QString MessaggioTest(int index) const;
-    void MostraCaselle(bool b);
-    void ScriviPremiOK();
-    void SpostaMouse(int pulsante);
-    void PreparaLettura();
-    void PreparaImpostazione();
-    void PreparaModoDiDire();
-    void txtTest_GotFocus(int index);
-    void txtTest_Change(int index);
-    void cmdVerificaTest_Click();
-    void DisegnaOrologiProva();
-    void SegnaRispostaEsatta();
-    void ImpostaStileProva();
-    void ProssimaDomanda();
-    // The start of the final test, chosen with "Test finale".
-    void AvviaProva();
 
     // ---- side windows
     void cmdCuriosita_Click();
     void cmdAbout_Click();
 
-    // ================= controls =================
+    // ---- what the exercises ask of the clock
+    void ImpostaTempoCorrente(float T) override;
+    float OraCasuale() override;
+    OrologioMostrato oraMostrata() const override;
+    int UltimoModoDiDire() const override { return UltimiValori[2]; }
+    void RicordaModoDiDire(int numero) override { UltimiValori[2] = static_cast<short>(numero); }
+    void MostraCmdTime(bool mostra) override;
+    void SpostaMouse() override;
+    void FocusQuadrante() override;
+    void ImpostaStileProva(int stile) override;
+    void MostraMessaggio(Messaggio messaggio) override;
+    void ApriStampa() override;
+    void ChiudiEsercizi() override { cmdExitTest_Click(); }
+    bool inChiusura() const override { return m_scaricato; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreaControlli();
+    void CreaPannelloComandi();
+    void CollegaEventi();
+    void OrdineTabulazione();
+    void ModoEsercizi(bool dentro);
+    void Form_Unload();
+
+    // ================= controls and parts =================
     QuadranteOrologio* p1;
     QTimer* tmrClock;
 
     PictureBox* picCommand;
-    QToolButton* cmdCuriosita;   // objectName "cmdCuriosità"
+    QToolButton* cmdCuriosita;  // objectName "cmdCuriosità"
     QToolButton* chkSuono;
     QToolButton* cmdAbout;
     QPushButton* cmdEsci;
@@ -123,33 +140,11 @@ public:
     QToolButton* cmdTest;
 
     Scena* picWindows;
-
-    PictureBox* picTest;
-    PictureBox* picInput;
-    std::array<QLineEdit*, 2> txtTest;
-    QPushButton* cmdVerificaTest;
-    QLabel* lbl_hh;
-    QLabel* lbl_mm;
-    QLabel* lblModiDiDire;
-    std::array<QRadioButton*, 4> optTest;
-    OptionGroup* grpTest;
-    QPushButton* cmdExitTest;
-    QLabel* Image2;
-    QLabel* imgSpunta;
-    std::array<QFrame*, 2> Line1;
-    QLabel* lblPremiOK;
-    QLabel* imgIndicaOK;
-    QLabel* lblMessaggioTest;
-
+    AreaEsercizi* picTest;
+    ControlloreEsercizi* esercizi;
     MappaFusi* mappaFusi;
-
     LetturaDigitale* picAnalogic;
-
     PannelloRegolazione* picRegolazione;
-
-
-    // Pictures of the hidden image controls, used as sources for drawing.
-    QImage imgTestOrologio;
 
     // ================= state =================
     // The shown time in seconds since midnight, and the fields derived from it.
@@ -161,37 +156,8 @@ public:
     // strips, last saying drawn. The hour starts at -1 so the first tick draws.
     std::array<short, 3> UltimiValori{-1, 0, 0};
 
-
-    // Time-zone map: how many times the globe has been given a picture (for checks of the tick's cost).
-    int DisegniTerra = 0;
-
-    // Exercises and final test.
-    float TipoEsercizio = 0;
-    bool ProvaInCorso = false;
-    short PassoProva = 0;
-    bool ErroreCommesso = false;
-    // Counts the typings of the prompt, so a typing overtaken by a newer one stops.
-    int ScritturePremiOK = 0;
-
-    // Whether the frames and the read-out background have been drawn (at load).
+    // Whether the frames have been drawn (at load).
     bool CornicePronta = false;
-    // How many times the dial and the scenery have been drawn (for checks of the tick's cost).
-    int DisegniQuadrante = 0;
-    int DisegniPaesaggio = 0;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void CreaControlli();
-    void CreaPannelloComandi();
-    void CreaAreaEsercizi();
-    void CollegaEventi();
-    void OrdineTabulazione();
-    void Form_Unload();
     bool m_scaricato = false;
     bool m_bloccato = false;
 };

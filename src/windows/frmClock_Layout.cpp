@@ -49,15 +49,8 @@ void frmClock::Form_Resize()
                                      : p1->y() + p1->height() + 5 + kAltezzaTest - kAltezzaCommand;
     picCommand->setGeometry(W - picCommand->width() - 20, topComandi, picCommand->width(), kAltezzaCommand);
 
-    picTest->setGeometry(picWindows->x() - 6, picAnalogic->y() + 5, picCommand->x() - (picWindows->x() - 6) - 40,
-                         kAltezzaTest);
-    picInput->move(picTest->width() - picInput->width() - 10, picInput->y());
-    lblMessaggioTest->setGeometry(optTest[0]->x() + optTest[0]->width() + 20, lblMessaggioTest->y(),
-                                  picInput->x() - (optTest[0]->x() + optTest[0]->width() + 20) - 10,
-                                  lblMessaggioTest->height());
-    imgIndicaOK->move(picInput->x() - imgIndicaOK->width() - 5, picInput->y() + cmdVerificaTest->y());
-    lblPremiOK->setGeometry(lblMessaggioTest->x(), imgIndicaOK->y() + 10, lblMessaggioTest->width(),
-                            lblPremiOK->height());
+    picTest->Disponi(QRect(picWindows->x() - 6, picAnalogic->y() + 5,
+                           picCommand->x() - (picWindows->x() - 6) - 40, kAltezzaTest));
 
     const int altezzaMappa = ArrotondaPari(Scala * 100);
     mappaFusi->Disponi(

@@ -51,10 +51,11 @@ void frmClock::ArrotondaMinuto()
     TempoCorrente = ArrotondaAlMinuto(TempoCorrente);
 }
 
-void frmClock::OraCasuale()
+float frmClock::OraCasuale()
 {
     platform().random->reseed();
     TempoCorrente = MinutoCasuale(platform().random->next());
+    return TempoCorrente;
 }
 
 void frmClock::optCtrTime_Click(int index)

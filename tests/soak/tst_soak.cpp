@@ -33,9 +33,9 @@ long residentKb()
 void rispondi(const TestWindow& tw, bool giusta)
 {
     frmClock* w = tw.w;
-    const int tipo = static_cast<int>(w->TipoEsercizio);
+    const int tipo = static_cast<int>(EserciziDi(w)->tipoEsercizio());
     if (tipo == 0) {
-        const int T = static_cast<int>(w->TempoCorrente);
+        const int T = static_cast<int>(w->tempoCorrente());
         const int ore = (T / 3600 + (giusta ? 0 : 1)) % 24;
         tw.casella(0)->setText(QString::number(ore));
         tw.casella(1)->setText(QString::number(T % 3600 / 60));
@@ -51,10 +51,9 @@ void rispondi(const TestWindow& tw, bool giusta)
         }
         if (!giusta)
             ore = (ore + 12) % 24;
-        w->TempoCorrente = static_cast<float>(ore * 3600 + minuti * 60);
-        w->MostraOra(w->TempoCorrente);
+        w->ImpostaTempoCorrente(static_cast<float>(ore * 3600 + minuti * 60));
     }
-    w->cmdVerificaTest_Click();
+    EserciziDi(w)->cmdVerificaTest_Click();
 }
 
 void esercizi(const TestWindow& tw)

@@ -9,6 +9,12 @@
 #include "Trova.h"
 #include "frmClock.h"
 
+// The controller of the exercises of a main window.
+inline ControlloreEsercizi* EserciziDi(const QObject* finestra)
+{
+    return Trova<ControlloreEsercizi>(finestra, QStringLiteral("controlloreEsercizi"));
+}
+
 struct TestWindow {
     FakePlatform fake;
     frmClock* w = nullptr;
@@ -32,6 +38,8 @@ struct TestWindow {
 
     // The exercise area's answer boxes: 0 the hours, 1 the minutes.
     QLineEdit* casella(int indice) const { return c<QLineEdit>(QStringLiteral("txtTest"), indice); }
+    // The controller of the exercises and of the final test.
+    ControlloreEsercizi* esercizi() const { return EserciziDi(w); }
 };
 
 // Deletes windows that were closed (their deferred deletions).

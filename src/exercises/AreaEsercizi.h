@@ -1,0 +1,90 @@
+#pragma once
+// The exercise area of the main window, `picTest`: the four exercise kinds with the
+// tick beside the chosen one, the answer boxes or the saying, "OK!", the instruction,
+// the prompt typed letter by letter, "Esci", and the final test's row of clocks
+// painted on the area. It shows what the exercise controller tells it and passes the
+// child's choices on; it judges nothing.
+
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
+
+#include "OptionGroup.h"
+#include "PictureBox.h"
+#include "VistaEsercizi.h"
+
+class AreaEsercizi : public PictureBox, public VistaEsercizi {
+    Q_OBJECT
+public:
+    explicit AreaEsercizi(QWidget* parent = nullptr);
+
+    // Places the area and lays out its inside for its width.
+    void Disponi(const QRect& geometria);
+    // Chooses a kind as a click on it would; a kind chosen already is chosen again.
+    void SelezionaTipo(int indice);
+    // The controls the keyboard reaches, in order.
+    QList<QWidget*> ordineTabulazione() const;
+
+    // ---- VistaEsercizi
+    void MostraCaselle(bool b) override;
+    bool caselleVisibili() const override { return !txtTest[0]->isHidden(); }
+    void ImpostaCaselle(const QString& ore, const QString& minuti) override;
+    void BloccaCaselle(bool bloccate) override;
+    QString ore() const override { return txtTest[0]->text(); }
+    QString minuti() const override { return txtTest[1]->text(); }
+    void FocusCasella(int indice) override { txtTest[static_cast<size_t>(indice)]->setFocus(); }
+    void FocusOK() override { cmdVerificaTest->setFocus(); }
+    void MostraModoDiDire(const QString& testo, const QString& orario) override;
+    QString orarioModoDiDire() const override;
+    void MostraIstruzione(const QString& testo) override { lblMessaggioTest->setText(testo); }
+    void ScriviPremiOK() override;
+    void FermaScrittura() override { ++ScritturePremiOK; }
+    void SpuntaTipo(int indice) override;
+    void AbilitaTipi(bool abilitati) override;
+    void SvuotaPerProva() override;
+    void DisegnaOrologiProva() override;
+    void SegnaRispostaEsatta(int passo) override;
+
+signals:
+    // The child chose exercise kind `indice` (0 to 3).
+    void tipoScelto(int indice);
+    // The text of answer box `indice` changed.
+    void casellaCambiata(int indice);
+    // "OK!": the answer is to be judged.
+    void verifica();
+    // "Esci": the area is to close.
+    void esci();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreaCaselle();
+    void CreaTipi();
+    void txtTest_GotFocus(int index);
+    QPoint InizioRiga() const;
+
+    PictureBox* picInput;
+    std::array<QLineEdit*, 2> txtTest;
+    QPushButton* cmdVerificaTest;
+    QLabel* lbl_hh;
+    QLabel* lbl_mm;
+    QLabel* lblModiDiDire;
+    std::array<QRadioButton*, 4> optTest;
+    OptionGroup* grpTest;
+    QPushButton* cmdExitTest;
+    QLabel* Image2;
+    QLabel* imgSpunta;
+    std::array<QFrame*, 2> Line1;
+    QLabel* lblPremiOK;
+    QLabel* imgIndicaOK;
+    QLabel* lblMessaggioTest;
+    QImage imgTestOrologio;
+
+    // Counts the typings of the prompt, so a typing overtaken by a newer one stops.
+    int ScritturePremiOK = 0;
+};
