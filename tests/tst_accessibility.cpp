@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "Accessibilita.h"
+#include "FrasiOra.h"
 #include "TestWindow.h"
 #include "frmClock.h"
 
@@ -93,7 +93,7 @@ void TestAccessibility::handsWithoutTheTime()
     QFETCH(int, ore);
     QFETCH(int, minuti);
     QFETCH(QString, frase);
-    QCOMPARE(Accessibilita::FraseLancette(ore, minuti), frase);
+    QCOMPARE(FraseLancette(ore, minuti), frase);
 }
 
 void TestAccessibility::exercisesNeverTellTheAnswer_data()
@@ -113,7 +113,7 @@ void TestAccessibility::exercisesNeverTellTheAnswer()
     tw.c<OptionGroup>("grpTest")->select(tipo);
     tw.w->ImpostaTempoCorrente(49200);  // 13:40
     const QString detta = p1->accessibleDescription();
-    QCOMPARE(detta, Accessibilita::FraseLancette(13, 40));
+    QCOMPARE(detta, FraseLancette(13, 40));
     QVERIFY(!detta.contains(QLatin1String("13")) && !detta.contains(QLatin1String("40")));
     // Out of the exercises the face tells the time again.
     tw.c<QPushButton>("cmdExitTest")->click();

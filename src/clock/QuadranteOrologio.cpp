@@ -3,7 +3,7 @@
 #include <QFont>
 #include <cmath>
 
-#include "Accessibilita.h"
+#include "FrasiOra.h"
 #include "ArrotondaPari.h"
 #include "Lancette.h"
 #include "NumeriRomani.h"
@@ -182,7 +182,7 @@ void QuadranteOrologio::AggiornaDescrizione()
     // read-out and the labels are hidden, only where the hands point, never the answer.
     const int ore = static_cast<int>(m_campi.ore), minuti = static_cast<int>(m_campi.minuti);
     const QString frase =
-        MostraEtichette ? Accessibilita::FraseOra(ore, minuti) : Accessibilita::FraseLancette(ore, minuti);
+        MostraEtichette ? FraseOra(ore, minuti) : FraseLancette(ore, minuti);
     if (accessibleDescription() != frase)
         setAccessibleDescription(frase);
 }

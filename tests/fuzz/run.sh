@@ -11,8 +11,8 @@ WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
 clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -I"$SRC/src/birthday" -I"$SRC/src/exercises" $(pkg-config --cflags Qt6Core) \
-  "$HERE/fuzz_caselle.cpp" "$SRC/src/birthday/CalcoloCompleanno.cpp" "$SRC/src/exercises/Esercizi.cpp" \
+  -I"$SRC/src/core" $(pkg-config --cflags Qt6Core) \
+  "$HERE/fuzz_caselle.cpp" "$SRC/src/core/CalcoloCompleanno.cpp" "$SRC/src/core/Esercizi.cpp" \
   $(pkg-config --libs Qt6Core) -o "$WORK/fuzz_caselle"
 
 mkdir -p "$WORK/corpus"

@@ -1,17 +1,7 @@
 #pragma once
-// Names and descriptions for screen readers and keyboard users.
+// The sentences a screen reader says for the clock face.
 
 #include <QString>
-
-class QWidget;
-
-namespace Accessibilita {
-
-// Gives the controls of a window that are known by a tooltip rather than a caption
-// (picture buttons, boxes, pictures) the tooltip as accessible name, and every control
-// with a tooltip the tooltip as description. Captions are read as they are; names
-// already set are kept.
-void ImpostaNomi(QWidget* finestra);
 
 // The sentence a screen reader says for a shown time, in figures on the 24-hour
 // clock as the hands' labels show it: "Sono le 15:20".
@@ -23,5 +13,3 @@ QString FraseOra(int ore, int minuti);
 // number before it ("sul secondo puntino dopo il 3"). `ore` are hours 0 to 24 and
 // `minuti` minutes 0 to 59, whole.
 QString FraseLancette(int ore, int minuti);
-
-} // namespace Accessibilita

@@ -1,30 +1,4 @@
-#include "Accessibilita.h"
-
-#include <QAbstractButton>
-#include <QLabel>
-#include <QWidget>
-
-namespace Accessibilita {
-
-void ImpostaNomi(QWidget* finestra)
-{
-    for (QWidget* w : finestra->findChildren<QWidget*>()) {
-        const QString suggerimento = w->toolTip().trimmed();
-        if (suggerimento.isEmpty())
-            continue;
-        // Buttons with a caption and labels are read by their text, which may change;
-        // picture buttons, boxes and pictures are read by their tooltip.
-        QString testo;
-        if (auto* b = qobject_cast<QAbstractButton*>(w))
-            testo = b->text();
-        else if (auto* l = qobject_cast<QLabel*>(w))
-            testo = l->text();
-        if (w->accessibleName().isEmpty() && testo.isEmpty())
-            w->setAccessibleName(suggerimento);
-        if (w->accessibleDescription().isEmpty())
-            w->setAccessibleDescription(suggerimento);
-    }
-}
+#include "FrasiOra.h"
 
 QString FraseOra(int ore, int minuti)
 {
@@ -68,5 +42,3 @@ QString FraseLancette(int ore, int minuti)
                                              .arg(QLatin1String(ordinali[puntino]), ConArticolo(prima));
     return QStringLiteral("La lancetta corta è %1. La lancetta lunga è %2.").arg(corta, lunga);
 }
-
-} // namespace Accessibilita
