@@ -7,12 +7,15 @@
 
 #include "Lancette.h"
 #include "TestWindow.h"
-#include "frmMsg.h"
 #include "frmClock.h"
+#include "frmMsg.h"
 
 namespace {
 
-QSize schermo(int scala) { return scala == 13 ? QSize(1280, 1024) : QSize(800, 600); }
+QSize schermo(int scala)
+{
+    return scala == 13 ? QSize(1280, 1024) : QSize(800, 600);
+}
 
 void BM_Tick(benchmark::State& state)
 {
@@ -39,10 +42,9 @@ void BM_TickFloor(benchmark::State& state)
     QImage face;
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
-    const std::array<QPoint, 4> mani[3] = {
-        AngoliLancetta(cx, cy, qRound(R * 0.44), qRound(R * 0.06), 300, R),
-        AngoliLancetta(cx, cy, qRound(R * 0.64), qRound(R * 0.04), 0, R),
-        AngoliLancetta(cx, cy, qRound(R * 0.72), 0, 0, R)};
+    const std::array<QPoint, 4> mani[3] = {AngoliLancetta(cx, cy, qRound(R * 0.44), qRound(R * 0.06), 300, R),
+                                           AngoliLancetta(cx, cy, qRound(R * 0.64), qRound(R * 0.04), 0, R),
+                                           AngoliLancetta(cx, cy, qRound(R * 0.72), 0, 0, R)};
     const QColor colori[3] = {QColor(0, 0, 255), QColor(255, 0, 0), Qt::white};
     for (auto _ : state) {
         face = dial;
@@ -95,5 +97,7 @@ void BM_FinestraMessaggio(benchmark::State& state)
 BENCHMARK(BM_Tick)->Arg(10)->Arg(13)->ArgName("scala");
 BENCHMARK(BM_TickFloor)->Arg(10)->Arg(13)->ArgName("scala");
 BENCHMARK(BM_DisegnaQuadrante)->ArgsProduct({{10, 13}, {0, 1, 2}})->ArgNames({"scala", "stile"});
-BENCHMARK(BM_DisegnaPaesaggio)->ArgsProduct({{10, 13}, benchmark::CreateDenseRange(0, 24, 1)})->ArgNames({"scala", "ora"});
+BENCHMARK(BM_DisegnaPaesaggio)
+    ->ArgsProduct({{10, 13}, benchmark::CreateDenseRange(0, 24, 1)})
+    ->ArgNames({"scala", "ora"});
 BENCHMARK(BM_FinestraMessaggio);

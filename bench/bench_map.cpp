@@ -14,7 +14,10 @@
 
 namespace {
 
-QSize schermo(int scala) { return scala == 13 ? QSize(1280, 1024) : QSize(800, 600); }
+QSize schermo(int scala)
+{
+    return scala == 13 ? QSize(1280, 1024) : QSize(800, 600);
+}
 
 // A tick of a new second within the same minute: the face is redrawn, the strips and
 // the globe stay where they are.

@@ -24,11 +24,10 @@ constexpr Voce kSuoni[] = {
 };
 
 constexpr Voce kBitmap[] = {
-    {230, ":/map/world_map.png"},
-    {231, ":/pictures/alarm_right_1.svg"},  {232, ":/pictures/alarm_right_2.svg"},
-    {233, ":/pictures/alarm_wrong_1.svg"},  {234, ":/pictures/alarm_wrong_2.svg"},
-    {235, ":/pictures/alarm_notice_1.svg"}, {236, ":/pictures/alarm_notice_2.svg"},
-    {237, ":/pictures/paper_fastener.svg"},
+    {230, ":/map/world_map.png"},           {231, ":/pictures/alarm_right_1.svg"},
+    {232, ":/pictures/alarm_right_2.svg"},  {233, ":/pictures/alarm_wrong_1.svg"},
+    {234, ":/pictures/alarm_wrong_2.svg"},  {235, ":/pictures/alarm_notice_1.svg"},
+    {236, ":/pictures/alarm_notice_2.svg"}, {237, ":/pictures/paper_fastener.svg"},
 };
 
 constexpr Voce kCursori[] = {
@@ -88,11 +87,7 @@ QString cerca(const Voce* tabella, size_t n, int id)
 QImage carica(const QString& percorso, QSize size, qreal dpr)
 {
     Deposito* deposito = Deposito::attuale();
-    const QString chiave = QStringLiteral("%1|%2x%3|%4")
-                               .arg(percorso)
-                               .arg(size.width())
-                               .arg(size.height())
-                               .arg(dpr);
+    const QString chiave = QStringLiteral("%1|%2x%3|%4").arg(percorso).arg(size.width()).arg(size.height()).arg(dpr);
     if (deposito) {
         if (auto it = deposito->immagini.constFind(chiave); it != deposito->immagini.constEnd())
             return *it;
@@ -136,8 +131,7 @@ QString percorsoSuono(int id)
 QImage bitmap(int id, qreal dpr)
 {
     if (id >= 200 && id <= 223)
-        return carica(QStringLiteral(":/globe/globe_%1.png").arg(id - 200, 2, 10, QLatin1Char('0')),
-                      {}, dpr);
+        return carica(QStringLiteral(":/globe/globe_%1.png").arg(id - 200, 2, 10, QLatin1Char('0')), {}, dpr);
     const QString p = cerca(kBitmap, std::size(kBitmap), id);
     return p.isEmpty() ? QImage() : carica(p, {}, dpr);
 }

@@ -55,7 +55,7 @@ void TestAccessibility::faceSaysTheShownTime()
 {
     TestWindow tw(QSize(1024, 768), 55200);
     QWidget* p1 = tw.c("p1");
-    tw.tickAt(55200);  // 15:20:00
+    tw.tickAt(55200); // 15:20:00
     QCOMPARE(p1->accessibleDescription(), QStringLiteral("Sono le 15:20"));
     tw.tickAt(55259);
     QCOMPARE(p1->accessibleDescription(), QStringLiteral("Sono le 15:20"));
@@ -80,12 +80,10 @@ void TestAccessibility::handsWithoutTheTime_data()
     QTest::newRow("between dots") << 10 << 17
                                   << c.arg(QStringLiteral("tra il 10 e l'11"),
                                            QStringLiteral("sul secondo puntino dopo il 3"));
-    QTest::newRow("first dot after twelve") << 11 << 1
-                                            << c.arg(QStringLiteral("tra l'11 e il 12"),
-                                                     QStringLiteral("sul primo puntino dopo il 12"));
-    QTest::newRow("fourth dot after eight") << 8 << 44
-                                            << c.arg(QStringLiteral("tra l'8 e il 9"),
-                                                     QStringLiteral("sul quarto puntino dopo l'8"));
+    QTest::newRow("first dot after twelve")
+        << 11 << 1 << c.arg(QStringLiteral("tra l'11 e il 12"), QStringLiteral("sul primo puntino dopo il 12"));
+    QTest::newRow("fourth dot after eight")
+        << 8 << 44 << c.arg(QStringLiteral("tra l'8 e il 9"), QStringLiteral("sul quarto puntino dopo l'8"));
 }
 
 void TestAccessibility::handsWithoutTheTime()
@@ -111,7 +109,7 @@ void TestAccessibility::exercisesNeverTellTheAnswer()
     QWidget* p1 = tw.c("p1");
     tw.c<QToolButton>("cmdTest")->click();
     tw.c<OptionGroup>("grpTest")->select(tipo);
-    tw.w->ImpostaTempoCorrente(49200);  // 13:40
+    tw.w->ImpostaTempoCorrente(49200); // 13:40
     const QString detta = p1->accessibleDescription();
     QCOMPARE(detta, FraseLancette(13, 40));
     QVERIFY(!detta.contains(QLatin1String("13")) && !detta.contains(QLatin1String("40")));

@@ -11,7 +11,10 @@
 
 namespace {
 
-float hm(int h, int m) { return static_cast<float>(h * 3600 + m * 60); }
+float hm(int h, int m)
+{
+    return static_cast<float>(h * 3600 + m * 60);
+}
 
 // The colour in the middle of a button's face, away from its border and caption.
 QColor coloreTasto(QWidget* b)
@@ -138,7 +141,7 @@ void TestAdjustment::realPressAndReleaseOnTheButton()
 void TestAdjustment::holdingRepeats_data()
 {
     QTest::addColumn<int>("indice");
-    QTest::addColumn<int>("rilascio");  // the pause during which the button is let go
+    QTest::addColumn<int>("rilascio"); // the pause during which the button is let go
     QTest::addColumn<int>("passi");
     QTest::newRow("minutes, let go in the 3rd pause") << int(MinutiAvanti) << 3 << 1;
     QTest::newRow("minutes, let go in the 4th pause") << int(MinutiAvanti) << 4 << 2;
@@ -207,12 +210,23 @@ void TestAdjustment::quickPressesDuringTheRepeat()
     int fase = 0;
     ev->onPause = [&] {
         switch (fase++) {
-        case 0: w->cmdTime_MouseUp(MinutiAvanti); break;
-        case 1: w->cmdTime_MouseDown(MinutiAvanti); break;  // runs until its release below
-        case 2: w->cmdTime_MouseUp(MinutiAvanti); break;
-        case 3: w->cmdTime_MouseDown(OreAvanti); break;
-        case 4: w->cmdTime_MouseUp(OreAvanti); break;
-        default: break;
+        case 0:
+            w->cmdTime_MouseUp(MinutiAvanti);
+            break;
+        case 1:
+            w->cmdTime_MouseDown(MinutiAvanti);
+            break; // runs until its release below
+        case 2:
+            w->cmdTime_MouseUp(MinutiAvanti);
+            break;
+        case 3:
+            w->cmdTime_MouseDown(OreAvanti);
+            break;
+        case 4:
+            w->cmdTime_MouseUp(OreAvanti);
+            break;
+        default:
+            break;
         }
     };
     w->cmdTime_MouseDown(MinutiAvanti);
@@ -229,7 +243,7 @@ void TestAdjustment::switchingToCurrentTimeEndsTheRepeat()
     fermaA(tw, hm(8, 0));
     tw.fake.events->onPause = [&] {
         if (tw.fake.events->pauses == 5)
-            tw.c<OptionGroup>("grpCtrTime")->select(1);  // "Tempo attuale" while the button is held
+            tw.c<OptionGroup>("grpCtrTime")->select(1); // "Tempo attuale" while the button is held
     };
     w->cmdTime_MouseDown(OreAvanti);
     QCOMPARE(tw.fake.sound->count(105), 2);

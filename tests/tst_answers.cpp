@@ -56,10 +56,7 @@ struct Finestra {
         codici.clear();
     }
     // Moves the hands as the adjustment buttons do.
-    void lancette(int secondi)
-    {
-        w->ImpostaTempoCorrente(static_cast<float>(secondi));
-    }
+    void lancette(int secondi) { w->ImpostaTempoCorrente(static_cast<float>(secondi)); }
     // The window becomes active again once a message has closed; the boxes take the keys.
     void attiva()
     {
@@ -115,27 +112,48 @@ void TestAnswers::judge_data()
     const int giusta = int(Verdetto::Esatta), sbagliata = int(Verdetto::Sbagliata);
     const QString nessuno;
     const int t1520 = 15 * kOra + 20 * kMinuto;
-    QTest::newRow("15:20 read as 3 20") << 0.0f << "3" << "20" << t1520 << nessuno << sbagliata;
-    QTest::newRow("15:20 read as 15 20") << 0.0f << "15" << "20" << t1520 << nessuno << giusta;
-    QTest::newRow("07:05 as 07 05") << 0.0f << "07" << "05" << 7 * kOra + 5 * kMinuto << nessuno << giusta;
-    QTest::newRow("07:05 as 7 5") << 0.0f << "7" << "5" << 7 * kOra + 5 * kMinuto << nessuno << giusta;
-    QTest::newRow("19:05 as 7 5") << 0.0f << "7" << "5" << 19 * kOra + 5 * kMinuto << nessuno << sbagliata;
-    QTest::newRow("00:00 as 0 0") << 0.0f << "0" << "00" << 0 << nessuno << giusta;
-    QTest::newRow("00:00 as 24 0") << 0.0f << "24" << "0" << 0 << nessuno << sbagliata;
-    QTest::newRow("both empty") << 0.0f << "" << "" << t1520 << nessuno << int(Verdetto::MancanoOre);
-    QTest::newRow("hours empty") << 0.0f << "" << "20" << t1520 << nessuno << int(Verdetto::MancanoOre);
-    QTest::newRow("minutes empty") << 0.0f << "15" << "" << t1520 << nessuno << int(Verdetto::MancanoMinuti);
-    QTest::newRow("not a number counts 0") << 0.0f << "x" << "20" << 20 * kMinuto << nessuno << giusta;
-    QTest::newRow("set 19:45 at 07:45") << 1.0f << "19" << "45" << 7 * kOra + 45 * kMinuto << nessuno << sbagliata;
-    QTest::newRow("set 19:45 at 19:45") << 1.0f << "19" << "45" << 19 * kOra + 45 * kMinuto << nessuno << giusta;
-    QTest::newRow("set 00:00 untouched") << 1.0f << "00" << "00" << 0 << nessuno << giusta;
-    QTest::newRow("1230 at 00:30") << 2.0f << "" << "" << 30 * kMinuto << "1230" << sbagliata;
-    QTest::newRow("1230 at 12:30") << 2.0f << "" << "" << 12 * kOra + 30 * kMinuto << "1230" << giusta;
-    QTest::newRow("0958 at 09:58") << 2.0f << "" << "" << 9 * kOra + 58 * kMinuto << "0958" << giusta;
-    QTest::newRow("0958 at 21:58") << 2.0f << "" << "" << 21 * kOra + 58 * kMinuto << "0958" << sbagliata;
-    QTest::newRow("0000 untouched") << 2.0f << "" << "" << 0 << "0000" << giusta;
-    QTest::newRow("no saying counts 00:00") << 2.0f << "" << "" << 0 << "" << giusta;
-    QTest::newRow("no question") << 5.0f << "1" << "1" << kOra + kMinuto << nessuno << int(Verdetto::Nessuno);
+    QTest::newRow("15:20 read as 3 20") << 0.0f << "3"
+                                        << "20" << t1520 << nessuno << sbagliata;
+    QTest::newRow("15:20 read as 15 20") << 0.0f << "15"
+                                         << "20" << t1520 << nessuno << giusta;
+    QTest::newRow("07:05 as 07 05") << 0.0f << "07"
+                                    << "05" << 7 * kOra + 5 * kMinuto << nessuno << giusta;
+    QTest::newRow("07:05 as 7 5") << 0.0f << "7"
+                                  << "5" << 7 * kOra + 5 * kMinuto << nessuno << giusta;
+    QTest::newRow("19:05 as 7 5") << 0.0f << "7"
+                                  << "5" << 19 * kOra + 5 * kMinuto << nessuno << sbagliata;
+    QTest::newRow("00:00 as 0 0") << 0.0f << "0"
+                                  << "00" << 0 << nessuno << giusta;
+    QTest::newRow("00:00 as 24 0") << 0.0f << "24"
+                                   << "0" << 0 << nessuno << sbagliata;
+    QTest::newRow("both empty") << 0.0f << ""
+                                << "" << t1520 << nessuno << int(Verdetto::MancanoOre);
+    QTest::newRow("hours empty") << 0.0f << ""
+                                 << "20" << t1520 << nessuno << int(Verdetto::MancanoOre);
+    QTest::newRow("minutes empty") << 0.0f << "15"
+                                   << "" << t1520 << nessuno << int(Verdetto::MancanoMinuti);
+    QTest::newRow("not a number counts 0") << 0.0f << "x"
+                                           << "20" << 20 * kMinuto << nessuno << giusta;
+    QTest::newRow("set 19:45 at 07:45") << 1.0f << "19"
+                                        << "45" << 7 * kOra + 45 * kMinuto << nessuno << sbagliata;
+    QTest::newRow("set 19:45 at 19:45") << 1.0f << "19"
+                                        << "45" << 19 * kOra + 45 * kMinuto << nessuno << giusta;
+    QTest::newRow("set 00:00 untouched") << 1.0f << "00"
+                                         << "00" << 0 << nessuno << giusta;
+    QTest::newRow("1230 at 00:30") << 2.0f << ""
+                                   << "" << 30 * kMinuto << "1230" << sbagliata;
+    QTest::newRow("1230 at 12:30") << 2.0f << ""
+                                   << "" << 12 * kOra + 30 * kMinuto << "1230" << giusta;
+    QTest::newRow("0958 at 09:58") << 2.0f << ""
+                                   << "" << 9 * kOra + 58 * kMinuto << "0958" << giusta;
+    QTest::newRow("0958 at 21:58") << 2.0f << ""
+                                   << "" << 21 * kOra + 58 * kMinuto << "0958" << sbagliata;
+    QTest::newRow("0000 untouched") << 2.0f << ""
+                                    << "" << 0 << "0000" << giusta;
+    QTest::newRow("no saying counts 00:00") << 2.0f << ""
+                                            << "" << 0 << "" << giusta;
+    QTest::newRow("no question") << 5.0f << "1"
+                                 << "1" << kOra + kMinuto << nessuno << int(Verdetto::Nessuno);
 }
 
 void TestAnswers::judge()
@@ -155,11 +173,16 @@ void TestAnswers::readingAnswers_data()
     QTest::addColumn<QString>("minuti");
     QTest::addColumn<QVector<int>>("codici");
     QTest::addColumn<int>("casellaFuoco");
-    QTest::newRow("3 20 wrong") << "3" << "20" << QVector<int>{1} << -1;
-    QTest::newRow("15 20 right") << "15" << "20" << QVector<int>{0} << 0;
-    QTest::newRow("both empty") << "" << "" << QVector<int>{4} << 0;
-    QTest::newRow("hours empty") << "" << "20" << QVector<int>{4} << 0;
-    QTest::newRow("minutes empty") << "15" << "" << QVector<int>{5} << 1;
+    QTest::newRow("3 20 wrong") << "3"
+                                << "20" << QVector<int>{1} << -1;
+    QTest::newRow("15 20 right") << "15"
+                                 << "20" << QVector<int>{0} << 0;
+    QTest::newRow("both empty") << ""
+                                << "" << QVector<int>{4} << 0;
+    QTest::newRow("hours empty") << ""
+                                 << "20" << QVector<int>{4} << 0;
+    QTest::newRow("minutes empty") << "15"
+                                   << "" << QVector<int>{5} << 1;
 }
 
 void TestAnswers::readingAnswers()
@@ -315,15 +338,24 @@ void TestAnswers::typedHours_data()
     QTest::addColumn<QString>("casella");
     QTest::addColumn<QVector<int>>("codici");
     QTest::addColumn<bool>("aiMinuti");
-    QTest::newRow("24") << "24" << "" << QVector<int>{2} << false;
-    QTest::newRow("99") << "99" << "" << QVector<int>{2} << false;
-    QTest::newRow("23") << "23" << "23" << QVector<int>{} << true;
-    QTest::newRow("07") << "07" << "07" << QVector<int>{} << true;
-    QTest::newRow("7") << "7" << "7" << QVector<int>{} << false;
-    QTest::newRow("letters") << "ab" << "" << QVector<int>{} << false;
-    QTest::newRow("signs and spaces") << "-+ ." << "" << QVector<int>{} << false;
-    QTest::newRow("digits among letters") << "1x2" << "12" << QVector<int>{} << true;
-    QTest::newRow("three digits") << "235" << "23" << QVector<int>{} << true;
+    QTest::newRow("24") << "24"
+                        << "" << QVector<int>{2} << false;
+    QTest::newRow("99") << "99"
+                        << "" << QVector<int>{2} << false;
+    QTest::newRow("23") << "23"
+                        << "23" << QVector<int>{} << true;
+    QTest::newRow("07") << "07"
+                        << "07" << QVector<int>{} << true;
+    QTest::newRow("7") << "7"
+                       << "7" << QVector<int>{} << false;
+    QTest::newRow("letters") << "ab"
+                             << "" << QVector<int>{} << false;
+    QTest::newRow("signs and spaces") << "-+ ."
+                                      << "" << QVector<int>{} << false;
+    QTest::newRow("digits among letters") << "1x2"
+                                          << "12" << QVector<int>{} << true;
+    QTest::newRow("three digits") << "235"
+                                  << "23" << QVector<int>{} << true;
     QTest::newRow("backspace") << QStringLiteral("2\b1") << "1" << QVector<int>{} << false;
 }
 
@@ -352,11 +384,16 @@ void TestAnswers::typedMinutes_data()
     QTest::addColumn<QString>("tasti");
     QTest::addColumn<QString>("casella");
     QTest::addColumn<QVector<int>>("codici");
-    QTest::newRow("60") << "60" << "" << QVector<int>{3};
-    QTest::newRow("59") << "59" << "59" << QVector<int>{};
-    QTest::newRow("605") << "605" << "5" << QVector<int>{3};
-    QTest::newRow("letters") << "mm" << "" << QVector<int>{};
-    QTest::newRow("three digits") << "123" << "12" << QVector<int>{};
+    QTest::newRow("60") << "60"
+                        << "" << QVector<int>{3};
+    QTest::newRow("59") << "59"
+                        << "59" << QVector<int>{};
+    QTest::newRow("605") << "605"
+                         << "5" << QVector<int>{3};
+    QTest::newRow("letters") << "mm"
+                             << "" << QVector<int>{};
+    QTest::newRow("three digits") << "123"
+                                  << "12" << QVector<int>{};
 }
 
 void TestAnswers::typedMinutes()
@@ -379,15 +416,23 @@ void TestAnswers::pastedText_data()
     QTest::addColumn<QString>("appunti");
     QTest::addColumn<QString>("casella");
     QTest::addColumn<QVector<int>>("codici");
-    QTest::newRow("hours: digits") << 0 << "15" << "15" << QVector<int>{};
-    QTest::newRow("hours: letters") << 0 << "1a" << "" << QVector<int>{};
-    QTest::newRow("hours: sentence") << 0 << "le tre" << "" << QVector<int>{};
+    QTest::newRow("hours: digits") << 0 << "15"
+                                   << "15" << QVector<int>{};
+    QTest::newRow("hours: letters") << 0 << "1a"
+                                    << "" << QVector<int>{};
+    QTest::newRow("hours: sentence") << 0 << "le tre"
+                                     << "" << QVector<int>{};
     // The digits that fit are kept, as typing the same keys would keep them.
-    QTest::newRow("hours: time with colon") << 0 << "15:20" << "15" << QVector<int>{};
-    QTest::newRow("hours: too large") << 0 << "30" << "" << QVector<int>{2};
-    QTest::newRow("hours: three digits") << 0 << "123" << "12" << QVector<int>{};
-    QTest::newRow("minutes: letters") << 1 << "x5" << "" << QVector<int>{};
-    QTest::newRow("minutes: too large") << 1 << "75" << "" << QVector<int>{3};
+    QTest::newRow("hours: time with colon") << 0 << "15:20"
+                                            << "15" << QVector<int>{};
+    QTest::newRow("hours: too large") << 0 << "30"
+                                      << "" << QVector<int>{2};
+    QTest::newRow("hours: three digits") << 0 << "123"
+                                         << "12" << QVector<int>{};
+    QTest::newRow("minutes: letters") << 1 << "x5"
+                                      << "" << QVector<int>{};
+    QTest::newRow("minutes: too large") << 1 << "75"
+                                        << "" << QVector<int>{3};
 }
 
 void TestAnswers::pastedText()

@@ -12,14 +12,14 @@ using namespace CalcoloCompleanno;
 
 namespace {
 
-const QString kErrore = QStringLiteral(
-    "Alcuni dati immessi non sono validi oppure la data non è confrontabile o è incompleta.\r\n"
-    "Controlla meglio la data che hai scritto e riprova.");
+const QString kErrore =
+    QStringLiteral("Alcuni dati immessi non sono validi oppure la data non è confrontabile o è incompleta.\r\n"
+                   "Controlla meglio la data che hai scritto e riprova.");
 
 QString righe(const QString& giorno, const QString& eta, const QString& ultima)
 {
     return QStringLiteral("Il tuo giorno di nascita è stato di: ") + giorno + QStringLiteral("\r\nOggi hai: ") + eta
-           + QStringLiteral("\r\n") + ultima;
+        + QStringLiteral("\r\n") + ultima;
 }
 
 QString mancano(int n)
@@ -99,37 +99,54 @@ void TestBirthday::risultato_data()
     QTest::addColumn<bool>("suona");
 
     const QDate oggi(2024, 3, 10);
-    QTest::newRow("nato oggi") << oggi << "10" << "03" << "2024"
-                               << righe("Domenica", "0 anni  0 mesi  0 giorni ", kAuguri) << false;
-    QTest::newRow("compleanno oggi") << oggi << "10" << "3" << "2015"
-                                     << righe("Martedì", "9 anni  0 mesi  0 giorni ", kAuguri) << false;
-    QTest::newRow("compleanno domani") << oggi << "11" << "03" << "2015"
-                                       << righe("Mercoledì", "8 anni  11 mesi  28 giorni ", kDomani) << true;
-    QTest::newRow("compleanno ieri") << oggi << "09" << "03" << "2015"
-                                     << righe("Lunedì", "9 anni  0 mesi  1 giorno ", mancano(364)) << true;
+    QTest::newRow("nato oggi") << oggi << "10"
+                               << "03"
+                               << "2024" << righe("Domenica", "0 anni  0 mesi  0 giorni ", kAuguri) << false;
+    QTest::newRow("compleanno oggi") << oggi << "10"
+                                     << "3"
+                                     << "2015" << righe("Martedì", "9 anni  0 mesi  0 giorni ", kAuguri) << false;
+    QTest::newRow("compleanno domani") << oggi << "11"
+                                       << "03"
+                                       << "2015" << righe("Mercoledì", "8 anni  11 mesi  28 giorni ", kDomani) << true;
+    QTest::newRow("compleanno ieri") << oggi << "09"
+                                     << "03"
+                                     << "2015" << righe("Lunedì", "9 anni  0 mesi  1 giorno ", mancano(364)) << true;
     QTest::newRow("compleanno ieri, anno bisestile in mezzo")
-        << QDate(2024, 2, 10) << "9" << "2" << "2016" << righe("Martedì", "8 anni  0 mesi  1 giorno ", mancano(365))
-        << true;
+        << QDate(2024, 2, 10) << "9"
+        << "2"
+        << "2016" << righe("Martedì", "8 anni  0 mesi  1 giorno ", mancano(365)) << true;
     // The month taken for the days is January, 31 days long.
     QTest::newRow("31 gennaio, oggi 1 febbraio")
-        << QDate(2024, 2, 1) << "31" << "01" << "2024" << righe("Mercoledì", "0 anni  0 mesi  1 giorno ", mancano(365))
-        << true;
+        << QDate(2024, 2, 1) << "31"
+        << "01"
+        << "2024" << righe("Mercoledì", "0 anni  0 mesi  1 giorno ", mancano(365)) << true;
     // February 2024 had 29 days.
     QTest::newRow("15 marzo 2010, oggi 10 marzo 2024")
-        << oggi << "15" << "03" << "2010" << righe("Lunedì", "13 anni  11 mesi  24 giorni ", mancano(5)) << true;
+        << oggi << "15"
+        << "03"
+        << "2010" << righe("Lunedì", "13 anni  11 mesi  24 giorni ", mancano(5)) << true;
     QTest::newRow("un anno, un mese, un giorno")
-        << oggi << "09" << "02" << "2023" << righe("Giovedì", "1 anno  1 mese  1 giorno ", mancano(336)) << true;
+        << oggi << "09"
+        << "02"
+        << "2023" << righe("Giovedì", "1 anno  1 mese  1 giorno ", mancano(336)) << true;
     QTest::newRow("preso un mese a gennaio")
-        << QDate(2024, 1, 5) << "20" << "12" << "2015" << righe("Domenica", "8 anni  0 mesi  16 giorni ", mancano(350))
-        << true;
+        << QDate(2024, 1, 5) << "20"
+        << "12"
+        << "2015" << righe("Domenica", "8 anni  0 mesi  16 giorni ", mancano(350)) << true;
     QTest::newRow("giorno e mese di una cifra")
-        << oggi << "7" << "3" << "1995" << righe("Martedì", "29 anni  0 mesi  3 giorni ", mancano(362)) << true;
-    QTest::newRow("zeri davanti") << oggi << "07" << "03" << "1995"
-                                  << righe("Martedì", "29 anni  0 mesi  3 giorni ", mancano(362)) << true;
-    QTest::newRow("1850 è accettato")
-        << oggi << "10" << "03" << "1850" << righe("Domenica", "174 anni  0 mesi  0 giorni ", kAuguri) << false;
+        << oggi << "7"
+        << "3"
+        << "1995" << righe("Martedì", "29 anni  0 mesi  3 giorni ", mancano(362)) << true;
+    QTest::newRow("zeri davanti") << oggi << "07"
+                                  << "03"
+                                  << "1995" << righe("Martedì", "29 anni  0 mesi  3 giorni ", mancano(362)) << true;
+    QTest::newRow("1850 è accettato") << oggi << "10"
+                                      << "03"
+                                      << "1850" << righe("Domenica", "174 anni  0 mesi  0 giorni ", kAuguri) << false;
     QTest::newRow("29 febbraio di un anno secolare bisestile")
-        << oggi << "29" << "02" << "2000" << righe("Martedì", "24 anni  0 mesi  10 giorni ", mancano(356)) << true;
+        << oggi << "29"
+        << "02"
+        << "2000" << righe("Martedì", "24 anni  0 mesi  10 giorni ", mancano(356)) << true;
 }
 
 void TestBirthday::risultato()
@@ -155,25 +172,63 @@ void TestBirthday::rifiuto_data()
     QTest::addColumn<int>("focus");
     QTest::addColumn<bool>("svuotaAnno");
 
-    QTest::newRow("tutto vuoto") << "" << "" << "" << 0 << false;
-    QTest::newRow("giorno vuoto") << "" << "05" << "2000" << 0 << false;
-    QTest::newRow("mese vuoto") << "12" << "" << "2000" << 1 << false;
-    QTest::newRow("anno vuoto") << "12" << "05" << "" << 2 << false;
-    QTest::newRow("1849") << "10" << "03" << "1849" << 2 << true;
-    QTest::newRow("anno 0") << "10" << "03" << "0" << 2 << true;
-    QTest::newRow("31/04/2000") << "31" << "04" << "2000" << -1 << false;
-    QTest::newRow("29/02/2001") << "29" << "02" << "2001" << -1 << false;
-    QTest::newRow("29/02/1900") << "29" << "02" << "1900" << -1 << false;
-    QTest::newRow("00/05/2000") << "00" << "05" << "2000" << -1 << false;
-    QTest::newRow("0/05/2000") << "0" << "05" << "2000" << -1 << false;
-    QTest::newRow("15/00/2000") << "15" << "00" << "2000" << -1 << false;
-    QTest::newRow("32/01/2000") << "32" << "01" << "2000" << -1 << false;
-    QTest::newRow("15/13/2000") << "15" << "13" << "2000" << -1 << false;
-    QTest::newRow("domani") << "11" << "03" << "2024" << -1 << false;
-    QTest::newRow("più avanti quest'anno") << "25" << "12" << "2024" << -1 << false;
-    QTest::newRow("anno prossimo") << "01" << "01" << "2025" << -1 << false;
-    QTest::newRow("lettere nel giorno") << "1a" << "05" << "2000" << -1 << false;
-    QTest::newRow("spazio nel mese") << "12" << " 5" << "2000" << -1 << false;
+    QTest::newRow("tutto vuoto") << ""
+                                 << ""
+                                 << "" << 0 << false;
+    QTest::newRow("giorno vuoto") << ""
+                                  << "05"
+                                  << "2000" << 0 << false;
+    QTest::newRow("mese vuoto") << "12"
+                                << ""
+                                << "2000" << 1 << false;
+    QTest::newRow("anno vuoto") << "12"
+                                << "05"
+                                << "" << 2 << false;
+    QTest::newRow("1849") << "10"
+                          << "03"
+                          << "1849" << 2 << true;
+    QTest::newRow("anno 0") << "10"
+                            << "03"
+                            << "0" << 2 << true;
+    QTest::newRow("31/04/2000") << "31"
+                                << "04"
+                                << "2000" << -1 << false;
+    QTest::newRow("29/02/2001") << "29"
+                                << "02"
+                                << "2001" << -1 << false;
+    QTest::newRow("29/02/1900") << "29"
+                                << "02"
+                                << "1900" << -1 << false;
+    QTest::newRow("00/05/2000") << "00"
+                                << "05"
+                                << "2000" << -1 << false;
+    QTest::newRow("0/05/2000") << "0"
+                               << "05"
+                               << "2000" << -1 << false;
+    QTest::newRow("15/00/2000") << "15"
+                                << "00"
+                                << "2000" << -1 << false;
+    QTest::newRow("32/01/2000") << "32"
+                                << "01"
+                                << "2000" << -1 << false;
+    QTest::newRow("15/13/2000") << "15"
+                                << "13"
+                                << "2000" << -1 << false;
+    QTest::newRow("domani") << "11"
+                            << "03"
+                            << "2024" << -1 << false;
+    QTest::newRow("più avanti quest'anno") << "25"
+                                           << "12"
+                                           << "2024" << -1 << false;
+    QTest::newRow("anno prossimo") << "01"
+                                   << "01"
+                                   << "2025" << -1 << false;
+    QTest::newRow("lettere nel giorno") << "1a"
+                                        << "05"
+                                        << "2000" << -1 << false;
+    QTest::newRow("spazio nel mese") << "12"
+                                     << " 5"
+                                     << "2000" << -1 << false;
 }
 
 void TestBirthday::rifiuto()
@@ -198,13 +253,20 @@ void TestBirthday::compleannoDel29Febbraio_data()
     QTest::addColumn<QString>("eta");
 
     // Born 29 February 2020.
-    QTest::newRow("anno comune, il giorno prima") << QDate(2023, 2, 28) << QDate(2023, 3, 1) << "2 anni  11 mesi  30 giorni ";
-    QTest::newRow("anno comune, festeggiato il 1 marzo") << QDate(2023, 3, 1) << QDate(2023, 3, 1) << "3 anni  0 mesi  0 giorni ";
-    QTest::newRow("anno comune, dopo il 1 marzo") << QDate(2023, 3, 2) << QDate(2024, 2, 29) << "3 anni  0 mesi  1 giorno ";
-    QTest::newRow("anno bisestile, il 29 febbraio") << QDate(2024, 2, 29) << QDate(2024, 2, 29) << "4 anni  0 mesi  0 giorni ";
-    QTest::newRow("anno bisestile, il 1 marzo") << QDate(2024, 3, 1) << QDate(2025, 3, 1) << "4 anni  0 mesi  1 giorno ";
-    QTest::newRow("verso un anno secolare comune") << QDate(2099, 3, 5) << QDate(2100, 3, 1) << "79 anni  0 mesi  4 giorni ";
-    QTest::newRow("verso un anno secolare bisestile") << QDate(2399, 3, 5) << QDate(2400, 2, 29) << "379 anni  0 mesi  4 giorni ";
+    QTest::newRow("anno comune, il giorno prima")
+        << QDate(2023, 2, 28) << QDate(2023, 3, 1) << "2 anni  11 mesi  30 giorni ";
+    QTest::newRow("anno comune, festeggiato il 1 marzo")
+        << QDate(2023, 3, 1) << QDate(2023, 3, 1) << "3 anni  0 mesi  0 giorni ";
+    QTest::newRow("anno comune, dopo il 1 marzo")
+        << QDate(2023, 3, 2) << QDate(2024, 2, 29) << "3 anni  0 mesi  1 giorno ";
+    QTest::newRow("anno bisestile, il 29 febbraio")
+        << QDate(2024, 2, 29) << QDate(2024, 2, 29) << "4 anni  0 mesi  0 giorni ";
+    QTest::newRow("anno bisestile, il 1 marzo")
+        << QDate(2024, 3, 1) << QDate(2025, 3, 1) << "4 anni  0 mesi  1 giorno ";
+    QTest::newRow("verso un anno secolare comune")
+        << QDate(2099, 3, 5) << QDate(2100, 3, 1) << "79 anni  0 mesi  4 giorni ";
+    QTest::newRow("verso un anno secolare bisestile")
+        << QDate(2399, 3, 5) << QDate(2400, 2, 29) << "379 anni  0 mesi  4 giorni ";
 }
 
 void TestBirthday::compleannoDel29Febbraio()
@@ -297,17 +359,39 @@ void TestBirthday::digitazione_data()
     QTest::addColumn<QString>("resta");
     QTest::addColumn<QString>("focus");
 
-    QTest::newRow("3 poi 5 svuota il giorno") << 0 << "35" << "" << "txtdata_0";
-    QTest::newRow("0 poi 5 passa al mese") << 0 << "05" << "05" << "txtdata_1";
-    QTest::newRow("un giorno di una cifra resta") << 0 << "7" << "7" << "txtdata_0";
-    QTest::newRow("mese 13 svuotato") << 1 << "13" << "" << "txtdata_1";
-    QTest::newRow("mese 03 passa all'anno") << 1 << "03" << "03" << "txtdata_2";
-    QTest::newRow("anno futuro svuotato") << 2 << "2025" << "" << "txtdata_2";
-    QTest::newRow("anno 3000 svuotato") << 2 << "3000" << "" << "txtdata_2";
-    QTest::newRow("anno giusto passa a OK") << 2 << "2010" << "2010" << "cmdData";
-    QTest::newRow("lettere e segni scartati") << 0 << "a1/ -" << "1" << "txtdata_0";
-    QTest::newRow("backspace") << 2 << "19\b" << "1" << "txtdata_2";
-    QTest::newRow("solo due cifre nel giorno") << 0 << "123" << "12" << "txtdata_1";
+    QTest::newRow("3 poi 5 svuota il giorno") << 0 << "35"
+                                              << ""
+                                              << "txtdata_0";
+    QTest::newRow("0 poi 5 passa al mese") << 0 << "05"
+                                           << "05"
+                                           << "txtdata_1";
+    QTest::newRow("un giorno di una cifra resta") << 0 << "7"
+                                                  << "7"
+                                                  << "txtdata_0";
+    QTest::newRow("mese 13 svuotato") << 1 << "13"
+                                      << ""
+                                      << "txtdata_1";
+    QTest::newRow("mese 03 passa all'anno") << 1 << "03"
+                                            << "03"
+                                            << "txtdata_2";
+    QTest::newRow("anno futuro svuotato") << 2 << "2025"
+                                          << ""
+                                          << "txtdata_2";
+    QTest::newRow("anno 3000 svuotato") << 2 << "3000"
+                                        << ""
+                                        << "txtdata_2";
+    QTest::newRow("anno giusto passa a OK") << 2 << "2010"
+                                            << "2010"
+                                            << "cmdData";
+    QTest::newRow("lettere e segni scartati") << 0 << "a1/ -"
+                                              << "1"
+                                              << "txtdata_0";
+    QTest::newRow("backspace") << 2 << "19\b"
+                               << "1"
+                               << "txtdata_2";
+    QTest::newRow("solo due cifre nel giorno") << 0 << "123"
+                                               << "12"
+                                               << "txtdata_1";
 }
 
 void TestBirthday::digitazione()
@@ -338,15 +422,24 @@ void TestBirthday::soloCifreIncollando_data()
     QTest::addColumn<bool>("comeTesto");
     QTest::addColumn<QString>("dopo");
 
-    QTest::newRow("cifre incollate") << 2 << "" << "1995" << false << "1995";
-    QTest::newRow("lettere incollate") << 2 << "19" << "9x" << false << "19";
-    QTest::newRow("data intera incollata") << 0 << "" << "12/05" << false << "";
-    QTest::newRow("spazio incollato") << 1 << "1" << " " << false << "1";
-    QTest::newRow("testo messo al posto") << 2 << "1995" << "abcd" << true << "1995";
-    QTest::newRow("numero con segno") << 0 << "" << "-5" << true << "";
-    QTest::newRow("cifre messe al posto") << 1 << "" << "7" << true << "7";
-    QTest::newRow("troppe cifre incollate") << 0 << "" << "123" << false << "";
-    QTest::newRow("troppe cifre messe al posto") << 2 << "2001" << "20011" << true << "2001";
+    QTest::newRow("cifre incollate") << 2 << ""
+                                     << "1995" << false << "1995";
+    QTest::newRow("lettere incollate") << 2 << "19"
+                                       << "9x" << false << "19";
+    QTest::newRow("data intera incollata") << 0 << ""
+                                           << "12/05" << false << "";
+    QTest::newRow("spazio incollato") << 1 << "1"
+                                      << " " << false << "1";
+    QTest::newRow("testo messo al posto") << 2 << "1995"
+                                          << "abcd" << true << "1995";
+    QTest::newRow("numero con segno") << 0 << ""
+                                      << "-5" << true << "";
+    QTest::newRow("cifre messe al posto") << 1 << ""
+                                          << "7" << true << "7";
+    QTest::newRow("troppe cifre incollate") << 0 << ""
+                                            << "123" << false << "";
+    QTest::newRow("troppe cifre messe al posto") << 2 << "2001"
+                                                 << "20011" << true << "2001";
 }
 
 void TestBirthday::soloCifreIncollando()
@@ -412,13 +505,41 @@ void TestBirthday::okConDatiSbagliati_data()
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("annoDopo");
 
-    QTest::newRow("mese vuoto") << "7" << "" << "2000" << "txtdata_1" << "2000";
-    QTest::newRow("anno vuoto") << "7" << "5" << "" << "txtdata_2" << "";
-    QTest::newRow("1849") << "10" << "03" << "1849" << "txtdata_2" << "";
-    QTest::newRow("31/04/2000") << "31" << "04" << "2000" << "cmdData" << "2000";
-    QTest::newRow("29/02/2001") << "29" << "02" << "2001" << "cmdData" << "2001";
-    QTest::newRow("00/05/2000") << "00" << "05" << "2000" << "cmdData" << "2000";
-    QTest::newRow("più avanti quest'anno") << "25" << "12" << "2024" << "cmdData" << "2024";
+    QTest::newRow("mese vuoto") << "7"
+                                << ""
+                                << "2000"
+                                << "txtdata_1"
+                                << "2000";
+    QTest::newRow("anno vuoto") << "7"
+                                << "5"
+                                << ""
+                                << "txtdata_2"
+                                << "";
+    QTest::newRow("1849") << "10"
+                          << "03"
+                          << "1849"
+                          << "txtdata_2"
+                          << "";
+    QTest::newRow("31/04/2000") << "31"
+                                << "04"
+                                << "2000"
+                                << "cmdData"
+                                << "2000";
+    QTest::newRow("29/02/2001") << "29"
+                                << "02"
+                                << "2001"
+                                << "cmdData"
+                                << "2001";
+    QTest::newRow("00/05/2000") << "00"
+                                << "05"
+                                << "2000"
+                                << "cmdData"
+                                << "2000";
+    QTest::newRow("più avanti quest'anno") << "25"
+                                           << "12"
+                                           << "2024"
+                                           << "cmdData"
+                                           << "2024";
 }
 
 void TestBirthday::okConDatiSbagliati()

@@ -14,7 +14,7 @@ namespace {
 // The clock as the controller sees it: the shown time and a record of every request.
 struct OrologioFinto : OrologioEsercizi {
     float T = 0;
-    std::deque<float> casuali;  // the random minutes, in order
+    std::deque<float> casuali; // the random minutes, in order
     int ultimoDetto = 0;
     QVector<int> messaggi;
     QVector<int> stili;
@@ -57,8 +57,8 @@ struct OrologioFinto : OrologioEsercizi {
 struct VistaFinta : VistaEsercizi {
     bool caselle = true;
     QString h, m, orario;
-    QVector<int> spunte;  // the clocks of the row given a tick, in order
-    int righe = 0;        // times the row of clocks was painted
+    QVector<int> spunte; // the clocks of the row given a tick, in order
+    int righe = 0;       // times the row of clocks was painted
     bool tipiAbilitati = true;
 
     void MostraCaselle(bool b) override { caselle = b; }
@@ -131,12 +131,12 @@ void TestControllore::finalTest_data()
     QTest::newRow("nine right answers") << nove << QVector<int>{6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8}
                                         << QVector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << 1 << short(9);
     QVector<bool> unErrore = nove;
-    unErrore.insert(4, false);  // the fifth question, set by figures, wrong once
+    unErrore.insert(4, false); // the fifth question, set by figures, wrong once
     QTest::newRow("one error allowed") << unErrore << QVector<int>{6, 0, 0, 0, 0, 9, 0, 0, 0, 0, 0, 8}
                                        << QVector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << 1 << short(9);
     QTest::newRow("two errors end the test")
-        << QVector<bool>{true, false, true, true, true, true, true, false}
-        << QVector<int>{6, 0, 9, 0, 0, 0, 0, 0, 7} << QVector<int>{1, 2, 3, 4, 5, 6} << 0 << short(-1);
+        << QVector<bool>{true, false, true, true, true, true, true, false} << QVector<int>{6, 0, 9, 0, 0, 0, 0, 0, 7}
+        << QVector<int>{1, 2, 3, 4, 5, 6} << 0 << short(-1);
     QTest::newRow("two errors on one saying")
         << QVector<bool>{true, true, true, true, true, true, false, false} << QVector<int>{6, 0, 0, 0, 0, 0, 0, 9, 7}
         << QVector<int>{1, 2, 3, 4, 5, 6} << 0 << short(-1);

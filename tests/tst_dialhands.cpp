@@ -58,18 +58,18 @@ void TestDialHands::handCorners_data()
     // R = 180: centre (194, 204); the hour hand 79 long and 11 wide, tail 19.8.
     QTest::newRow("3 o'clock hour hand") << 180 << 79 << 11 << 90.0 << QPoint(273, 204) << QPoint(174, 204)
                                          << QPoint(194, 215);
-    QTest::newRow("12 o'clock minute hand") << 180 << 115 << 7 << 0.0 << QPoint(194, 89) << QPoint(194, 224)
-                                            << QPoint(201, 204);
-    QTest::newRow("24:00 points up (720 degrees)") << 180 << 79 << 11 << 720.0 << QPoint(194, 125)
-                                                   << QPoint(194, 224) << QPoint(205, 204);
-    QTest::newRow("6 o'clock second hand") << 180 << 130 << 0 << 180.0 << QPoint(194, 334) << QPoint(194, 184)
-                                           << QPoint(194, 204);
+    QTest::newRow("12 o'clock minute hand")
+        << 180 << 115 << 7 << 0.0 << QPoint(194, 89) << QPoint(194, 224) << QPoint(201, 204);
+    QTest::newRow("24:00 points up (720 degrees)")
+        << 180 << 79 << 11 << 720.0 << QPoint(194, 125) << QPoint(194, 224) << QPoint(205, 204);
+    QTest::newRow("6 o'clock second hand")
+        << 180 << 130 << 0 << 180.0 << QPoint(194, 334) << QPoint(194, 184) << QPoint(194, 204);
     // R = 234: centre (248, 258), the hour hand 103 long, 14 wide, tail 25.74.
     QTest::newRow("R234 9 o'clock") << 234 << 103 << 14 << 270.0 << QPoint(145, 258) << QPoint(274, 258)
                                     << QPoint(248, 244);
     // Exercise factor 1.2 at R = 180: hour hand 95 and 13.
-    QTest::newRow("exercise hour hand at 3") << 180 << 95 << 13 << 90.0 << QPoint(289, 204) << QPoint(174, 204)
-                                             << QPoint(194, 217);
+    QTest::newRow("exercise hour hand at 3")
+        << 180 << 95 << 13 << 90.0 << QPoint(289, 204) << QPoint(174, 204) << QPoint(194, 217);
 }
 
 void TestDialHands::handCorners()
@@ -108,9 +108,18 @@ QColor lungo(frmClock* w, double a, double d, double lato = 0)
     return p1->pixelAt(qRound(cx + d * std::sin(r) + lato * std::cos(r)),
                        qRound(cy - d * std::cos(r) + lato * std::sin(r)));
 }
-bool grigio(const QColor& c) { return c.red() == c.green() && c.green() == c.blue() && c.red() < 250; }
-bool blu(const QColor& c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; }
-bool rosso(const QColor& c) { return c.red() > 200 && c.blue() < 60 && c.green() < 60; }
+bool grigio(const QColor& c)
+{
+    return c.red() == c.green() && c.green() == c.blue() && c.red() < 250;
+}
+bool blu(const QColor& c)
+{
+    return c.blue() > 200 && c.red() < 60 && c.green() < 60;
+}
+bool rosso(const QColor& c)
+{
+    return c.red() > 200 && c.blue() < 60 && c.green() < 60;
+}
 } // namespace
 
 void TestDialHands::faceShowsTheHandsInTheirColours_data()
@@ -142,7 +151,7 @@ void TestDialHands::faceShowsTheHandsInTheirColours()
 
 void TestDialHands::exerciseHandsAreLongerWithoutLabelsOrSeconds()
 {
-    TestWindow tw(QSize(800, 600), 10800);  // 03:00:00
+    TestWindow tw(QSize(800, 600), 10800); // 03:00:00
     frmClock* w = tw.w;
     tw.tickAt(10800);
     // Beyond the normal hour hand's tip (79) but within the exercise one (95).
@@ -192,7 +201,7 @@ void TestDialHands::styleChangeRedrawsDialAndHandsAtOnce()
     TestWindow tw(QSize(1024, 768), 10800);
     PictureBox* p1 = tw.c<PictureBox>("p1");
     OptionGroup* grpStyleNum = tw.c<OptionGroup>("grpStyleNum");
-    tw.c<OptionGroup>("grpCtrTime")->select(0);  // stands still at 03:00
+    tw.c<OptionGroup>("grpCtrTime")->select(0); // stands still at 03:00
     tw.fake.sound->played.clear();
     const QImage arabo = p1->image();
     grpStyleNum->select(2);

@@ -64,12 +64,12 @@ void TestExercises::instructionTexts_data()
 {
     QTest::addColumn<int>("tipo");
     QTest::addColumn<QString>("atteso");
-    QTest::newRow("read") << 0
-                          << QString::fromUtf16(
-                                 u"Leggi l'orario visualizzato dall'orologio e scrivi, nelle due caselle corrispondenti, "
-                                 u"le ore e i minuti indicati dalle lancette.\r\nAttenzione: verifica la posizione del "
-                                 u"sole o della luna per capire se \u00e8 mattino o sera, oppure, se \u00e8 pomeriggio "
-                                 u"o notte.");
+    QTest::newRow("read")
+        << 0
+        << QString::fromUtf16(u"Leggi l'orario visualizzato dall'orologio e scrivi, nelle due caselle corrispondenti, "
+                              u"le ore e i minuti indicati dalle lancette.\r\nAttenzione: verifica la posizione del "
+                              u"sole o della luna per capire se \u00e8 mattino o sera, oppure, se \u00e8 pomeriggio "
+                              u"o notte.");
     QTest::newRow("set from figures")
         << 1
         << QStringLiteral("Prova ad impostare, facendo sempre molta attenzione alla posizione del sole o della luna, "
@@ -158,7 +158,7 @@ void TestExercises::sayingDraw()
 
 void TestExercises::openingSetsTheClockForExercises()
 {
-    TestWindow tw(QSize(1024, 768), 37840);  // 10:30:40
+    TestWindow tw(QSize(1024, 768), 37840); // 10:30:40
     frmClock* w = tw.w;
     QLabel* lblDigitalClock = tw.c<QLabel>("lblDigitalClock");
     QToolButton* cmdTest = tw.c<QToolButton>("cmdTest");
@@ -552,9 +552,8 @@ void TestExercises::finalTestChoice()
         stato.pulsante = m->cmdChiudi->text();
         stato.spuntaAllaProva = accanto(w, 3);
         stato.areaVuota = tw.casella(0)->text().isEmpty() && tw.casella(1)->text().isEmpty()
-                          && tw.c<QLabel>("lblPremiOK")->text().isEmpty()
-                          && tw.c<QLabel>("lblMessaggioTest")->text().isEmpty()
-                          && tw.c<QLabel>("lblModiDiDire")->text().isEmpty() && tw.c("imgIndicaOK")->isHidden();
+            && tw.c<QLabel>("lblPremiOK")->text().isEmpty() && tw.c<QLabel>("lblMessaggioTest")->text().isEmpty()
+            && tw.c<QLabel>("lblModiDiDire")->text().isEmpty() && tw.c("imgIndicaOK")->isHidden();
         stato.tipiBloccati =
             !optTest_0->isEnabled() && !optTest_1->isEnabled() && !optTest_2->isEnabled() && cmdExitTest->isEnabled();
         return 1;

@@ -112,7 +112,7 @@ void TestFaults::midnightDuringAnExercise()
     tw.tickAt(86399);
     tw.w->cmdTest_Click();
     QVERIFY(!tw.c<QTimer>("tmrClock")->isActive());
-    tw.fake.clock->advance(65);  // the computer's clock passes midnight
+    tw.fake.clock->advance(65); // the computer's clock passes midnight
     tw.w->cmdExitTest_Click();
     QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
     tw.w->tmrClock_Timer();

@@ -22,7 +22,7 @@ namespace {
 // ---- a paint device that writes down what is drawn on it, in millimetres
 
 struct Disegnato {
-    QVector<QPair<QPointF, double>> cerchi;  // centre, radius
+    QVector<QPair<QPointF, double>> cerchi; // centre, radius
     QVector<QLineF> linee;
     QVector<QRectF> figure;
     QStringList testi;
@@ -83,18 +83,27 @@ protected:
     int metric(PaintDeviceMetric m) const override
     {
         switch (m) {
-        case PdmWidth: return qRound(m_larghezza / 25.4 * 1200);
-        case PdmHeight: return qRound(280 / 25.4 * 1200);
-        case PdmWidthMM: return qRound(m_larghezza);
-        case PdmHeightMM: return 280;
-        case PdmNumColors: return INT_MAX;
-        case PdmDepth: return 32;
+        case PdmWidth:
+            return qRound(m_larghezza / 25.4 * 1200);
+        case PdmHeight:
+            return qRound(280 / 25.4 * 1200);
+        case PdmWidthMM:
+            return qRound(m_larghezza);
+        case PdmHeightMM:
+            return 280;
+        case PdmNumColors:
+            return INT_MAX;
+        case PdmDepth:
+            return 32;
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY: return 1200;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+        case PdmPhysicalDpiY:
+            return 1200;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
         }
         return 0;
     }
@@ -118,9 +127,9 @@ Disegnato Registra(const OpzioniFoglio& o)
 // ---- the sheet rendered into a PDF like the one a printer receives
 
 struct PaginaPdf {
-    QVector<ParolaPdf> parole;  // positions on the sheet
-    QPointF origine;            // top-left corner of the printable area on the sheet
-    double CentroX = 0;         // in printable-area coordinates
+    QVector<ParolaPdf> parole; // positions on the sheet
+    QPointF origine;           // top-left corner of the printable area on the sheet
+    double CentroX = 0;        // in printable-area coordinates
 };
 
 QTemporaryDir& Cartella()
@@ -179,7 +188,7 @@ QString Punto(QPointF p)
 
 bool OraGrande(const ParolaPdf& w)
 {
-    return w.mm.height() > 6;  // 20 pt against 8 pt of the minute numbers
+    return w.mm.height() > 6; // 20 pt against 8 pt of the minute numbers
 }
 
 bool SulQuadrante(const ParolaPdf& w, double cx)
@@ -258,9 +267,9 @@ private slots:
 
         QCOMPARE(ore.size(), 12);
         for (int h = 1; h <= 12; ++h) {
-            const QString t = romani ? QStringList{"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X",
-                                                   "XI", "XII"}[h - 1]
-                                     : QString::number(h);
+            const QString t = romani
+                ? QStringList{"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"}[h - 1]
+                : QString::number(h);
             const QPointF atteso = PuntoSulCerchio(pag.CentroX, CentroY, h * 30, RaggioOre);
             const auto trovate = ParoleDove(ore, [&](const ParolaPdf& w) { return w.testo == t; });
             QVERIFY2(trovate.size() == 1, qPrintable(t));
@@ -317,7 +326,8 @@ private slots:
                 const double dist = std::hypot(c.x() - centro.x(), c.y() - centro.y());
                 QVERIFY2(qAbs(dist - 76.5) < 0.01, qPrintable(Punto(c)));
                 // Never where an hour number stands.
-                const double angolo = std::fmod(std::atan2(c.x() - centro.x(), centro.y() - c.y()) * 180 / M_PI + 360, 360);
+                const double angolo =
+                    std::fmod(std::atan2(c.x() - centro.x(), centro.y() - c.y()) * 180 / M_PI + 360, 360);
                 QVERIFY2(qAbs(std::fmod(angolo + 3, 6) - 3) < 0.01, qPrintable(Punto(c)));
                 QVERIFY2(qAbs(std::fmod(angolo + 15, 30) - 15) > 1, qPrintable(Punto(c)));
             } else if (Vicino(c, centro, 0.01)) {
@@ -342,9 +352,8 @@ private slots:
     {
         const Disegnato d = Registra(OpzioniFoglio());
         const QVector<QLineF> attese = {
-            {30, 210, 100, 203}, {100, 203, 120, 210}, {120, 210, 100, 217}, {100, 217, 30, 210},
-            {30, 230, 80, 221},  {80, 221, 100, 230},  {100, 230, 80, 239},  {80, 239, 30, 230},
-            {7, 272, 200, 272},
+            {30, 210, 100, 203}, {100, 203, 120, 210}, {120, 210, 100, 217}, {100, 217, 30, 210}, {30, 230, 80, 221},
+            {80, 221, 100, 230}, {100, 230, 80, 239},  {80, 239, 30, 230},   {7, 272, 200, 272},
         };
         QCOMPARE(d.linee.size(), attese.size());
         for (int i = 0; i < attese.size(); ++i) {
@@ -377,10 +386,14 @@ private slots:
     {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("cognome");
-        QTest::newRow("both") << "Niccolò" << "Zoë";
-        QTest::newRow("name only") << "Niccolò" << "";
-        QTest::newRow("surname only") << "" << "Zoë";
-        QTest::newRow("none") << "" << "";
+        QTest::newRow("both") << "Niccolò"
+                              << "Zoë";
+        QTest::newRow("name only") << "Niccolò"
+                                   << "";
+        QTest::newRow("surname only") << ""
+                                      << "Zoë";
+        QTest::newRow("none") << ""
+                              << "";
         QTest::newRow("20 characters each") << "Mariavittoriaelisab" + QString("a") << "Dell'Acqua Bianchini";
     }
     void datiPersonali()
@@ -398,7 +411,8 @@ private slots:
         for (const auto& r : righe) {
             QRectF box;
             // Nothing else on the sheet stands at 60 or 70 mm from the top in 16 pt.
-            const auto alte = ParoleDove(pag.parole, [](const ParolaPdf& w) { return w.mm.height() > 5 && w.mm.height() < 7; });
+            const auto alte =
+                ParoleDove(pag.parole, [](const ParolaPdf& w) { return w.mm.height() > 5 && w.mm.height() < 7; });
             QCOMPARE(RigaPdf(alte, r.y, kTolleranza, &box), r.testo);
             if (r.testo.isEmpty())
                 continue;
@@ -440,7 +454,8 @@ private slots:
         QVERIFY(riga.startsWith(QStringLiteral("Tempolino - Impara a leggere l'orologio")));
         QVERIFY(qAbs(box.center().x() - pag.CentroX) <= kTolleranza);
         // The dial follows the printable width; its height does not depend on the paper.
-        const auto dodici = ParoleDove(pag.parole, [](const ParolaPdf& w) { return w.testo == QLatin1String("12") && OraGrande(w); });
+        const auto dodici =
+            ParoleDove(pag.parole, [](const ParolaPdf& w) { return w.testo == QLatin1String("12") && OraGrande(w); });
         QCOMPARE(dodici.size(), 1);
         QVERIFY(Vicino(dodici[0].centro(), QPointF(pag.CentroX, 98.5 - 76.5)));
     }

@@ -14,7 +14,8 @@ Q_DECLARE_METATYPE(PrintError)
 
 namespace {
 
-const QString kDomanda = QStringLiteral("Attenzione: l'orologio non è stato stampato!\r\nSei sicuro di non volerlo stampare?");
+const QString kDomanda =
+    QStringLiteral("Attenzione: l'orologio non è stato stampato!\r\nSei sicuro di non volerlo stampare?");
 
 enum class Modo { Chiudi, BoxDiChiusura, Esc };
 
@@ -65,10 +66,7 @@ private slots:
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
     }
-    void cleanup()
-    {
-        f.reset();
-    }
+    void cleanup() { f.reset(); }
 
     void statoIniziale()
     {
@@ -121,22 +119,23 @@ private slots:
     // emoji with its modifiers are one each, and none is ever cut in half.
     void nomiAlPiuVentiCaratteri_data()
     {
-        QTest::addColumn<QString>("prima");    // already in the box, cursor at its end
-        QTest::addColumn<int>("cursore");      // where the cursor is put before typing or pasting; -1 at the end
+        QTest::addColumn<QString>("prima"); // already in the box, cursor at its end
+        QTest::addColumn<int>("cursore");   // where the cursor is put before typing or pasting; -1 at the end
         QTest::addColumn<QString>("nuovo");
-        QTest::addColumn<bool>("incollato");  // pasted at once, or typed a character at a time
+        QTest::addColumn<bool>("incollato"); // pasted at once, or typed a character at a time
         QTest::addColumn<QString>("atteso");
 
-        const QString e_acuta = QStringLiteral("e\u0301");                   // e + combining acute accent
-        const QString pollice = QStringLiteral("\U0001F44D\U0001F3FD");       // thumbs up, medium skin tone
-        const QString famiglia = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");  // one emoji, 8 code units
-        const QString gufo = QStringLiteral("\U0001F989");                  // an owl: two code units
-        const QString bandiera = QStringLiteral("\U0001F1EE\U0001F1F9");      // the Italian flag
-        const QString diciotto = QStringLiteral("Niccolò Maria Giov");  // 18 characters
-        QTest::newRow("typed, cut at 20") << "" << -1 << "Niccolò Maria Giovanni Battista" << false
-                                          << "Niccolò Maria Giovan";
-        QTest::newRow("pasted, cut at 20") << "" << -1 << "Niccolò Maria Giovanni Battista" << true
-                                           << "Niccolò Maria Giovan";
+        const QString e_acuta = QStringLiteral("e\u0301");              // e + combining acute accent
+        const QString pollice = QStringLiteral("\U0001F44D\U0001F3FD"); // thumbs up, medium skin tone
+        const QString famiglia =
+            QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467"); // one emoji, 8 code units
+        const QString gufo = QStringLiteral("\U0001F989");                // an owl: two code units
+        const QString bandiera = QStringLiteral("\U0001F1EE\U0001F1F9");  // the Italian flag
+        const QString diciotto = QStringLiteral("Niccolò Maria Giov");    // 18 characters
+        QTest::newRow("typed, cut at 20")
+            << "" << -1 << "Niccolò Maria Giovanni Battista" << false << "Niccolò Maria Giovan";
+        QTest::newRow("pasted, cut at 20")
+            << "" << -1 << "Niccolò Maria Giovanni Battista" << true << "Niccolò Maria Giovan";
         QTest::newRow("short name unchanged") << "" << -1 << "Zoë" << false << "Zoë";
         QTest::newRow("emoji as the 20th character, typed")
             << diciotto + "a" << -1 << QString(gufo + gufo) << false << QString(diciotto + "a" + gufo);
@@ -149,9 +148,8 @@ private slots:
         QTest::newRow("flags stay pairs") << "" << -1 << bandiera.repeated(21) << true << bandiera.repeated(20);
         QTest::newRow("combining accent kept with its letter, pasted")
             << "" << -1 << QString("a").repeated(19) + e_acuta + "x" << true << QString("a").repeated(19) + e_acuta;
-        QTest::newRow("combining accent typed on the 20th letter")
-            << QString("a").repeated(19) + "e" << -1 << QStringLiteral("\u0301") << false
-            << QString("a").repeated(19) + e_acuta;
+        QTest::newRow("combining accent typed on the 20th letter") << QString("a").repeated(19)
+                + "e" << -1 << QStringLiteral("\u0301") << false << QString("a").repeated(19) + e_acuta;
         QTest::newRow("combining accent never cut from its letter")
             << QString("a").repeated(19) << -1 << QString("b" + e_acuta) << true << QString("a").repeated(19) + "b";
         QTest::newRow("full box: typing in the middle adds nothing")
@@ -254,7 +252,7 @@ private slots:
 
     void erroriDiStampa_data()
     {
-        QTest::addColumn<int>("fase");  // 0 choosing the printer, 1 while drawing, 2 sending
+        QTest::addColumn<int>("fase"); // 0 choosing the printer, 1 while drawing, 2 sending
         QTest::addColumn<PrintError>("errore");
         QTest::addColumn<int>("numero");
         QTest::addColumn<QString>("descrizione");
@@ -300,8 +298,9 @@ private slots:
         QFETCH(PrintError, errore);
         QFETCH(int, numero);
         QFETCH(QString, descrizione);
-        (fase == 0 ? fake.printers->failOpen : fase == 1 ? fake.printers->failWhileDrawing : fake.printers->failSending) =
-            errore;
+        (fase == 0       ? fake.printers->failOpen
+             : fase == 1 ? fake.printers->failWhileDrawing
+                         : fake.printers->failSending) = errore;
         Digita(f->txtDati[0], QStringLiteral("Zoë"));
         fake.dialogs->answers.push_back(Dialogs::Ok);
         fake.dialogs->answers.push_back(Dialogs::No);
@@ -313,8 +312,9 @@ private slots:
         QCOMPARE(e.icon, Dialogs::Icon::Stop);
         QCOMPARE(e.buttons, Dialogs::Buttons::Ok);
         QCOMPARE(e.title, QStringLiteral("Tempolino"));
-        QCOMPARE(e.text, QStringLiteral(" Errore nella fase di stampa.\r\n") + descrizione
-                             + QStringLiteral(" (Errore num. %1 )").arg(numero));
+        QCOMPARE(e.text,
+                 QStringLiteral(" Errore nella fase di stampa.\r\n") + descrizione
+                     + QStringLiteral(" (Errore num. %1 )").arg(numero));
         QCOMPARE(ErroriStampa::Messaggio(errore), e.text);
         QCOMPARE(fake.dialogs->boxes[1].text, kDomanda);
         QVERIFY(f->isVisible());
@@ -355,7 +355,8 @@ private slots:
             QVERIFY2(!d.isEmpty(), qPrintable(QString::number(n)));
             QVERIFY2(!descrizioni.contains(d), qPrintable(QString::number(n)));
             descrizioni << d;
-            QVERIFY(ErroriStampa::Messaggio(static_cast<PrintError>(n)).endsWith(QStringLiteral(" (Errore num. %1 )").arg(n)));
+            QVERIFY(ErroriStampa::Messaggio(static_cast<PrintError>(n))
+                        .endsWith(QStringLiteral(" (Errore num. %1 )").arg(n)));
         }
         QVERIFY(ErroriStampa::Descrizione(PrintError::None).isEmpty());
         QVERIFY(ErroriStampa::Descrizione(static_cast<PrintError>(kUltimo + 1)).isEmpty());

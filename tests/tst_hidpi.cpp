@@ -14,7 +14,7 @@ private slots:
 
 void TestHiDpi::faceHasTwiceThePixelsAndSharpEdges()
 {
-    TestWindow tw(QSize(1024, 768), 10800);  // 03:00:00
+    TestWindow tw(QSize(1024, 768), 10800); // 03:00:00
     PictureBox* p1 = tw.c<PictureBox>("p1");
     tw.tickAt(10800);
     QCOMPARE(tw.w->devicePixelRatioF(), 2.0);

@@ -47,22 +47,18 @@ void TestLayout::groups_data()
 
     // Scale 1.0: face 388 x 408; the command panel's bottom is level with the exercise panel's.
     QTest::newRow("1.0, 800x600") << QSize(800, 600) << QSize(800, 600) << 1.0f << QRect(206, 6, 388, 408)
-                                  << QRect(206, 414, 388, 49) << QRect(36, 206, 110, 130)
-                                  << QRect(722, 22, 58, 537) << QRect(30, 419, 652, 140)
-                                  << QRect(206, 468, 388, 100) << QPoint(579, 178);
+                                  << QRect(206, 414, 388, 49) << QRect(36, 206, 110, 130) << QRect(722, 22, 58, 537)
+                                  << QRect(30, 419, 652, 140) << QRect(206, 468, 388, 100) << QPoint(579, 178);
     QTest::newRow("1.0, 790x640") << QSize(800, 600) << QSize(790, 640) << 1.0f << QRect(201, 26, 388, 408)
-                                  << QRect(201, 434, 388, 49) << QRect(31, 226, 110, 130)
-                                  << QRect(712, 42, 58, 537) << QRect(25, 439, 647, 140)
-                                  << QRect(201, 488, 388, 100) << QPoint(574, 198);
+                                  << QRect(201, 434, 388, 49) << QRect(31, 226, 110, 130) << QRect(712, 42, 58, 537)
+                                  << QRect(25, 439, 647, 140) << QRect(201, 488, 388, 100) << QPoint(574, 198);
     // Scale 1.3: face 496 x 516, scene 143 x 169, map 130 high, command panel level with the face's top.
     QTest::newRow("1.3, 1000x700") << QSize(1024, 768) << QSize(1000, 700) << 1.3f << QRect(252, 2, 496, 516)
-                                   << QRect(252, 518, 496, 49) << QRect(49, 202, 143, 169)
-                                   << QRect(922, 2, 58, 537) << QRect(43, 523, 839, 140)
-                                   << QRect(252, 572, 496, 130) << QPoint(733, 228);
+                                   << QRect(252, 518, 496, 49) << QRect(49, 202, 143, 169) << QRect(922, 2, 58, 537)
+                                   << QRect(43, 523, 839, 140) << QRect(252, 572, 496, 130) << QPoint(733, 228);
     QTest::newRow("1.3, 1280x994") << QSize(1280, 1024) << QSize(1280, 994) << 1.3f << QRect(392, 149, 496, 516)
-                                   << QRect(392, 665, 496, 49) << QRect(189, 349, 143, 169)
-                                   << QRect(1202, 149, 58, 537) << QRect(183, 670, 979, 140)
-                                   << QRect(392, 719, 496, 130) << QPoint(873, 375);
+                                   << QRect(392, 665, 496, 49) << QRect(189, 349, 143, 169) << QRect(1202, 149, 58, 537)
+                                   << QRect(183, 670, 979, 140) << QRect(392, 719, 496, 130) << QPoint(873, 375);
 }
 
 void TestLayout::groups()

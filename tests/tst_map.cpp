@@ -30,7 +30,10 @@ int oraDelGlobo(frmClock* w)
     return -1;
 }
 
-double centro(QWidget* c) { return c->x() + c->width() / 2.0; }
+double centro(QWidget* c)
+{
+    return c->x() + c->width() / 2.0;
+}
 
 } // namespace
 
@@ -131,8 +134,8 @@ void TestMap::stripsFollowTheMinuteOnlyWhenOpen()
     const double P = tw.c("picfusi")->width() / 1440.0;
     const int x0 = shpFusoGiorno->x();
     tw.tickAt(36030);
-    QCOMPARE(shpFusoGiorno->x(), x0);  // same minute: not moved
-    tw.tickAt(36600);                  // ten minutes on
+    QCOMPARE(shpFusoGiorno->x(), x0); // same minute: not moved
+    tw.tickAt(36600);                 // ten minutes on
     QVERIFY(qAbs((x0 - shpFusoGiorno->x()) - 10 * P) <= 1.0);
 
     chkFusiOrari->setChecked(false);
@@ -176,7 +179,7 @@ void TestMap::openingAnimation()
         timerFermo = timerFermo && !tmrClock->isActive();
         const QRect g = imgTerra->geometry();
         globoAccanto = globoAccanto && g.height() == picfusi->height() && g.width() == g.height()
-                       && g.top() == picfusi->y() && g.right() + 1 + 5 == picfusi->x();
+            && g.top() == picfusi->y() && g.right() + 1 + 5 == picfusi->x();
         fasceNascoste = fasceNascoste && shpFusoGiorno->isHidden() && tw.c("imgsolep")->isHidden();
     };
     QTest::mouseClick(tw.c("chkFusiOrari"), Qt::LeftButton);
@@ -336,7 +339,7 @@ void TestMap::midnightOf24ShowsTheGlobeOfHour0()
 
 void TestMap::openMapLooksRight()
 {
-    TestWindow tw(QSize(1024, 768), 64800);  // 18:00
+    TestWindow tw(QSize(1024, 768), 64800); // 18:00
     QWidget* picfusi = tw.c("picfusi");
     tw.tickAt(64800);
     tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
@@ -345,8 +348,7 @@ void TestMap::openMapLooksRight()
     // The day strip is light yellow over the map, the night strip dark blue.
     const QColor giorno = img.pixelColor(static_cast<int>(centro(tw.c("shpFusoGiorno"))), y);
     const QColor notte = img.pixelColor(static_cast<int>(centro(tw.c("shpFusoNotte"))), y);
-    QVERIFY2(giorno.red() > 170 && giorno.green() > 170 && giorno.blue() < giorno.red(),
-             qPrintable(giorno.name()));
+    QVERIFY2(giorno.red() > 170 && giorno.green() > 170 && giorno.blue() < giorno.red(), qPrintable(giorno.name()));
     QVERIFY2(notte.blue() > notte.red() + 30 && notte.red() < 90 && notte.green() < 110, qPrintable(notte.name()));
     // Away from the strips the map itself shows: sea and land, no single flat colour.
     QSet<QRgb> colori;

@@ -22,7 +22,7 @@ struct Visto {
     QString pulsante;
     QPoint posizione;
     QSize dimensione;
-    QSize cornice;  // with the window's frame
+    QSize cornice; // with the window's frame
     bool timer1 = false;
     bool timer2 = false;
     int intervallo1 = 0;
@@ -449,8 +449,7 @@ void TestMessages::wholeTextAboveTheBand()
         auto* m = qobject_cast<frmMsg*>(&d);
         const QLabel* l = m->lblMessaggio;
         altezzaTesto = QFontMetrics(l->font())
-                           .boundingRect(QRect(0, 0, l->width(), 10000), Qt::TextWordWrap | Qt::AlignHCenter,
-                                         l->text())
+                           .boundingRect(QRect(0, 0, l->width(), 10000), Qt::TextWordWrap | Qt::AlignHCenter, l->text())
                            .height();
         spazio = m->Line1->y() - l->y();
         punti = l->font().pointSizeF();

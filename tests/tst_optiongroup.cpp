@@ -29,8 +29,8 @@ private slots:
 void TestOptionGroup::semantics_data()
 {
     QTest::addColumn<Azione>("azione");
-    QTest::addColumn<QVector<int>>("click");  // the indexes the group's click carried
-    QTest::addColumn<int>("scelta");          // the option chosen afterwards
+    QTest::addColumn<QVector<int>>("click"); // the indexes the group's click carried
+    QTest::addColumn<int>("scelta");         // the option chosen afterwards
 
     QTest::newRow("choosing by code") << Azione([](OptionGroup& g, auto&) { g.select(2); }) << QVector<int>{2} << 2;
     QTest::newRow("choosing the chosen one by code")
@@ -44,18 +44,14 @@ void TestOptionGroup::semantics_data()
     QTest::newRow("unchecking the chosen button by code keeps it chosen")
         << Azione([](OptionGroup&, auto& b) { b[1]->setChecked(false); }) << QVector<int>{} << 1;
     QTest::newRow("clearing is silent") << Azione([](OptionGroup& g, auto&) { g.clear(); }) << QVector<int>{} << -1;
-    QTest::newRow("after clearing, the former option can be chosen again")
-        << Azione([](OptionGroup& g, auto&) {
-               g.clear();
-               g.select(1);
-           })
-        << QVector<int>{1} << 1;
-    QTest::newRow("an index outside the group does nothing")
-        << Azione([](OptionGroup& g, auto&) {
-               g.select(3);
-               g.select(-1);
-           })
-        << QVector<int>{} << 1;
+    QTest::newRow("after clearing, the former option can be chosen again") << Azione([](OptionGroup& g, auto&) {
+        g.clear();
+        g.select(1);
+    }) << QVector<int>{1} << 1;
+    QTest::newRow("an index outside the group does nothing") << Azione([](OptionGroup& g, auto&) {
+        g.select(3);
+        g.select(-1);
+    }) << QVector<int>{} << 1;
     QTest::newRow("two choices in a row") << Azione([](OptionGroup& g, auto&) {
         g.select(0);
         g.select(2);

@@ -21,16 +21,16 @@ enum class Uscita { ChiudiSi, ChiudiNoPoiSi, Stampa };
 struct Prova {
     TestWindow tw;
     frmClock* w;
-    PictureBox* picTest;              // the exercise area, where the row of clocks is painted
-    QWidget* lblPremiOK;              // the prompt, over the row
-    QVector<int> messaggi;            // codes of the message windows, in order
-    QStringList modali;               // every modal window
-    int spunteAlMessaggio8 = -1;      // ticks on the row when "nove risposte esatte" shows
+    PictureBox* picTest;         // the exercise area, where the row of clocks is painted
+    QWidget* lblPremiOK;         // the prompt, over the row
+    QVector<int> messaggi;       // codes of the message windows, in order
+    QStringList modali;          // every modal window
+    int spunteAlMessaggio8 = -1; // ticks on the row when "nove risposte esatte" shows
     Uscita uscita = Uscita::ChiudiSi;
-    QPointer<frmPrint> stampa;        // the last print window opened
+    QPointer<frmPrint> stampa; // the last print window opened
     bool stampaModale = false;
-    bool stampaAppenaAperta = false;  // Arabic numerals, minute numbers, empty names
-    QVector<QImage> orologiVuoti;     // the row as first painted, clock by clock
+    bool stampaAppenaAperta = false; // Arabic numerals, minute numbers, empty names
+    QVector<QImage> orologiVuoti;    // the row as first painted, clock by clock
 
     explicit Prova(QSize schermo = QSize(1024, 768))
         : tw(schermo), w(tw.w), picTest(tw.c<PictureBox>("picTest")), lblPremiOK(tw.c("lblPremiOK"))
@@ -51,7 +51,7 @@ struct Prova {
             stampa = f;
             stampaModale = f->isModal() && f->isVisible();
             stampaAppenaAperta = f->optStileQuadrante[0]->isChecked() && f->chkPrintMinuti->isChecked()
-                                 && f->txtDati[0]->text().isEmpty() && f->txtDati[1]->text().isEmpty();
+                && f->txtDati[0]->text().isEmpty() && f->txtDati[1]->text().isEmpty();
             switch (uscita) {
             case Uscita::ChiudiSi:
                 tw.fake.dialogs->answers.push_back(Dialogs::Yes);
@@ -61,7 +61,7 @@ struct Prova {
                 tw.fake.dialogs->answers.push_back(Dialogs::No);
                 f->cmdEsci->click();
                 if (!f->isVisible())
-                    return -1;  // closed although the child said No
+                    return -1; // closed although the child said No
                 tw.fake.dialogs->answers.push_back(Dialogs::Yes);
                 f->cmdEsci->click();
                 break;
@@ -78,7 +78,7 @@ struct Prova {
 
     // ---- the progress row
 
-    QRect riquadro(int k) const  // clock k (1 to 9), in the image's pixels
+    QRect riquadro(int k) const // clock k (1 to 9), in the image's pixels
     {
         const qreal dpr = picTest->image().devicePixelRatio();
         const int x0 = ArrotondaPari(lblPremiOK->x());
@@ -102,10 +102,10 @@ struct Prova {
             ++n;
         for (int k = n + 1; k <= 9; ++k)
             if (orologio(k) != orologiVuoti[k - 1])
-                return -1;  // a tick out of order
+                return -1; // a tick out of order
         for (int k = 2; k <= n; ++k)
             if (orologio(k) != orologio(1))
-                return -1;  // ticks not alike, or not 28 pixels apart
+                return -1; // ticks not alike, or not 28 pixels apart
         return n;
     }
 
@@ -149,7 +149,7 @@ struct Prova {
     bool stiliLiberi() const
     {
         return tw.c("optStyleNum_0")->isEnabled() && tw.c("optStyleNum_1")->isEnabled()
-               && tw.c("optStyleNum_2")->isEnabled();
+            && tw.c("optStyleNum_2")->isEnabled();
     }
 };
 

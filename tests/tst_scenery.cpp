@@ -171,8 +171,7 @@ void TestScenery::picturePlaces_data()
     QTest::newRow("0") << 0 << 143.0 << stelle << false << QList<int>{L} << QList<QPointF>{{56, 26}};
     QTest::newRow("4") << 4 << 143.0 << stelle << false << QList<int>{L} << QList<QPointF>{{104, 130}};
     QTest::newRow("5") << 5 << 143.0 << sfumato << false << QList<int>{L} << QList<QPointF>{{116, 182}};
-    QTest::newRow("6") << 6 << 143.0 << sfumato << false << QList<int>{N, G}
-                       << QList<QPointF>{{-16, 208}, {106, 186}};
+    QTest::newRow("6") << 6 << 143.0 << sfumato << false << QList<int>{N, G} << QList<QPointF>{{-16, 208}, {106, 186}};
     QTest::newRow("7") << 7 << 143.0 << sfumato << false << QList<int>{P} << QList<QPointF>{{-4, 156}};
     QTest::newRow("8") << 8 << 143.0 << nuvole << false << QList<int>{S} << QList<QPointF>{{8, 130}};
     QTest::newRow("9") << 9 << 143.0 << nuvole << true << QList<int>{S} << QList<QPointF>{{20, 104}};
@@ -181,8 +180,7 @@ void TestScenery::picturePlaces_data()
     QTest::newRow("16") << 16 << 143.0 << nuvole << false << QList<int>{S} << QList<QPointF>{{104, 130}};
     QTest::newRow("17") << 17 << 143.0 << sfumato << false << QList<int>{P} << QList<QPointF>{{116, 156}};
     QTest::newRow("18") << 18 << 143.0 << sfumato << false << QList<int>{N} << QList<QPointF>{{128, 208}};
-    QTest::newRow("19") << 19 << 143.0 << sfumato << false << QList<int>{L, C}
-                        << QList<QPointF>{{-4, 182}, {106, 186}};
+    QTest::newRow("19") << 19 << 143.0 << sfumato << false << QList<int>{L, C} << QList<QPointF>{{-4, 182}, {106, 186}};
     QTest::newRow("20") << 20 << 143.0 << stelle << false << QList<int>{L} << QList<QPointF>{{8, 130}};
     QTest::newRow("23") << 23 << 143.0 << stelle << false << QList<int>{L} << QList<QPointF>{{44, 52}};
     QTest::newRow("24") << 24 << 143.0 << sfumato << false << QList<int>{} << QList<QPointF>{};
@@ -221,26 +219,24 @@ void TestScenery::starHeights()
     QCOMPARE(int(colonne.size()), 24);
     QCOMPARE(colonne.front(), 0);
     QCOMPARE(colonne.back(), 138);
-    QCOMPARE(int(ColonneStelle(114).size()), 20);  // 0 .. 114
+    QCOMPARE(int(ColonneStelle(114).size()), 20); // 0 .. 114
 }
 
 void TestScenery::skyAndPictures_data()
 {
     QTest::addColumn<int>("ora");
     QTest::addColumn<QVector<Luogo>>("luoghi");
-    QTest::addColumn<QColor>("alto");   // the sky at the top, for the shaded hours
-    QTest::addColumn<QColor>("basso");  // and at the bottom
+    QTest::addColumn<QColor>("alto");  // the sky at the top, for the shaded hours
+    QTest::addColumn<QColor>("basso"); // and at the bottom
     const QColor nessuno;
     QTest::newRow("0") << 0 << QVector<Luogo>{{56, 26}} << nessuno << nessuno;
     QTest::newRow("5") << 5 << QVector<Luogo>{{116, 182}} << QColor(0, 0, 1) << QColor(0, 0, 255);
-    QTest::newRow("6") << 6 << QVector<Luogo>{{-16, 208}, {106, 186}} << QColor(1, 80, 160)
-                       << QColor(255, 16, 32);
+    QTest::newRow("6") << 6 << QVector<Luogo>{{-16, 208}, {106, 186}} << QColor(1, 80, 160) << QColor(255, 16, 32);
     QTest::newRow("7") << 7 << QVector<Luogo>{{-4, 156}} << QColor(0, 1, 255) << QColor(0, 255, 255);
     QTest::newRow("9") << 9 << QVector<Luogo>{{20, 104}} << nessuno << nessuno;
     QTest::newRow("12") << 12 << QVector<Luogo>{{56, 26}} << nessuno << nessuno;
     QTest::newRow("18") << 18 << QVector<Luogo>{{128, 208}} << QColor(1, 80, 160) << QColor(255, 16, 32);
-    QTest::newRow("19") << 19 << QVector<Luogo>{{-4, 182}, {106, 186}} << QColor(0, 0, 1)
-                        << QColor(0, 0, 255);
+    QTest::newRow("19") << 19 << QVector<Luogo>{{-4, 182}, {106, 186}} << QColor(0, 0, 1) << QColor(0, 0, 255);
     QTest::newRow("24") << 24 << QVector<Luogo>{} << QColor(0, 0, 0) << QColor(0, 0, 0);
 }
 
@@ -369,7 +365,7 @@ void TestScenery::starsFollowTheDraws()
     for (int i = 0; i < 24; ++i)
         tw->fake.random->scripted.push_back(estrazioni[i % estrazioni.size()]);
     w->DisegnaPaesaggio(23);
-    QVERIFY(tw->fake.random->scripted.empty());  // one draw per column, 24 columns
+    QVERIFY(tw->fake.random->scripted.empty()); // one draw per column, 24 columns
 
     const QRect luna = Riquadro(scena, {44, 52}, 2);
     int controllate = 0;
@@ -440,7 +436,7 @@ void TestScenery::drawnOncePerHour()
     QCOMPARE(scena->image(), dieci);
     tw->tickAt(39600.0);
     QCOMPARE(scena->paesaggiDisegnati(), n + 1);
-    QVERIFY(scena->image() != dieci);  // the sun has climbed
+    QVERIFY(scena->image() != dieci); // the sun has climbed
     for (double t : {39600.2, 41000.0, 43199.8})
         tw->tickAt(t);
     QCOMPARE(scena->paesaggiDisegnati(), n + 1);
@@ -459,10 +455,10 @@ void TestScenery::frameAroundTheScene()
     const QColor chiaro(224, 224, 224), scuro(128, 128, 128);
     for (int i = 0; i < 11; ++i) {
         const QColor a = i == 5 ? scuro : chiaro, b = i == 5 ? chiaro : scuro;
-        QCOMPARE(finestra.pixelColor(cx, g.top() - 1 - i), a);     // top
-        QCOMPARE(finestra.pixelColor(g.left() - 1 - i, cy), a);    // left
-        QCOMPARE(finestra.pixelColor(cx, g.bottom() + 1 + i), b);  // bottom
-        QCOMPARE(finestra.pixelColor(g.right() + 1 + i, cy), b);   // right
+        QCOMPARE(finestra.pixelColor(cx, g.top() - 1 - i), a);    // top
+        QCOMPARE(finestra.pixelColor(g.left() - 1 - i, cy), a);   // left
+        QCOMPARE(finestra.pixelColor(cx, g.bottom() + 1 + i), b); // bottom
+        QCOMPARE(finestra.pixelColor(g.right() + 1 + i, cy), b);  // right
     }
     QCOMPARE(finestra.pixelColor(cx, g.top() - 12), QColor(Qt::black));
     QCOMPARE(finestra.pixelColor(g.right() + 12, cy), QColor(Qt::black));

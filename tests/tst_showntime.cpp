@@ -130,7 +130,7 @@ void TestShownTime::partOfDay()
 
 void TestShownTime::manualModeStopsOnTheWholeMinute()
 {
-    TestWindow tw(QSize(1024, 768), 37840);  // 10:30:40
+    TestWindow tw(QSize(1024, 768), 37840); // 10:30:40
     QTimer* tmrClock = tw.c<QTimer>("tmrClock");
     tw.tickAt(37840);
     QVERIFY(tmrClock->isActive());
@@ -150,17 +150,17 @@ void TestShownTime::backToCurrentTimeAtNextTick()
     grpCtrTime->select(1);
     QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
     QCOMPARE(tw.fake.sound->played, QVector<int>{106});
-    tw.tickAt(50000);  // 13:53:20
+    tw.tickAt(50000); // 13:53:20
     QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("13:53:20"));
 }
 
 void TestShownTime::twelveHourViewWhileStopped()
 {
-    TestWindow tw(QSize(1024, 768), 47229);  // 13:07:09
+    TestWindow tw(QSize(1024, 768), 47229); // 13:07:09
     OptionGroup* grp12_24 = tw.c<OptionGroup>("grp12_24");
     QLabel* lblDigitalClock = tw.c<QLabel>("lblDigitalClock");
     tw.tickAt(47229);
-    tw.c<OptionGroup>("grpCtrTime")->select(0);  // stands at 13:07
+    tw.c<OptionGroup>("grpCtrTime")->select(0); // stands at 13:07
     const float ore = tw.w->oreCorrenti();
     tw.fake.sound->played.clear();
     grp12_24->select(0);

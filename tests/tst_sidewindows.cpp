@@ -103,8 +103,8 @@ void TestSideWindows::curiositaRiapertaRipartedaVuota()
             QTest::mouseClick(ext.cmdEsci, Qt::LeftButton);
         } else {
             vuotaAllaRiapertura = ext.txtdata[0]->text().isEmpty() && ext.txtdata[1]->text().isEmpty()
-                                  && ext.txtdata[2]->text().isEmpty() && ext.lblDati->text().isEmpty()
-                                  && ext.txtCuriosita->verticalScrollBar()->value() == 0;
+                && ext.txtdata[2]->text().isEmpty() && ext.lblDati->text().isEmpty()
+                && ext.txtCuriosita->verticalScrollBar()->value() == 0;
         }
         return 0;
     };
@@ -190,10 +190,11 @@ void TestSideWindows::informazioniTesti()
     QCOMPARE(a.Label1[0]->text(), QStringLiteral("Tempolino"));
     QCOMPARE(a.Label1[1]->text(), QStringLiteral("Tempolino"));
     QCOMPARE(a.lblVersione->text(), QStringLiteral("Versione " TEMPOLINO_VERSIONE));
-    QCOMPARE(frmAbout::TestoVersione(), QStringLiteral("Versione %1.%2.%3")
-                                            .arg(TEMPOLINO_VERSIONE_MAJOR)
-                                            .arg(TEMPOLINO_VERSIONE_MINOR)
-                                            .arg(TEMPOLINO_VERSIONE_PATCH));
+    QCOMPARE(frmAbout::TestoVersione(),
+             QStringLiteral("Versione %1.%2.%3")
+                 .arg(TEMPOLINO_VERSIONE_MAJOR)
+                 .arg(TEMPOLINO_VERSIONE_MINOR)
+                 .arg(TEMPOLINO_VERSIONE_PATCH));
     QVERIFY(a.Label5->text().startsWith(QStringLiteral("Applicazione a %1 bit per ").arg(int(sizeof(void*) * 8))));
     QVERIFY(a.Label5->text().size() > QStringLiteral("Applicazione a 64 bit per ").size());
     QCOMPARE(a.lblEmail->text(), QStringLiteral(TEMPOLINO_EMAIL));
@@ -214,11 +215,16 @@ void TestSideWindows::percorsoProgramma_data()
 {
     QTest::addColumn<QString>("cartella");
     QTest::addColumn<QString>("atteso");
-    QTest::newRow("cartella") << "/opt/tempolino" << "/opt/tempolino/";
-    QTest::newRow("con la barra") << "/opt/tempolino/" << "/opt/tempolino/";
-    QTest::newRow("radice") << "/" << "/";
-    QTest::newRow("radice di un'unità") << "C:\\" << "C:\\";
-    QTest::newRow("unità con barra") << "C:/" << "C:/";
+    QTest::newRow("cartella") << "/opt/tempolino"
+                              << "/opt/tempolino/";
+    QTest::newRow("con la barra") << "/opt/tempolino/"
+                                  << "/opt/tempolino/";
+    QTest::newRow("radice") << "/"
+                            << "/";
+    QTest::newRow("radice di un'unità") << "C:\\"
+                                        << "C:\\";
+    QTest::newRow("unità con barra") << "C:/"
+                                     << "C:/";
 }
 
 void TestSideWindows::percorsoProgramma()

@@ -78,30 +78,24 @@ void TestSounds::callersFollowTheSwitch_data()
 
     QTest::newRow("manual mode chosen: the buttons become usable")
         << Azione([](TestWindow& tw) { tw.c<OptionGroup>("grpCtrTime")->select(0); }) << QVector<int>{103};
-    QTest::newRow("back to the current time")
-        << Azione([](TestWindow& tw) {
-               tw.c<OptionGroup>("grpCtrTime")->select(0);
-               tw.fake.sound->played.clear();
-               tw.c<OptionGroup>("grpCtrTime")->select(1);
-           })
-        << QVector<int>{106};
-    QTest::newRow("one step of an adjustment button")
-        << Azione([](TestWindow& tw) {
-               tw.c<OptionGroup>("grpCtrTime")->select(0);
-               tw.fake.sound->played.clear();
-               rilasciaSubito(tw);
-               tw.w->cmdTime_MouseDown(2);
-           })
-        << QVector<int>{105};
+    QTest::newRow("back to the current time") << Azione([](TestWindow& tw) {
+        tw.c<OptionGroup>("grpCtrTime")->select(0);
+        tw.fake.sound->played.clear();
+        tw.c<OptionGroup>("grpCtrTime")->select(1);
+    }) << QVector<int>{106};
+    QTest::newRow("one step of an adjustment button") << Azione([](TestWindow& tw) {
+        tw.c<OptionGroup>("grpCtrTime")->select(0);
+        tw.fake.sound->played.clear();
+        rilasciaSubito(tw);
+        tw.w->cmdTime_MouseDown(2);
+    }) << QVector<int>{105};
     QTest::newRow("map opens") << Azione([](TestWindow& tw) { tw.c<QToolButton>("chkFusiOrari")->setChecked(true); })
                                << QVector<int>(24, 105);
-    QTest::newRow("map closes")
-        << Azione([](TestWindow& tw) {
-               tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
-               tw.fake.sound->played.clear();
-               tw.c<QToolButton>("chkFusiOrari")->setChecked(false);
-           })
-        << QVector<int>{106};
+    QTest::newRow("map closes") << Azione([](TestWindow& tw) {
+        tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
+        tw.fake.sound->played.clear();
+        tw.c<QToolButton>("chkFusiOrari")->setChecked(false);
+    }) << QVector<int>{106};
     QTest::newRow("12/24-hour view") << Azione([](TestWindow& tw) { tw.c<OptionGroup>("grp12_24")->select(0); })
                                      << QVector<int>{104};
     QTest::newRow("numeral style") << Azione([](TestWindow& tw) { tw.c<OptionGroup>("grpStyleNum")->select(2); })
@@ -127,7 +121,7 @@ void TestSounds::usableButtonsSound103OncePerChange()
     auto* grpCtrTime = tw.c<OptionGroup>("grpCtrTime");
     tw.fake.sound->played.clear();
     grpCtrTime->select(0);
-    tw.w->MostraCmdTime(true);  // the exercises ask again: already usable
+    tw.w->MostraCmdTime(true); // the exercises ask again: already usable
     QCOMPARE(tw.fake.sound->count(103), 1);
     grpCtrTime->select(1);
     grpCtrTime->select(0);
@@ -140,9 +134,9 @@ void TestSounds::realPlayerPreparesEverySound_data()
     QTest::addColumn<double>("seconds");
     QTest::addColumn<QAudioFormat>("format");
     // Every sound at its own length, for two usual outputs; unknown numbers give nothing.
-    const std::pair<int, double> suoni[] = {{101, 0.50}, {102, 2.88}, {103, 0.07}, {104, 0.06}, {105, 0.03},
-                                            {106, 0.04}, {107, 0.19}, {108, 0.62}, {109, 0.86},
-                                            {100, 0.0},  {110, 0.0},  {0, 0.0}};
+    const std::pair<int, double> suoni[] = {{101, 0.50}, {102, 2.88}, {103, 0.07}, {104, 0.06},
+                                            {105, 0.03}, {106, 0.04}, {107, 0.19}, {108, 0.62},
+                                            {109, 0.86}, {100, 0.0},  {110, 0.0},  {0, 0.0}};
     QAudioFormat mono16;
     mono16.setSampleRate(44100);
     mono16.setChannelCount(1);

@@ -97,10 +97,10 @@ void TestSplash::primaImmagineMezzogiornoSenzaSuono()
 void TestSplash::ogniPassoSuccessivoTicchetta()
 {
     FakePlatform fake = FakePlatform::install();
-    modTempolino::SuoniAttivi = false;  // the splash ticks whatever the switch says
+    modTempolino::SuoniAttivi = false; // the splash ticks whatever the switch says
     frmSplashClock* s = frmSplashClock::istanza();
     s->Form_Load();
-    s->tmrClock->stop();  // only the ticks below count
+    s->tmrClock->stop(); // only the ticks below count
     for (int i = 1; i <= 8; ++i) {
         s->tmrClock_Timer();
         QCOMPARE(fake.sound->count(101), i);
@@ -129,7 +129,7 @@ void TestSplash::lancetteCorrono()
     FakePlatform::install();
     frmSplashClock* s = frmSplashClock::istanza();
     s->Form_Load();
-    s->tmrClock->stop();  // only the ticks below count
+    s->tmrClock->stop(); // only the ticks below count
     for (int i = 0; i < passi; ++i)
         s->tmrClock_Timer();
     QCOMPARE(double(s->minuti) * 6, angoloMinuti);
@@ -173,8 +173,8 @@ void TestSplash::niente_fuoriDalCerchio()
     s->Form_Load();
     const QRegion cerchio = s->mask();
     QVERIFY(!cerchio.isEmpty());
-    for (const QPoint& p : {QPoint(0, 0), QPoint(399, 0), QPoint(0, 399), QPoint(399, 399), QPoint(40, 40),
-                            QPoint(360, 360)})
+    for (const QPoint& p :
+         {QPoint(0, 0), QPoint(399, 0), QPoint(0, 399), QPoint(399, 399), QPoint(40, 40), QPoint(360, 360)})
         QVERIFY2(!cerchio.contains(p), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
     for (const QPoint& p : {QPoint(200, 200), QPoint(200, 2), QPoint(2, 200), QPoint(397, 200), QPoint(200, 397)})
         QVERIFY2(cerchio.contains(p), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));

@@ -86,8 +86,8 @@ private slots:
         QTest::newRow("completed") << JobCompleted << QStringList{QStringLiteral("job-completed-successfully")}
                                    << PrintError::None << true;
         QTest::newRow("pending") << JobPending << nessuno << PrintError::None << false;
-        QTest::newRow("held for a later retry") << JobHeld << QStringList{QStringLiteral("resources-are-not-ready")}
-                                                << PrintError::None << false;
+        QTest::newRow("held for a later retry")
+            << JobHeld << QStringList{QStringLiteral("resources-are-not-ready")} << PrintError::None << false;
         QTest::newRow("printing") << JobProcessing << QStringList{QStringLiteral("job-printing")} << PrintError::None
                                   << false;
         QTest::newRow("canceled") << JobCanceled << QStringList{QStringLiteral("job-canceled-by-system")}

@@ -1,9 +1,9 @@
 // Start-up and shutdown: the size factor, the screen-size message, a second copy,
 // the five-second splash counted in elapsed time, the per-user lock.
 
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
-#include <QTemporaryDir>
 
 #include "SystemPlatform.h"
 #include "TestWindow.h"
@@ -71,10 +71,11 @@ void TestStartup::smallScreenGetsTheMessageAndNoWindow()
     QCOMPARE(b.title, QStringLiteral("Tempolino"));
     QVERIFY(b.icon == Dialogs::Icon::Stop);
     QVERIFY(b.buttons == Dialogs::Buttons::Ok);
-    QCOMPARE(b.text, QStringLiteral("Per visualizzare correttamente il gioco\r\n"
-                                    "occorre impostare una risoluzione video\r\n"
-                                    "non inferiore a 800x600.\r\n"
-                                    "Modificare la risoluzione video e, quindi, riprovare."));
+    QCOMPARE(b.text,
+             QStringLiteral("Per visualizzare correttamente il gioco\r\n"
+                            "occorre impostare una risoluzione video\r\n"
+                            "non inferiore a 800x600.\r\n"
+                            "Modificare la risoluzione video e, quindi, riprovare."));
 }
 
 void TestStartup::secondCopyEndsSilently()
@@ -149,7 +150,7 @@ void TestStartup::closingTheWindowUnloadsEverything()
     altra->setAttribute(Qt::WA_DeleteOnClose);
     altra->show();
     QPointer<QWidget> guardia(altra);
-    tw.w->close();  // the close box behaves like "Esci"
+    tw.w->close(); // the close box behaves like "Esci"
     flushDeletes();
     QVERIFY(!frmClock::caricato());
     QVERIFY(guardia.isNull());

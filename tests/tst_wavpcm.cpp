@@ -129,7 +129,7 @@ void TestWavPcm::decode_data()
         << riff(fmt(1, 2, 6000, 16) + chunk("data", pcm16({16384, 0, -32768, -32768}))) << 6000
         << QVector<float>{0.25f, -1};
     QByteArray estesa = le16(0xFFFE) + le16(1) + le32(8000) + le32(16000) + le16(2) + le16(16) + le16(22) + le16(16)
-                        + le32(4) + le16(1) + QByteArray(14, '\0');
+        + le32(4) + le16(1) + QByteArray(14, '\0');
     QTest::newRow("extensible header naming PCM")
         << riff(chunk("fmt ", estesa) + chunk("data", pcm16({-16384}))) << 8000 << QVector<float>{-0.5f};
     QTest::newRow("other chunks passed over, odd ones with their pad byte")
@@ -232,12 +232,11 @@ void TestWavPcm::toFormat_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("16-bit mono") << formato(8000, 1, QAudioFormat::Int16)
                                  << native<qint16>({0, 16384, -32768, 32767, -8192});
-    QTest::newRow("8-bit unsigned") << formato(8000, 1, QAudioFormat::UInt8)
-                                    << native<quint8>({128, 192, 0, 255, 96});
+    QTest::newRow("8-bit unsigned") << formato(8000, 1, QAudioFormat::UInt8) << native<quint8>({128, 192, 0, 255, 96});
     QTest::newRow("32-bit integers") << formato(8000, 1, QAudioFormat::Int32)
                                      << native<qint32>({0, 1 << 30, INT32_MIN, INT32_MAX, -(1 << 29)});
-    QTest::newRow("float, every channel the same") << formato(8000, 2, QAudioFormat::Float)
-                                                   << native<float>({0, 0, 0.5f, 0.5f, -1, -1, 1, 1, -0.25f, -0.25f});
+    QTest::newRow("float, every channel the same")
+        << formato(8000, 2, QAudioFormat::Float) << native<float>({0, 0, 0.5f, 0.5f, -1, -1, 1, 1, -0.25f, -0.25f});
     QTest::newRow("no sample format") << formato(8000, 1, QAudioFormat::Unknown) << QByteArray();
     QTest::newRow("no channels") << formato(8000, 0, QAudioFormat::Int16) << QByteArray();
 }
@@ -248,7 +247,7 @@ void TestWavPcm::toFormat()
     QFETCH(QByteArray, bytes);
     WavPcm::Pcm pcm;
     pcm.rate = 8000;
-    pcm.samples = {0, 0.5f, -1, 1.5f, -0.25f};  // 1.5 is beyond full scale: it is clipped
+    pcm.samples = {0, 0.5f, -1, 1.5f, -0.25f}; // 1.5 is beyond full scale: it is clipped
     QCOMPARE(WavPcm::toFormat(pcm, format), bytes);
 }
 

@@ -20,8 +20,8 @@
 #include <QMediaDevices>
 #include <QTimer>
 #include <algorithm>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <vector>
@@ -30,13 +30,13 @@
 
 namespace {
 
-constexpr double kSoglia = 0.01;  // of full scale: where a sound counts as started
-constexpr double kTestaMs = 5.0;  // how much of a sound's start is looked for
+constexpr double kSoglia = 0.01; // of full scale: where a sound counts as started
+constexpr double kTestaMs = 5.0; // how much of a sound's start is looked for
 
 struct Passo {
     const char* caso;
     int id;
-    int poiMs;  // wait before the next play
+    int poiMs; // wait before the next play
 };
 
 // After the first sound, a round of four: one after the output was paused, two while
@@ -52,7 +52,7 @@ constexpr Passo kGiro[] = {
 struct Misura {
     const char* caso;
     qint64 suonatoNs;
-    std::vector<float> testa;  // the sound's first audible milliseconds
+    std::vector<float> testa; // the sound's first audible milliseconds
     double ritardoMs = -1;
 };
 
@@ -154,8 +154,8 @@ int main(int argc, char* argv[])
         const qsizetype p = trova(preso, 0, m.testa);
         if (p < 0)
             return;
-        const double dopoMs = 1000.0 * static_cast<double>(static_cast<qsizetype>(preso.size()) - p)
-                              / formato.sampleRate();
+        const double dopoMs =
+            1000.0 * static_cast<double>(static_cast<qsizetype>(preso.size()) - p) / formato.sampleRate();
         m.ritardoMs = (ultimoNs - m.suonatoNs) / 1e6 - dopoMs;
     });
 

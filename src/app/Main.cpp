@@ -15,8 +15,8 @@ bool Main()
     const QSize schermo = platform().desktop->screenSize();
     Scala = 1.0f;
     if (schermo.width() < 800 || schermo.height() < 600) {
-        platform().dialogs->messageBox(nullptr, Dialogs::Icon::Stop, QStringLiteral("Tempolino"),
-                                       TestoRisoluzione(), Dialogs::Buttons::Ok);
+        platform().dialogs->messageBox(nullptr, Dialogs::Icon::Stop, QStringLiteral("Tempolino"), TestoRisoluzione(),
+                                       Dialogs::Buttons::Ok);
         return false;
     }
     Scala = ScalaPerSchermo(schermo.width(), schermo.height());

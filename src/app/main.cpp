@@ -1,8 +1,8 @@
 #include <QApplication>
 
+#include "Deposito.h"
 #include "FineSessione.h"
 #include "Platform.h"
-#include "Deposito.h"
 #include "frmClock.h"
 #include "modTempolino.h"
 #include "versione.h"

@@ -54,8 +54,8 @@ void DisegnaCorniceEsterna(QPainter& p, const QRect& g)
     // Ring i lies i pixels outside the control: left and top at -i-1, right and bottom at +i.
     for (int i = 0; i < kAnelliEsterni; ++i) {
         const bool solco = i == kAnelloSolco;
-        Anello(p, g.x() - i - 1, g.y() - i - 1, g.x() + g.width() + i, g.y() + g.height() + i,
-               solco ? kScuro : kChiaro, solco ? kChiaro : kScuro);
+        Anello(p, g.x() - i - 1, g.y() - i - 1, g.x() + g.width() + i, g.y() + g.height() + i, solco ? kScuro : kChiaro,
+               solco ? kChiaro : kScuro);
     }
 }
 

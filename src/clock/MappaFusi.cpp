@@ -61,10 +61,10 @@ void MappaFusi::ColoraFasce()
     // by the style, over what lies beneath.
     shpFusoGiorno->setAutoFillBackground(false);
     shpFusoNotte->setAutoFillBackground(false);
-    shpFusoGiorno->setStyleSheet(QStringLiteral(
-        "QFrame{background:rgba(255,255,150,190);border:1px solid rgba(255,200,0,230);}"));
-    shpFusoNotte->setStyleSheet(QStringLiteral(
-        "QFrame{background:rgba(0,0,90,170);border:1px solid rgba(120,140,255,230);}"));
+    shpFusoGiorno->setStyleSheet(
+        QStringLiteral("QFrame{background:rgba(255,255,150,190);border:1px solid rgba(255,200,0,230);}"));
+    shpFusoNotte->setStyleSheet(
+        QStringLiteral("QFrame{background:rgba(0,0,90,170);border:1px solid rgba(120,140,255,230);}"));
 }
 
 void MappaFusi::DisegnaFusi()

@@ -84,8 +84,7 @@ void PannelloRegolazione::MostraCmdTime(bool mostra)
 void PannelloRegolazione::cmdTime_MouseDown(int index)
 {
     // Buttons that are put away do not move the clock while it follows the computer.
-    if (index < 0 || index >= static_cast<int>(cmdTime.size()) || !cmdTime[index]->isEnabled()
-        || !RegolazioneAttiva)
+    if (index < 0 || index >= static_cast<int>(cmdTime.size()) || !cmdTime[index]->isEnabled() || !RegolazioneAttiva)
         return;
 
     // The loop lets the window's events run between steps; the release of the button,

@@ -3,8 +3,8 @@
 #include <QFont>
 #include <cmath>
 
-#include "FrasiOra.h"
 #include "ArrotondaPari.h"
+#include "FrasiOra.h"
 #include "Lancette.h"
 #include "NumeriRomani.h"
 
@@ -181,8 +181,7 @@ void QuadranteOrologio::AggiornaDescrizione()
     // Screen readers hear the shown time as a sentence; during the exercises, where the
     // read-out and the labels are hidden, only where the hands point, never the answer.
     const int ore = static_cast<int>(m_campi.ore), minuti = static_cast<int>(m_campi.minuti);
-    const QString frase =
-        MostraEtichette ? FraseOra(ore, minuti) : FraseLancette(ore, minuti);
+    const QString frase = MostraEtichette ? FraseOra(ore, minuti) : FraseLancette(ore, minuti);
     if (accessibleDescription() != frase)
         setAccessibleDescription(frase);
 }

@@ -19,11 +19,11 @@ public:
 
     // What the face shows now. A redraw that would show the same leaves the face alone.
     struct Faccia {
-        long secondo = -1;  // the whole second of the shown time
+        long secondo = -1; // the whole second of the shown time
         bool etichette = false;
         bool secondi = false;
         float fattore = 0;
-        int quadrante = -1;  // which drawing of the dial it stands on
+        int quadrante = -1; // which drawing of the dial it stands on
         bool operator==(const Faccia&) const = default;
     };
 

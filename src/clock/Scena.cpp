@@ -99,8 +99,7 @@ void Scena::DisegnaPaesaggio(int ora)
         for (int k = 0; k < kAltezzaDisegno; ++k)
             box(0, k - 1, larghezza + 1, k, ColoreRiga(ora, k), true);
         dipingiFigure();
-        box(0, kAltezzaDisegno - 1, larghezza + 1, kAltezzaDisegno, ColoreRiga(ora, kAltezzaDisegno),
-                        true);
+        box(0, kAltezzaDisegno - 1, larghezza + 1, kAltezzaDisegno, ColoreRiga(ora, kAltezzaDisegno), true);
         break;
     }
     refresh();

@@ -52,10 +52,9 @@ QToolButton* CreaPulsanteGrafico(QWidget* parent, const QString& nome, const QSt
     b->setToolTip(suggerimento);
     b->setCheckable(conStato);
     b->setFocusPolicy(Qt::TabFocus);
-    b->setStyleSheet(QStringLiteral(
-        "QToolButton{background:rgb(192,192,192);border:2px outset rgb(224,224,224);}"
-        "QToolButton:checked{background:rgb(128,255,128);border:2px inset rgb(96,96,96);}"
-        "QToolButton:disabled{background:rgb(150,150,150);}"));
+    b->setStyleSheet(QStringLiteral("QToolButton{background:rgb(192,192,192);border:2px outset rgb(224,224,224);}"
+                                    "QToolButton:checked{background:rgb(128,255,128);border:2px inset rgb(96,96,96);}"
+                                    "QToolButton:disabled{background:rgb(150,150,150);}"));
     return b;
 }
 

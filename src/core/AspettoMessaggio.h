@@ -10,14 +10,14 @@
 
 // How the window looks and sounds for one message code.
 struct AspettoMessaggio {
-    QColor testo{Qt::black};          // text colour of the message
-    QColor banda;                     // fill of the bottom band; invalid: the design grey stays
-    std::optional<Suono> suono;       // sound played on opening, if any
-    int figura = 235;                 // first of the two alarm-clock frames
-    bool lode = false;                // a word of praise stands above the text
-    bool pulsanteInizia = false;      // the button reads "Inizia Test!"
-    bool inBasso = false;             // the window opens near the bottom of the screen
-    bool bandaLampeggia = false;      // the band blinks light and dark green, no tick sound
+    QColor testo{Qt::black};     // text colour of the message
+    QColor banda;                // fill of the bottom band; invalid: the design grey stays
+    std::optional<Suono> suono;  // sound played on opening, if any
+    int figura = 235;            // first of the two alarm-clock frames
+    bool lode = false;           // a word of praise stands above the text
+    bool pulsanteInizia = false; // the button reads "Inizia Test!"
+    bool inBasso = false;        // the window opens near the bottom of the screen
+    bool bandaLampeggia = false; // the band blinks light and dark green, no tick sound
 };
 
 AspettoMessaggio AspettoPerCodice(int codice);

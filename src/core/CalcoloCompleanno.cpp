@@ -50,14 +50,22 @@ QString Parola(int n, const char* singolare, const char* plurale)
 QString NomeGiorno(int numero)
 {
     switch (numero) {
-    case 1: return QStringLiteral("Lunedì");
-    case 2: return QStringLiteral("Martedì");
-    case 3: return QStringLiteral("Mercoledì");
-    case 4: return QStringLiteral("Giovedì");
-    case 5: return QStringLiteral("Venerdì");
-    case 6: return QStringLiteral("Sabato");
-    case 7: return QStringLiteral("Domenica");
-    default: return {};
+    case 1:
+        return QStringLiteral("Lunedì");
+    case 2:
+        return QStringLiteral("Martedì");
+    case 3:
+        return QStringLiteral("Mercoledì");
+    case 4:
+        return QStringLiteral("Giovedì");
+    case 5:
+        return QStringLiteral("Venerdì");
+    case 6:
+        return QStringLiteral("Sabato");
+    case 7:
+        return QStringLiteral("Domenica");
+    default:
+        return {};
     }
 }
 
@@ -153,7 +161,7 @@ Esito Calcola(const QString& giorno, const QString& mese, const QString& anno, c
     r.giorni = eta.giorni;
 
     QString t = QStringLiteral("Il tuo giorno di nascita è stato di: ") + r.giornoSettimana + kCrLf
-                + QStringLiteral("Oggi hai: ");
+        + QStringLiteral("Oggi hai: ");
     t += QString::number(r.anni) + Parola(r.anni, " anno  ", " anni  ");
     t += QString::number(r.mesi) + Parola(r.mesi, " mese  ", " mesi  ");
     t += QString::number(r.giorni) + Parola(r.giorni, " giorno ", " giorni ");
@@ -161,9 +169,8 @@ Esito Calcola(const QString& giorno, const QString& mese, const QString& anno, c
         t += kCrLf + QStringLiteral(" AUGURI! Oggi è il tuo compleanno.");
     } else {
         const int n = r.giorniAlCompleanno;
-        t += kCrLf + QStringLiteral("Per il tuo prossimo compleanno")
-             + Parola(n, " manca solo:  ", " mancano ancora: ") + QString::number(n)
-             + Parola(n, " giorno ", " giorni ");
+        t += kCrLf + QStringLiteral("Per il tuo prossimo compleanno") + Parola(n, " manca solo:  ", " mancano ancora: ")
+            + QString::number(n) + Parola(n, " giorno ", " giorni ");
         r.suona = true;
     }
     r.testo = t;

@@ -24,8 +24,8 @@ bool SoloCifre(const QString& testo);
 
 // What a box does after its text has changed.
 struct Controllo {
-    bool svuota = false;  // the number is too big for the box: empty it
-    bool avanza = false;  // the box is full: move the focus to the next control
+    bool svuota = false; // the number is too big for the box: empty it
+    bool avanza = false; // the box is full: move the focus to the next control
 };
 // Day above 31, month above 12, year above the current year empty the box; a full
 // day or month box (2 digits) or year box (4 digits) moves the focus on.

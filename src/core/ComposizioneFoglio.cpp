@@ -26,8 +26,7 @@ QString Nota2()
 
 QString TestoPiedePredefinito()
 {
-    return QStringLiteral("Tempolino - Impara a leggere l'orologio - Versione ")
-           + QStringLiteral(TEMPOLINO_VERSIONE);
+    return QStringLiteral("Tempolino - Impara a leggere l'orologio - Versione ") + QStringLiteral(TEMPOLINO_VERSIONE);
 }
 
 QFont FontFoglio(const Carattere& c)

@@ -28,14 +28,14 @@ inline constexpr float CentroY = 297.0f / 2 - 50;
 // Radii of the dial, all derived from the inner circle.
 inline constexpr float RaggioInterno = 90;
 inline constexpr float RaggioEsterno = 94;
-inline constexpr float RaggioMinuti = 0.95f * RaggioInterno;  // centre of the minute numbers
-inline constexpr float RaggioOre = 0.85f * RaggioInterno;     // hour numbers and minute dots
+inline constexpr float RaggioMinuti = 0.95f * RaggioInterno; // centre of the minute numbers
+inline constexpr float RaggioOre = 0.85f * RaggioInterno;    // hour numbers and minute dots
 inline constexpr float RaggioCentro = 3;                     // centre mark and pivot marks
 inline constexpr float RaggioPunto = 1;                      // minute dots
 
 // Pictures at their own size: pixels of a 96 dpi screen.
 inline constexpr double kMmPerPixel = 25.4 / 96;
-inline constexpr int kFermacampioni = 237;  // bitmap resource of the paper fastener
+inline constexpr int kFermacampioni = 237; // bitmap resource of the paper fastener
 
 // The two notes at the foot of the sheet (the second is indented by nine spaces).
 QString Nota1();

@@ -14,21 +14,21 @@ QString TestoIstruzioni(int tipo)
     switch (tipo) {
     case 0:
         return QStringLiteral("Leggi l'orario visualizzato dall'orologio e scrivi, nelle due caselle")
-               + QStringLiteral(" corrispondenti, le ore e i minuti indicati dalle lancette.") + crlf
-               + QStringLiteral("Attenzione: verifica la posizione del sole o della luna per capire ")
-               + QStringLiteral("se è mattino o sera, oppure, se è pomeriggio o notte.");
+            + QStringLiteral(" corrispondenti, le ore e i minuti indicati dalle lancette.") + crlf
+            + QStringLiteral("Attenzione: verifica la posizione del sole o della luna per capire ")
+            + QStringLiteral("se è mattino o sera, oppure, se è pomeriggio o notte.");
     case 1:
         return QStringLiteral("Prova ad impostare, facendo sempre molta attenzione alla ")
-               + QStringLiteral("posizione del sole o della luna, le lancette dell'orologio all'orario indicato ")
-               + QStringLiteral("nelle due caselle hh (ore) e mm (minuti).") + crlf
-               + QStringLiteral("Per spostare le lancette utilizza i quattro pulsantini nel lato destro "
-                                "dell'orologio.");
+            + QStringLiteral("posizione del sole o della luna, le lancette dell'orologio all'orario indicato ")
+            + QStringLiteral("nelle due caselle hh (ore) e mm (minuti).") + crlf
+            + QStringLiteral("Per spostare le lancette utilizza i quattro pulsantini nel lato destro "
+                             "dell'orologio.");
     case 2:
         return QStringLiteral("Prova ad impostare, facendo sempre molta attenzione alla ")
-               + QStringLiteral("posizione del sole o della luna, le lancette dell'orologio all'orario indicato ")
-               + QStringLiteral("nella casella qui a fianco.") + crlf
-               + QStringLiteral("Per spostare le lancette utilizza i quattro pulsantini nel lato destro "
-                                "dell'orologio.");
+            + QStringLiteral("posizione del sole o della luna, le lancette dell'orologio all'orario indicato ")
+            + QStringLiteral("nella casella qui a fianco.") + crlf
+            + QStringLiteral("Per spostare le lancette utilizza i quattro pulsantini nel lato destro "
+                             "dell'orologio.");
     default:
         return {};
     }
@@ -95,8 +95,8 @@ Verdetto GiudicaRisposta(float tipo, const QString& ore, const QString& minuti, 
     if (tipo == 2) {
         int H = 0, M = 0;
         OrarioModoDiDire(orario, H, M);
-        const bool giusta = static_cast<int>(std::floor(orologio.ore)) == H
-                            && static_cast<int>(std::floor(orologio.minuti)) == M;
+        const bool giusta =
+            static_cast<int>(std::floor(orologio.ore)) == H && static_cast<int>(std::floor(orologio.minuti)) == M;
         return giusta ? Verdetto::Esatta : Verdetto::Sbagliata;
     }
     return Verdetto::Nessuno;

@@ -34,18 +34,18 @@ int NumeroModoDiDire(double r);
 void OrarioModoDiDire(const QString& orario, int& ore, int& minuti);
 
 enum class Verdetto {
-    Esatta,         // the answer is right
-    Sbagliata,      // the answer is wrong
-    MancanoOre,     // the hours box is empty (reading the clock)
-    MancanoMinuti,  // the minutes box is empty (reading the clock)
-    Nessuno         // no question on screen: nothing to judge
+    Esatta,        // the answer is right
+    Sbagliata,     // the answer is wrong
+    MancanoOre,    // the hours box is empty (reading the clock)
+    MancanoMinuti, // the minutes box is empty (reading the clock)
+    Nessuno        // no question on screen: nothing to judge
 };
 
 // What the clock shows while an answer is judged.
 struct OrologioMostrato {
-    float tempo = 0;   // seconds since midnight
-    float ore = 0;     // fractional hours
-    float minuti = 0;  // fractional minutes within the hour
+    float tempo = 0;  // seconds since midnight
+    float ore = 0;    // fractional hours
+    float minuti = 0; // fractional minutes within the hour
 };
 
 // Judges an answer on the 24-hour clock. Kind 0: the boxes must give the time shown.

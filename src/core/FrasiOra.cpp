@@ -33,12 +33,12 @@ QString FraseLancette(int ore, int minuti)
     static const char* const ordinali[5] = {"", "primo", "secondo", "terzo", "quarto"};
     const int h = NumeroDelQuadrante(ore);
     const QString corta = minuti == 0
-                              ? Sul(h)
-                              : QStringLiteral("tra %1 e %2").arg(ConArticolo(h), ConArticolo(NumeroDelQuadrante(h + 1)));
+        ? Sul(h)
+        : QStringLiteral("tra %1 e %2").arg(ConArticolo(h), ConArticolo(NumeroDelQuadrante(h + 1)));
     const int prima = NumeroDelQuadrante(minuti / 5);
     const int puntino = minuti % 5;
-    const QString lunga = puntino == 0 ? Sul(prima)
-                                       : QStringLiteral("sul %1 puntino dopo %2")
-                                             .arg(QLatin1String(ordinali[puntino]), ConArticolo(prima));
+    const QString lunga = puntino == 0
+        ? Sul(prima)
+        : QStringLiteral("sul %1 puntino dopo %2").arg(QLatin1String(ordinali[puntino]), ConArticolo(prima));
     return QStringLiteral("La lancetta corta è %1. La lancetta lunga è %2.").arg(corta, lunga);
 }

@@ -4,7 +4,6 @@
 
 #include "ArrotondaPari.h"
 
-
 std::array<QPoint, 4> AngoliLancetta(double cx, double cy, int L, int W, double angolo, int R)
 {
     const double a = angolo * kGradiInRadianti;
@@ -21,4 +20,3 @@ QString EtichettaLancetta(int valore, QChar unita)
 {
     return QStringLiteral(" %1 %2 ").arg(valore, 2, 10, QLatin1Char('0')).arg(unita);
 }
-

@@ -29,9 +29,9 @@ struct Unita {
 Unita UnitaDellaScena(double larghezza, double altezza);
 
 enum class Cielo {
-    Stellato,  // cleared to black, then the stars (night)
-    Sfumato,   // painted row by row, each row in its own colour (dawn, dusk, 24:00)
-    Nuvoloso,  // the cloudy sky picture stretched over the whole scene (day)
+    Stellato, // cleared to black, then the stars (night)
+    Sfumato,  // painted row by row, each row in its own colour (dawn, dusk, 24:00)
+    Nuvoloso, // the cloudy sky picture stretched over the whole scene (day)
 };
 // The kind of sky of a whole hour 0 to 24.
 Cielo CieloDellOra(int ora);

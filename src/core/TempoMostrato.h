@@ -6,9 +6,9 @@
 #include <QString>
 
 struct CampiOra {
-    float ore = 0;      // fractional hours (10.5 at 10:30:00)
-    float minuti = 0;   // fractional minutes within the hour (30.5 at 10:30:30)
-    float secondi = 0;  // whole seconds within the minute
+    float ore = 0;     // fractional hours (10.5 at 10:30:00)
+    float minuti = 0;  // fractional minutes within the hour (30.5 at 10:30:30)
+    float secondi = 0; // whole seconds within the minute
 };
 
 // The hours, minutes and seconds of the shown time T (seconds since midnight).

@@ -47,11 +47,11 @@ AreaEsercizi::AreaEsercizi(QWidget* parent) : PictureBox(parent)
     // The final test's row of clocks is painted on the area just under the prompt's
     // text and partly behind this label: the label has no background of its own, so
     // the whole clocks show through it.
-    lblPremiOK->setStyleSheet(QStringLiteral("QLabel{background:transparent;color:%1;}")
-                                  .arg(Controlli::ColoreCss(QColor(0, 255, 255))));
+    lblPremiOK->setStyleSheet(
+        QStringLiteral("QLabel{background:transparent;color:%1;}").arg(Controlli::ColoreCss(QColor(0, 255, 255))));
     lblPremiOK->setFont(Controlli::Arial(8.25, true));
-    imgIndicaOK = Controlli::CreaImmagine(this, QStringLiteral("imgIndicaOK"), QStringLiteral("imgIndicaOK"), 150, 83,
-                                          32, 24);
+    imgIndicaOK =
+        Controlli::CreaImmagine(this, QStringLiteral("imgIndicaOK"), QStringLiteral("imgIndicaOK"), 150, 83, 32, 24);
     imgIndicaOK->hide();
 
     // The picture of the final test's progress row, sharp on the window's screen.

@@ -82,9 +82,9 @@ std::unique_ptr<PrintJob> CupsPrintJob::openDefault(PrintError& error)
         return nullptr;
     }
     const QByteArray nome(dest->name);
-    const QString nomeQt = dest->instance ? QString::fromLocal8Bit(dest->name) + QLatin1Char('/')
-                                                + QString::fromLocal8Bit(dest->instance)
-                                          : QString::fromLocal8Bit(dest->name);
+    const QString nomeQt = dest->instance
+        ? QString::fromLocal8Bit(dest->name) + QLatin1Char('/') + QString::fromLocal8Bit(dest->instance)
+        : QString::fromLocal8Bit(dest->name);
     const char* stato = cupsGetOption("printer-state", dest->num_options, dest->options);
     const char* accetta = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     const int statoStampante = stato ? QByteArray(stato).toInt() : 0;

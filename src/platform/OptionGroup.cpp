@@ -5,8 +5,7 @@ void OptionGroup::add(QAbstractButton* button)
     button->setCheckable(true);
     button->setAutoExclusive(false);
     m_buttons.append(button);
-    connect(button, &QAbstractButton::toggled, this,
-            [this, button](bool on) { onToggled(button, on); });
+    connect(button, &QAbstractButton::toggled, this, [this, button](bool on) { onToggled(button, on); });
 }
 
 void OptionGroup::onToggled(QAbstractButton* button, bool on)

@@ -22,7 +22,7 @@ public:
 
     // --- scale: the user coordinates of the top-left and bottom-right corners
     void setScale(double left, double top, double right, double bottom);
-    void setPixelScale();                 // one unit per pixel, y downward
+    void setPixelScale(); // one unit per pixel, y downward
     double scaleWidth() const { return m_right - m_left; }
     double scaleHeight() const { return m_bottom - m_top; }
     QPointF toPixel(double x, double y) const;
@@ -32,7 +32,7 @@ public:
     // --- drawing state
     QColor foreColor{Qt::black};
     QColor fillColor{Qt::black};
-    bool fillSolid = false;   // false: circles and boxes are outlines only
+    bool fillSolid = false; // false: circles and boxes are outlines only
     int drawWidth = 1;
     // Smooth edges on lines, circles and polygons; off for fills made of many rings.
     bool smooth = true;
@@ -44,10 +44,10 @@ public:
     const QFont& drawFont() const { return m_font; }
 
     // --- persistent image and background picture
-    void cls();                          // back colour, then the background picture; position to 0,0
+    void cls(); // back colour, then the background picture; position to 0,0
     void setPicture(const QImage& picture);
     void clearPicture();
-    void storeImageAsPicture();          // the drawing so far becomes the background picture
+    void storeImageAsPicture(); // the drawing so far becomes the background picture
     bool hasPicture() const { return !m_picture.isNull(); }
     const QImage& image() const { return m_image; }
     // The colour of the drawn pixel at a point in widget pixels.
@@ -58,7 +58,7 @@ public:
     void box(double x1, double y1, double x2, double y2, const QColor& c, bool filled);
     void circle(double x, double y, double radius, const QColor& outline);
     void pset(double x, double y, const QColor& c);
-    void print(const QString& text);     // top-left at the current position, in foreColor
+    void print(const QString& text); // top-left at the current position, in foreColor
     double textWidth(const QString& text) const;
     double textHeight(const QString& text) const;
     // Paints a picture with its top-left corner at (x, y); a negative size mirrors it.

@@ -53,8 +53,7 @@ public:
     enum class Buttons { Ok, YesNoCancel };
     enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
     virtual ~Dialogs() = default;
-    virtual int messageBox(QWidget* parent, Icon icon, const QString& title, const QString& text,
-                           Buttons buttons) = 0;
+    virtual int messageBox(QWidget* parent, Icon icon, const QString& title, const QString& text, Buttons buttons) = 0;
     // Shows a window modally and returns its result when it has closed.
     virtual int execModal(QDialog& dialog) = 0;
 };

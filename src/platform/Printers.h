@@ -16,18 +16,18 @@ class QPainter;
 // read in the error message (their descriptions are in ErroriStampa.h).
 enum class PrintError : int {
     None = 0,
-    NoDefaultPrinter = 1,     // no default printer is installed
-    JobRefused = 2,           // the printer did not take the job
-    PaperUnavailable = 3,     // A4 portrait cannot be chosen on the printer
-    PrinterFault = 4,         // the printer reports a fault (before or while drawing)
-    SheetIncomplete = 5,      // a picture of the sheet is missing from the program
-    NotSent = 6,              // the finished page could not be handed to the printer
-    PrinterStopped = 7,       // the printer's queue is stopped (paused, or stopped by a failure)
-    NotAcceptingJobs = 8,     // the printer's queue is set to refuse new jobs
-    SpoolerNotRunning = 9,    // the print service of the system does not answer
-    JobCancelled = 10,        // the spooler cancelled the job as soon as it had it
-    JobAborted = 11,          // the spooler gave the job up at once because of an error
-    NotAllowed = 12,          // this user may not print on the printer
+    NoDefaultPrinter = 1,  // no default printer is installed
+    JobRefused = 2,        // the printer did not take the job
+    PaperUnavailable = 3,  // A4 portrait cannot be chosen on the printer
+    PrinterFault = 4,      // the printer reports a fault (before or while drawing)
+    SheetIncomplete = 5,   // a picture of the sheet is missing from the program
+    NotSent = 6,           // the finished page could not be handed to the printer
+    PrinterStopped = 7,    // the printer's queue is stopped (paused, or stopped by a failure)
+    NotAcceptingJobs = 8,  // the printer's queue is set to refuse new jobs
+    SpoolerNotRunning = 9, // the print service of the system does not answer
+    JobCancelled = 10,     // the spooler cancelled the job as soon as it had it
+    JobAborted = 11,       // the spooler gave the job up at once because of an error
+    NotAllowed = 12,       // this user may not print on the printer
 };
 
 class PrintJob {

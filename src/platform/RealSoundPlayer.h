@@ -53,7 +53,7 @@ private:
     // goes first. Qt's audio must not outlive the application with a stream open.
     QPointer<QObject> m_owner;
     QPointer<QAudioSink> m_sink;
-    QIODevice* m_io = nullptr;  // the sink's, valid while it is
+    QIODevice* m_io = nullptr; // the sink's, valid while it is
     QPointer<QTimer> m_pause;
     QAudioFormat m_format;
     // The fewest bytes the output starts playing on: shorter sounds get silence after them.

@@ -38,12 +38,12 @@ inline constexpr int StatusDeviceError = 0x0504;
 inline constexpr int StatusNotAcceptingJobs = 0x0506;
 inline constexpr int StatusJobCanceled = 0x0508;
 inline constexpr int StatusPrinterDeactivated = 0x050A;
-inline constexpr int StatusAuthenticationCanceled = 0x1000;  // CUPS: the user gave up typing a password
+inline constexpr int StatusAuthenticationCanceled = 0x1000; // CUPS: the user gave up typing a password
 
 // The steps of handing a page over.
 enum class Step {
-    CreateJob,     // asking the printer for a new job
-    SendDocument,  // sending the page into the job
+    CreateJob,    // asking the printer for a new job
+    SendDocument, // sending the page into the job
 };
 
 // The printer as the spooler describes it before a job is asked for: a stopped

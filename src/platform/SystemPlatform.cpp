@@ -85,14 +85,13 @@ double RealRandom::next()
     return m_gen.generateDouble();
 }
 
-int RealDialogs::messageBox(QWidget* parent, Icon icon, const QString& title, const QString& text,
-                            Buttons buttons)
+int RealDialogs::messageBox(QWidget* parent, Icon icon, const QString& title, const QString& text, Buttons buttons)
 {
     QMessageBox box(parent);
     box.setWindowTitle(title);
     box.setText(text);
     box.setIcon(icon == Icon::Information ? QMessageBox::Information
-                : icon == Icon::Stop      ? QMessageBox::Critical
+                    : icon == Icon::Stop  ? QMessageBox::Critical
                                           : QMessageBox::Question);
     if (buttons == Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
@@ -103,10 +102,14 @@ int RealDialogs::messageBox(QWidget* parent, Icon icon, const QString& title, co
         box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Annulla"));
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return Yes;
-    case QMessageBox::No: return No;
-    case QMessageBox::Cancel: return Cancel;
-    default: return Ok;
+    case QMessageBox::Yes:
+        return Yes;
+    case QMessageBox::No:
+        return No;
+    case QMessageBox::Cancel:
+        return Cancel;
+    default:
+        return Ok;
     }
 }
 

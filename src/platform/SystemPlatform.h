@@ -30,8 +30,7 @@ private:
 
 class RealDialogs : public Dialogs {
 public:
-    int messageBox(QWidget* parent, Icon icon, const QString& title, const QString& text,
-                   Buttons buttons) override;
+    int messageBox(QWidget* parent, Icon icon, const QString& title, const QString& text, Buttons buttons) override;
     int execModal(QDialog& dialog) override;
 };
 

@@ -32,6 +32,6 @@ private:
     QPointer<QWidget> m_finestra;
     TrattieniFinestra* m_esterna = nullptr; // the guard of an enclosing loop of the same window
     TrattieniFinestra* m_precedente = nullptr;
-    bool m_richiesta = false;  // the window's deletion was asked for and is held back
-    bool m_chiusa = false;     // the window received a request to close
+    bool m_richiesta = false; // the window's deletion was asked for and is held back
+    bool m_chiusa = false;    // the window received a request to close
 };

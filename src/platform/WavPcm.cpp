@@ -22,8 +22,14 @@ struct Formato {
     int bits = 0;
 };
 
-quint16 u16(const char* p) { return qFromLittleEndian<quint16>(p); }
-quint32 u32(const char* p) { return qFromLittleEndian<quint32>(p); }
+quint16 u16(const char* p)
+{
+    return qFromLittleEndian<quint16>(p);
+}
+quint32 u32(const char* p)
+{
+    return qFromLittleEndian<quint32>(p);
+}
 
 // The "fmt " chunk, or nothing when it describes samples this decoder does not read.
 std::optional<Formato> leggiFormato(const char* p, quint32 size)
@@ -50,12 +56,14 @@ std::optional<Formato> leggiFormato(const char* p, quint32 size)
 float campione(const char* p, const Formato& f)
 {
     switch (f.bits) {
-    case 8: return (static_cast<unsigned char>(*p) - 128) / 128.0f;
-    case 16: return static_cast<qint16>(u16(p)) / 32768.0f;
+    case 8:
+        return (static_cast<unsigned char>(*p) - 128) / 128.0f;
+    case 16:
+        return static_cast<qint16>(u16(p)) / 32768.0f;
     case 24: {
         const quint32 u = static_cast<quint32>(static_cast<unsigned char>(p[0])) << 8
-                          | static_cast<quint32>(static_cast<unsigned char>(p[1])) << 16
-                          | static_cast<quint32>(static_cast<unsigned char>(p[2])) << 24;
+            | static_cast<quint32>(static_cast<unsigned char>(p[1])) << 16
+            | static_cast<quint32>(static_cast<unsigned char>(p[2])) << 24;
         return static_cast<float>(static_cast<qint32>(u) / 2147483648.0);
     }
     default:
@@ -79,7 +87,7 @@ double kernel(double x, double fc, int lobes)
     const double pi = 3.14159265358979323846;
     const double t = pi * fc * x;
     const double sinc = t == 0.0 ? 1.0 : std::sin(t) / t;
-    const double finestra = 0.5 + 0.5 * std::cos(pi * x / larghezza);  // Hann
+    const double finestra = 0.5 + 0.5 * std::cos(pi * x / larghezza); // Hann
     return fc * sinc * finestra;
 }
 
@@ -139,7 +147,7 @@ std::vector<float> resample(const std::vector<float>& samples, int fromRate, int
     const int fasi = static_cast<int>(std::min<qint64>(fasiEsatte, 4096));
     constexpr int kLobes = 8;
     const double fc = std::min(1.0, static_cast<double>(toRate) / fromRate);
-    const int meta = static_cast<int>(std::ceil(kLobes / fc));  // taps each side
+    const int meta = static_cast<int>(std::ceil(kLobes / fc)); // taps each side
     const int prese = 2 * meta;
     std::vector<double> tabella(static_cast<std::size_t>(fasi) * prese);
     for (int f = 0; f < fasi; ++f) {
@@ -152,8 +160,7 @@ std::vector<float> resample(const std::vector<float>& samples, int fromRate, int
         const qint64 posizione = i * fromRate;
         const qint64 intero = posizione / toRate;
         const qint64 resto = posizione % toRate;
-        const int f = fasiEsatte <= 4096 ? static_cast<int>(resto / g)
-                                         : static_cast<int>(resto * fasi / toRate);
+        const int f = fasiEsatte <= 4096 ? static_cast<int>(resto / g) : static_cast<int>(resto * fasi / toRate);
         const double* k = &tabella[static_cast<std::size_t>(f) * prese];
         double somma = 0.0;
         const qint64 primo = intero - meta + 1;
@@ -192,8 +199,8 @@ QByteArray toFormat(const Pcm& pcm, const QAudioFormat& format)
             break;
         }
         case QAudioFormat::Int32: {
-            const auto i = static_cast<qint32>(
-                std::clamp<long long>(std::llround(v * 2147483648.0), -2147483648LL, 2147483647LL));
+            const auto i =
+                static_cast<qint32>(std::clamp<long long>(std::llround(v * 2147483648.0), -2147483648LL, 2147483647LL));
             std::memcpy(campione, &i, sizeof i);
             break;
         }

@@ -52,8 +52,8 @@ QString Descrizione(PrintError errore)
 
 QString Messaggio(PrintError errore)
 {
-    return QStringLiteral(" Errore nella fase di stampa.\r\n") + Descrizione(errore)
-           + QStringLiteral(" (Errore num. ") + QString::number(static_cast<int>(errore)) + QStringLiteral(" )");
+    return QStringLiteral(" Errore nella fase di stampa.\r\n") + Descrizione(errore) + QStringLiteral(" (Errore num. ")
+        + QString::number(static_cast<int>(errore)) + QStringLiteral(" )");
 }
 
 } // namespace ErroriStampa

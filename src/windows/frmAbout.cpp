@@ -1,8 +1,8 @@
 // The information window: name, version, platform and credits, and the three
 // actions (teaching notes, mail, web site) that hand a link to the system.
 
-#include "Controlli.h"
 #include "frmAbout.h"
+#include "Controlli.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,8 +105,7 @@ void frmAbout::CreaControlli()
     Label7 = etichetta(this, QStringLiteral("Label7"), QRect(10, 140, 318, 16),
                        QStringLiteral("Per consigli e segnalazioni scrivi a:"));
 
-    lblEmail = etichetta(this, QStringLiteral("lblEmail"), QRect(10, 157, 318, 18),
-                         QStringLiteral(TEMPOLINO_EMAIL));
+    lblEmail = etichetta(this, QStringLiteral("lblEmail"), QRect(10, 157, 318, 18), QStringLiteral(TEMPOLINO_EMAIL));
     comeLink(lblEmail, 9, QStringLiteral("e-mail"));
     const QUrl sito(QStringLiteral(TEMPOLINO_SITO));
     QString testoSito = sito.toDisplayString(QUrl::RemoveScheme | QUrl::StripTrailingSlash);
@@ -124,7 +123,7 @@ void frmAbout::CreaControlli()
 
     cmdGuida = new QToolButton(this);
     cmdGuida->setObjectName(QStringLiteral("cmdGuida"));
-    cmdGuida->setGeometry(16, 258, 30, 30);  // 450 x 450 twips
+    cmdGuida->setGeometry(16, 258, 30, 30); // 450 x 450 twips
     cmdGuida->setIcon(QIcon(figura(QStringLiteral("cmdGuida"), QSize(26, 26))));
     cmdGuida->setIconSize(QSize(26, 26));
     cmdGuida->setToolTip(QStringLiteral("Indicazioni didattiche"));

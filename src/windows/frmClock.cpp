@@ -1,8 +1,8 @@
 // Building the main window's controls with their design names, positions and
 // colours, wiring their events to the window's handlers, and the default instance.
 
-#include "Controlli.h"
 #include "frmClock.h"
+#include "Controlli.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -52,8 +52,8 @@ void frmClock::OrdineTabulazione()
     ordine += picRegolazione->ordineTabulazione();
     ordine += picAnalogic->ordineTabulazione();
     ordine += picTest->ordineTabulazione();
-    ordine += {cmdTest,       chkFusiOrari,   optCtrTime[1], optCtrTime[0], optStyleNum[1], optStyleNum[2],
-               optStyleNum[0], chkSuono,      cmdCuriosita,  cmdAbout,      cmdEsci};
+    ordine += {cmdTest,        chkFusiOrari, optCtrTime[1], optCtrTime[0], optStyleNum[1], optStyleNum[2],
+               optStyleNum[0], chkSuono,     cmdCuriosita,  cmdAbout,      cmdEsci};
     for (int i = 1; i < ordine.size(); ++i)
         setTabOrder(ordine[i - 1], ordine[i]);
 }
@@ -89,17 +89,21 @@ void frmClock::CreaPannelloComandi()
 {
     picCommand = Controlli::CreaPannello(this, QStringLiteral("picCommand"), 480, 0, 58, 537, QColor(128, 128, 128));
     cmdTest = Controlli::CreaPulsanteGrafico(picCommand, QStringLiteral("cmdTest"), QStringLiteral("cmdTest"), 10, 8,
-                                  QStringLiteral("Esercizi"), false);
+                                             QStringLiteral("Esercizi"), false);
 
-    picCtrTime = Controlli::CreaPannello(picCommand, QStringLiteral("picCtrTime"), 10, 56, 41, 129, QColor(128, 128, 128));
-    chkFusiOrari = Controlli::CreaPulsanteGrafico(picCtrTime, QStringLiteral("chkFusiOrari"), QStringLiteral("chkFusiOrari"),
-                                       0, 0, QStringLiteral("Mappa terrestre"), true);
+    picCtrTime =
+        Controlli::CreaPannello(picCommand, QStringLiteral("picCtrTime"), 10, 56, 41, 129, QColor(128, 128, 128));
+    chkFusiOrari =
+        Controlli::CreaPulsanteGrafico(picCtrTime, QStringLiteral("chkFusiOrari"), QStringLiteral("chkFusiOrari"), 0, 0,
+                                       QStringLiteral("Mappa terrestre"), true);
     grpCtrTime = new OptionGroup(this);
     grpCtrTime->setObjectName(QStringLiteral("grpCtrTime"));
-    optCtrTime[0] = Controlli::CreaPulsanteGrafico(picCtrTime, QStringLiteral("optCtrTime_0"), QStringLiteral("optCtrTime_0"),
-                                        0, 88, QStringLiteral("Modifica i minuti o le ore"), true);
-    optCtrTime[1] = Controlli::CreaPulsanteGrafico(picCtrTime, QStringLiteral("optCtrTime_1"), QStringLiteral("optCtrTime_1"),
-                                        0, 46, QStringLiteral("Tempo attuale"), true);
+    optCtrTime[0] =
+        Controlli::CreaPulsanteGrafico(picCtrTime, QStringLiteral("optCtrTime_0"), QStringLiteral("optCtrTime_0"), 0,
+                                       88, QStringLiteral("Modifica i minuti o le ore"), true);
+    optCtrTime[1] =
+        Controlli::CreaPulsanteGrafico(picCtrTime, QStringLiteral("optCtrTime_1"), QStringLiteral("optCtrTime_1"), 0,
+                                       46, QStringLiteral("Tempo attuale"), true);
     grpCtrTime->add(optCtrTime[0]);
     grpCtrTime->add(optCtrTime[1]);
     optCtrTime[1]->setChecked(true);
@@ -112,22 +116,23 @@ void frmClock::CreaPannelloComandi()
                                    "Quadrante con i numeri romani"};
     for (int i = 0; i < 3; ++i) {
         optStyleNum[i] = Controlli::CreaPulsanteGrafico(picStyle, QStringLiteral("optStyleNum_%1").arg(i),
-                                             QStringLiteral("optStyleNum_%1").arg(i), 0, alto[i],
-                                             QString::fromUtf8(suggerimenti[i]), true);
+                                                        QStringLiteral("optStyleNum_%1").arg(i), 0, alto[i],
+                                                        QString::fromUtf8(suggerimenti[i]), true);
         grpStyleNum->add(optStyleNum[i]);
     }
     optStyleNum[1]->setChecked(true);
 
-    chkSuono = Controlli::CreaPulsanteGrafico(picCommand, QStringLiteral("chkSuono"), QStringLiteral("chkSuono_on"), 10, 328,
-                                   QStringLiteral("Abilita o disabita i suoni"), true);
+    chkSuono = Controlli::CreaPulsanteGrafico(picCommand, QStringLiteral("chkSuono"), QStringLiteral("chkSuono_on"), 10,
+                                              328, QStringLiteral("Abilita o disabita i suoni"), true);
     chkSuono->setChecked(false);
     // Its picture says whether the sounds are on; the pressed look would read backwards.
-    chkSuono->setStyleSheet(QStringLiteral(
-        "QToolButton{background:rgb(192,192,192);border:2px outset rgb(224,224,224);}"));
-    cmdCuriosita = Controlli::CreaPulsanteGrafico(picCommand, QStringLiteral("cmdCuriosità"), QStringLiteral("cmdCuriosità"), 10,
+    chkSuono->setStyleSheet(
+        QStringLiteral("QToolButton{background:rgb(192,192,192);border:2px outset rgb(224,224,224);}"));
+    cmdCuriosita =
+        Controlli::CreaPulsanteGrafico(picCommand, QStringLiteral("cmdCuriosità"), QStringLiteral("cmdCuriosità"), 10,
                                        376, QStringLiteral("Curiosità"), false);
-    cmdAbout = Controlli::CreaPulsanteGrafico(picCommand, QStringLiteral("cmdAbout"), QStringLiteral("cmdAbout"), 10, 424,
-                                   QStringLiteral("Informazioni"), false);
+    cmdAbout = Controlli::CreaPulsanteGrafico(picCommand, QStringLiteral("cmdAbout"), QStringLiteral("cmdAbout"), 10,
+                                              424, QStringLiteral("Informazioni"), false);
     cmdEsci = Controlli::Crea<QPushButton>(picCommand, QStringLiteral("cmdEsci"), 10, 472, 38, 57);
     cmdEsci->setText(QStringLiteral("&Esci"));
     cmdEsci->setToolTip(QStringLiteral("Chiude il programma"));

@@ -126,7 +126,7 @@ private:
     QTimer* tmrClock;
 
     PictureBox* picCommand;
-    QToolButton* cmdCuriosita;  // objectName "cmdCuriosità"
+    QToolButton* cmdCuriosita; // objectName "cmdCuriosità"
     QToolButton* chkSuono;
     QToolButton* cmdAbout;
     QPushButton* cmdEsci;

@@ -5,11 +5,11 @@
 #include <QCloseEvent>
 
 #include "ArrotondaPari.h"
+#include "NumeriRomani.h"
+#include "Platform.h"
 #include "frmClock.h"
 #include "frmSplashClock.h"
 #include "modTempolino.h"
-#include "NumeriRomani.h"
-#include "Platform.h"
 
 using namespace modTempolino;
 

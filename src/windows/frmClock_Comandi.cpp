@@ -1,12 +1,12 @@
 // Handlers of the command panel that open the side windows or switch the sounds.
 
+#include "Platform.h"
+#include "Risorse.h"
+#include "Suoni.h"
 #include "frmAbout.h"
 #include "frmClock.h"
 #include "frmExt.h"
 #include "modTempolino.h"
-#include "Platform.h"
-#include "Risorse.h"
-#include "Suoni.h"
 
 using namespace modTempolino;
 
@@ -15,9 +15,8 @@ void frmClock::chkSuono_Click()
     // The click is heard both when switching off and when switching on.
     SuonaEffetto(Suono::Clic);
     SuoniAttivi = !SuoniAttivi;
-    chkSuono->setIcon(QIcon(QPixmap::fromImage(
-        Risorse::figura(SuoniAttivi ? QStringLiteral("chkSuono_on") : QStringLiteral("chkSuono_off"), QSize(32, 32),
-                        2.0))));
+    chkSuono->setIcon(QIcon(QPixmap::fromImage(Risorse::figura(
+        SuoniAttivi ? QStringLiteral("chkSuono_on") : QStringLiteral("chkSuono_off"), QSize(32, 32), 2.0))));
     p1->setFocus();
 }
 

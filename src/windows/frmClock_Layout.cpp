@@ -8,9 +8,9 @@
 
 #include "ArrotondaPari.h"
 #include "Cornici.h"
+#include "Platform.h"
 #include "frmClock.h"
 #include "modTempolino.h"
-#include "Platform.h"
 
 using modTempolino::Scala;
 
@@ -45,12 +45,11 @@ void frmClock::Form_Resize()
 
     mappaFusi->PosaGlobo(QPoint(picWindows->x() + larghezzaScena / 2 - mappaFusi->globo()->width() / 2, 50));
 
-    const int topComandi = Scala > 1 ? p1->y()
-                                     : p1->y() + p1->height() + 5 + kAltezzaTest - kAltezzaCommand;
+    const int topComandi = Scala > 1 ? p1->y() : p1->y() + p1->height() + 5 + kAltezzaTest - kAltezzaCommand;
     picCommand->setGeometry(W - picCommand->width() - 20, topComandi, picCommand->width(), kAltezzaCommand);
 
-    picTest->Disponi(QRect(picWindows->x() - 6, picAnalogic->y() + 5,
-                           picCommand->x() - (picWindows->x() - 6) - 40, kAltezzaTest));
+    picTest->Disponi(
+        QRect(picWindows->x() - 6, picAnalogic->y() + 5, picCommand->x() - (picWindows->x() - 6) - 40, kAltezzaTest));
 
     const int altezzaMappa = ArrotondaPari(Scala * 100);
     mappaFusi->Disponi(

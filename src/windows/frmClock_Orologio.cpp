@@ -5,12 +5,12 @@
 
 #include "Accessibilita.h"
 #include "ArrotondaPari.h"
-#include "frmClock.h"
-#include "modTempolino.h"
 #include "PassoOra.h"
 #include "Platform.h"
 #include "Suoni.h"
 #include "TempoMostrato.h"
+#include "frmClock.h"
+#include "modTempolino.h"
 
 using namespace modTempolino;
 

@@ -2,8 +2,8 @@
 // their design places, the typing rules of the date boxes, and the "OK!" button
 // that shows the weekday of birth, the age and the days to the next birthday.
 
-#include "Controlli.h"
 #include "frmExt.h"
+#include "Controlli.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -14,10 +14,10 @@
 #include <QTextCursor>
 
 #include "CalcoloCompleanno.h"
-#include "modTempolino.h"
 #include "Platform.h"
 #include "Risorse.h"
 #include "Suoni.h"
+#include "modTempolino.h"
 
 using namespace modTempolino;
 using namespace Controlli;
@@ -94,12 +94,13 @@ void frmExt::CreaControlli()
     const int larghezza[3] = {255, 255, 420};
     const int lunghezza[3] = {2, 2, 4};
     for (int i = 0; i < 3; ++i) {
-        QLineEdit* t = crea<QLineEdit>(picData, QStringLiteral("txtdata_%1").arg(i), sinistra[i], 60, larghezza[i], 270);
+        QLineEdit* t =
+            crea<QLineEdit>(picData, QStringLiteral("txtdata_%1").arg(i), sinistra[i], 60, larghezza[i], 270);
         t->setFont(Arial(9));
         // The validator keeps the length as well: a maximum length would cut a pasted
         // text before the validator sees it, and "12/05" would slip in as "12".
-        t->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(lunghezza[i])), t));
+        t->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(lunghezza[i])), t));
         t->setAlignment(Qt::AlignCenter);
         // The boxes are narrow: no inner padding, so that every digit shows.
         t->setTextMargins(-2, 0, -2, 0);
@@ -119,10 +120,10 @@ void frmExt::CreaControlli()
     cmdData = crea<QPushButton>(this, QStringLiteral("cmdData"), 6480, 3300, 615, 375);
     cmdData->setText(QStringLiteral("OK!"));
     cmdData->setFont(Arial(8.25, true));
-    cmdData->setStyleSheet(QStringLiteral(
-        "QPushButton{background:rgb(192,255,192);border:2px outset rgb(224,255,224);}"
-        "QPushButton:pressed{border:2px inset rgb(96,128,96);}"
-        "QPushButton:focus{border:2px outset rgb(224,255,224);outline:1px dotted black;}"));
+    cmdData->setStyleSheet(
+        QStringLiteral("QPushButton{background:rgb(192,255,192);border:2px outset rgb(224,255,224);}"
+                       "QPushButton:pressed{border:2px inset rgb(96,128,96);}"
+                       "QPushButton:focus{border:2px outset rgb(224,255,224);outline:1px dotted black;}"));
     cmdData->setDefault(true);
 
     lblDati = crea<QLabel>(this, QStringLiteral("lblDati"), 720, 3960, 6255, 735);

@@ -29,7 +29,7 @@ public:
 
     // ================= controls =================
     QLabel* Label1;
-    QTextEdit* txtCuriosita;  // objectName "txtCuriosità"
+    QTextEdit* txtCuriosita; // objectName "txtCuriosità"
     QLabel* Label2;
     QLabel* Label3;
     QWidget* picData;

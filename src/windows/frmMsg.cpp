@@ -1,17 +1,17 @@
 // The message window: built from its design, coloured and animated for the
 // message code it is opened with.
 
-#include "Controlli.h"
 #include "frmMsg.h"
+#include "Controlli.h"
 
 #include <QPainter>
 #include <QPointer>
 #include <cmath>
 
-#include "modTempolino.h"
 #include "Platform.h"
 #include "Risorse.h"
 #include "Suoni.h"
+#include "modTempolino.h"
 
 using namespace modTempolino;
 
@@ -75,10 +75,10 @@ frmMsg::frmMsg(QWidget* parent) : QDialog(parent)
     cmdChiudi->setGeometry(Controlli::RettangoloTwip(2160, 2100, 1455, 375));
     cmdChiudi->setText(QStringLiteral("&OK"));
     cmdChiudi->setDefault(true);
-    cmdChiudi->setStyleSheet(QStringLiteral(
-        "QPushButton{background:rgb(224,224,224);color:black;border:2px outset rgb(240,240,240);}"
-        "QPushButton:focus{border-color:rgb(96,96,96);}"
-        "QPushButton:pressed{border-style:inset;}"));
+    cmdChiudi->setStyleSheet(
+        QStringLiteral("QPushButton{background:rgb(224,224,224);color:black;border:2px outset rgb(240,240,240);}"
+                       "QPushButton:focus{border-color:rgb(96,96,96);}"
+                       "QPushButton:pressed{border-style:inset;}"));
     connect(cmdChiudi, &QPushButton::clicked, this, &frmMsg::cmdChiudi_Click);
 
     Timer1 = new QTimer(this);

@@ -1,5 +1,5 @@
-#include "Controlli.h"
 #include "frmPrint.h"
+#include "Controlli.h"
 
 #include <QFont>
 #include <QPainter>
@@ -69,7 +69,8 @@ void frmPrint::CreaControlli()
     Label4->setGeometry(RettangoloTwip(375, 480, 2700, 255));
 
     grpStileQuadrante = new OptionGroup(this);
-    const QString testiStile[2] = {QStringLiteral("Numeri arabi (1,2,3...)"), QStringLiteral("Numeri romani (I,V,X..)")};
+    const QString testiStile[2] = {QStringLiteral("Numeri arabi (1,2,3...)"),
+                                   QStringLiteral("Numeri romani (I,V,X..)")};
     const int topStile[2] = {750, 1095};
     for (int i = 0; i < 2; ++i) {
         optStileQuadrante[i] = new QRadioButton(testiStile[i], this);
@@ -145,9 +146,12 @@ void frmPrint::CreaControlli()
 
     // The printer beside the print button, the scissors beside the advice on paper,
     // the decoration beside the title.
-    imgPrinter = immagine(this, QStringLiteral("imgPrinter"), QStringLiteral("imgPrinter"), QSize(32, 32), QPoint(DaTwip(248), DaTwip(3735)));
-    imgCut = immagine(this, QStringLiteral("imgCut"), QStringLiteral("imgCut"), QSize(18, 11), QPoint(DaTwip(300), DaTwip(3060)));
-    Image1 = immagine(this, QStringLiteral("Image1"), QStringLiteral("Image1_print"), QSize(32, 32), QPoint(DaTwip(4020), DaTwip(90)));
+    imgPrinter = immagine(this, QStringLiteral("imgPrinter"), QStringLiteral("imgPrinter"), QSize(32, 32),
+                          QPoint(DaTwip(248), DaTwip(3735)));
+    imgCut = immagine(this, QStringLiteral("imgCut"), QStringLiteral("imgCut"), QSize(18, 11),
+                      QPoint(DaTwip(300), DaTwip(3060)));
+    Image1 = immagine(this, QStringLiteral("Image1"), QStringLiteral("Image1_print"), QSize(32, 32),
+                      QPoint(DaTwip(4020), DaTwip(90)));
 
     setTabOrder(optStileQuadrante[0], optStileQuadrante[1]);
     setTabOrder(optStileQuadrante[1], chkPrintMinuti);

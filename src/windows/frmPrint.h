@@ -30,15 +30,15 @@ public:
     Foglio::OpzioniFoglio OpzioniCorrenti() const;
 
     // ================= controls =================
-    std::array<QLabel*, 2> Label5;  // the title and its embossed shadow
+    std::array<QLabel*, 2> Label5; // the title and its embossed shadow
     QLabel* Label4;
-    std::array<QRadioButton*, 2> optStileQuadrante;  // 0 Arabic, 1 Roman numerals
+    std::array<QRadioButton*, 2> optStileQuadrante; // 0 Arabic, 1 Roman numerals
     OptionGroup* grpStileQuadrante;
     QCheckBox* chkPrintMinuti;
     QLabel* Label6;
     QLabel* Label1;
     QLabel* Label2;
-    std::array<QLineEdit*, 2> txtDati;  // 0 name, 1 surname
+    std::array<QLineEdit*, 2> txtDati; // 0 name, 1 surname
     // How many characters a name or a surname may have.
     static constexpr int kCaratteriDati = 20;
     QLabel* Label3;

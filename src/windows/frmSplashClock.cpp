@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "ArrotondaPari.h"
-#include "modTempolino.h"
 #include "Platform.h"
 #include "Suoni.h"
+#include "modTempolino.h"
 
 using namespace modTempolino;
 

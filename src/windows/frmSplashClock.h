@@ -23,7 +23,7 @@ public:
     void DisegnaQuarti(int& x, int& y, int angolo);
     void tmrClock_Timer();
 
-    PictureBox* superficie;  // the window's drawing surface
+    PictureBox* superficie; // the window's drawing surface
     QTimer* tmrClock;
 
     short R = 184;

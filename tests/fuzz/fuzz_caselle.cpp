@@ -54,8 +54,8 @@ void controllaCompleanno(const QString& g, const QString& m, const QString& a, c
     using namespace CalcoloCompleanno;
     const Esito e = Calcola(g, m, a, oggi);
     const QDate attesa(a.toInt(), m.toInt(), g.toInt());
-    const bool dovrebbe = !g.isEmpty() && !m.isEmpty() && !a.isEmpty() && a.toInt() >= PrimoAnno && attesa.isValid()
-                          && attesa <= oggi;
+    const bool dovrebbe =
+        !g.isEmpty() && !m.isEmpty() && !a.isEmpty() && a.toInt() >= PrimoAnno && attesa.isValid() && attesa <= oggi;
     if (e.valido != dovrebbe)
         fallisci("birthday accepted or refused wrongly");
     if (!e.valido)
@@ -89,7 +89,8 @@ void controllaRisposta(const QString& ore, const QString& minuti, uint8_t scelta
     orologio.tempo = static_cast<float>(minutoDelGiorno * 60);
     orologio.ore = orologio.tempo / 3600.0f;
     orologio.minuti = static_cast<float>(minutoDelGiorno % 60);
-    const QString orario = DueCifre(ore.isEmpty() ? 0 : ore.toInt() % 100) + DueCifre(minuti.isEmpty() ? 0 : minuti.toInt() % 100);
+    const QString orario =
+        DueCifre(ore.isEmpty() ? 0 : ore.toInt() % 100) + DueCifre(minuti.isEmpty() ? 0 : minuti.toInt() % 100);
     const Verdetto v = GiudicaRisposta(static_cast<float>(tipo), ore, minuti, orologio, orario);
 
     const int h = ore.isEmpty() ? 0 : ore.toInt();
@@ -101,7 +102,7 @@ void controllaRisposta(const QString& ore, const QString& minuti, uint8_t scelta
         atteso = Verdetto::MancanoMinuti;
     else if (tipo == 2)
         atteso = (h % 100 == minutoDelGiorno / 60 && m % 100 == minutoDelGiorno % 60) ? Verdetto::Esatta
-                                                                                     : Verdetto::Sbagliata;
+                                                                                      : Verdetto::Sbagliata;
     else
         atteso = (h * 3600 + m * 60 == minutoDelGiorno * 60) ? Verdetto::Esatta : Verdetto::Sbagliata;
     if (v != atteso)

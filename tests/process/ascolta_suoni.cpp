@@ -42,8 +42,8 @@ constexpr double kGapMs = 30.0;
 struct Suono {
     std::string id;
     std::vector<double> s;
-    std::size_t primo = 0;   // first audible sample
-    std::size_t ultimo = 0;  // one past the last audible sample
+    std::size_t primo = 0;  // first audible sample
+    std::size_t ultimo = 0; // one past the last audible sample
 };
 
 bool leggi(const std::string& path, std::vector<double>& out)
@@ -168,8 +168,8 @@ int main(int argc, char* argv[])
         }
         if (migliore && meglio >= kMatch) {
             const std::size_t sentito = udito(rec, inizio, *migliore, pezzo);
-            std::printf("SOUND %s %.1f %.1f %.1f %.3f\n", migliore->id.c_str(), ms(double(inizio)),
-                        ms(double(sentito)), ms(double(migliore->ultimo - migliore->primo)), meglio);
+            std::printf("SOUND %s %.1f %.1f %.1f %.3f\n", migliore->id.c_str(), ms(double(inizio)), ms(double(sentito)),
+                        ms(double(migliore->ultimo - migliore->primo)), meglio);
             i = std::max(i + 1, inizio + migliore->primo + std::max<std::size_t>(sentito, 1));
             continue;
         }

@@ -128,8 +128,7 @@ void TestSoak::aWholeDay()
         visibili += t->isVisible() ? 1 : 0;
     QCOMPARE(visibili, 1);
     const long crescita = residentKb() - memoriaDopoLaPrimaOra;
-    qInfo("resident memory after the first hour %ld kB, growth over the day %ld kB", memoriaDopoLaPrimaOra,
-          crescita);
+    qInfo("resident memory after the first hour %ld kB, growth over the day %ld kB", memoriaDopoLaPrimaOra, crescita);
     QVERIFY2(crescita < 4096, qPrintable(QStringLiteral("memory grew by %1 kB").arg(crescita)));
 }
 

@@ -15,7 +15,7 @@
 
 class FakeClock : public SystemClock {
 public:
-    double seconds = 36000;  // 10:00:00
+    double seconds = 36000; // 10:00:00
     QDate date{2024, 3, 10};
     // Seconds on the clock that only runs forwards: moved by advance(), not by setting
     // the time of day.
@@ -29,7 +29,7 @@ public:
 
 class FakeRandom : public RandomSource {
 public:
-    std::deque<double> scripted;  // drawn first, in order
+    std::deque<double> scripted; // drawn first, in order
     int reseeds = 0;
     void reseed() override { ++reseeds; }
     double next() override;
@@ -54,14 +54,13 @@ public:
         Buttons buttons;
     };
     QVector<Box> boxes;
-    std::deque<int> answers;      // answers to message boxes, in order; Ok/Yes when empty
-    QStringList modalShown;       // objectName of every modal window shown
+    std::deque<int> answers; // answers to message boxes, in order; Ok/Yes when empty
+    QStringList modalShown;  // objectName of every modal window shown
     // Called with every modal window; its result is the window's result. When unset the
     // window is closed as the user would close it with its default button.
     std::function<int(QDialog&)> onModal;
 
-    int messageBox(QWidget* parent, Icon icon, const QString& title, const QString& text,
-                   Buttons buttons) override;
+    int messageBox(QWidget* parent, Icon icon, const QString& title, const QString& text, Buttons buttons) override;
     int execModal(QDialog& dialog) override;
 };
 
@@ -117,9 +116,9 @@ public:
     QMarginsF marginsMm{5, 6, 7, 8};
     int resolution = 1200;
 
-    int opened = 0;             // printers chosen
-    int cancelled = 0;          // documents cancelled after drawing had started
-    QStringList printed;        // the PDF of every page sent, in order
+    int opened = 0;      // printers chosen
+    int cancelled = 0;   // documents cancelled after drawing had started
+    QStringList printed; // the PDF of every page sent, in order
     std::unique_ptr<PrintJob> openDefault(PrintError& error) override;
 
 private:

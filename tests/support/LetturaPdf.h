@@ -12,7 +12,7 @@
 
 struct ParolaPdf {
     QString testo;
-    QRectF mm;  // from the top-left corner of the sheet
+    QRectF mm; // from the top-left corner of the sheet
     QPointF centro() const { return mm.center(); }
 };
 
@@ -31,11 +31,13 @@ inline QString TogliEntitaHtml(QString s)
 inline QVector<ParolaPdf> LeggiParolePdf(const QString& file, QString* errore = nullptr)
 {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                                          QStringLiteral("-l"), QStringLiteral("1"), file, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+             QStringLiteral("1"), file, QStringLiteral("-")});
     if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         if (errore)
-            *errore = QStringLiteral("pdftotext failed: ") + p.errorString() + QString::fromUtf8(p.readAllStandardError());
+            *errore =
+                QStringLiteral("pdftotext failed: ") + p.errorString() + QString::fromUtf8(p.readAllStandardError());
         return {};
     }
     const QString html = QString::fromUtf8(p.readAllStandardOutput());
@@ -68,8 +70,10 @@ inline QVector<ParolaPdf> ParoleDove(const QVector<ParolaPdf>& parole,
 // The words whose top edge lies within `tolleranza` mm of `y`, left to right, joined by spaces.
 inline QString RigaPdf(const QVector<ParolaPdf>& parole, double y, double tolleranza = 0.5, QRectF* box = nullptr)
 {
-    QVector<ParolaPdf> riga = ParoleDove(parole, [&](const ParolaPdf& p) { return qAbs(p.mm.top() - y) <= tolleranza; });
-    std::sort(riga.begin(), riga.end(), [](const ParolaPdf& a, const ParolaPdf& b) { return a.mm.left() < b.mm.left(); });
+    QVector<ParolaPdf> riga =
+        ParoleDove(parole, [&](const ParolaPdf& p) { return qAbs(p.mm.top() - y) <= tolleranza; });
+    std::sort(riga.begin(), riga.end(),
+              [](const ParolaPdf& a, const ParolaPdf& b) { return a.mm.left() < b.mm.left(); });
     QStringList testi;
     QRectF unione;
     for (const ParolaPdf& p : riga) {

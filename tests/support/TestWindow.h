@@ -32,9 +32,15 @@ struct TestWindow {
     // c<OptionGroup>("grpTest"); an element of a control group by the group's name
     // and its index: c<QPushButton>("cmdTime", 3) is "cmdTime_3".
     template <typename T = QWidget>
-    T* c(const QString& nome) const { return Trova<T>(w, nome); }
+    T* c(const QString& nome) const
+    {
+        return Trova<T>(w, nome);
+    }
     template <typename T = QWidget>
-    T* c(const QString& gruppo, int indice) const { return Trova<T>(w, gruppo, indice); }
+    T* c(const QString& gruppo, int indice) const
+    {
+        return Trova<T>(w, gruppo, indice);
+    }
 
     // The exercise area's answer boxes: 0 the hours, 1 the minutes.
     QLineEdit* casella(int indice) const { return c<QLineEdit>(QStringLiteral("txtTest"), indice); }

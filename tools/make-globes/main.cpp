@@ -32,7 +32,7 @@ constexpr double kIceBlur = 3.0;
 // above the middle and both poles are not equally squeezed.
 constexpr double kTiltDeg = 15.0;
 
-bool save(const QImage &img, const QString &path)
+bool save(const QImage& img, const QString& path)
 {
     if (!img.save(path, "PNG")) {
         std::fprintf(stderr, "make-globes: cannot write %s\n", qPrintable(path));
@@ -41,7 +41,7 @@ bool save(const QImage &img, const QString &path)
     return true;
 }
 
-QImage previewSheet(const std::vector<QImage> &globes, const QImage &map)
+QImage previewSheet(const std::vector<QImage>& globes, const QImage& map)
 {
     constexpr int zoom = 4;
     constexpr int gap = 12;
@@ -57,12 +57,10 @@ QImage previewSheet(const std::vector<QImage> &globes, const QImage &map)
     for (std::size_t i = 0; i < globes.size(); ++i) {
         const int x = gap + int(i % columns) * cell;
         const int y = gap + int(i / columns) * cell;
-        const QImage big = globes[i].scaled(globes[i].size() * zoom, Qt::IgnoreAspectRatio,
-                                            Qt::FastTransformation);
+        const QImage big = globes[i].scaled(globes[i].size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         p.drawImage(x, y, big);
     }
-    const QImage bigMap = map.scaled(map.size() * zoom, Qt::IgnoreAspectRatio,
-                                     Qt::FastTransformation);
+    const QImage bigMap = map.scaled(map.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     p.drawImage(gap, rows * cell + gap, bigMap);
     p.end();
     return sheet;
@@ -70,7 +68,7 @@ QImage previewSheet(const std::vector<QImage> &globes, const QImage &map)
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("make-globes"));
@@ -84,8 +82,7 @@ int main(int argc, char *argv[])
         QStringLiteral("Equirectangular Earth texture (longitude -180..180, latitude 90..-90)."),
         QStringLiteral("file"), QStringLiteral("/usr/share/xplanet/images/earth.jpg"));
     const QCommandLineOption previewOption(
-        QStringLiteral("preview"),
-        QStringLiteral("Also write all pictures enlarged four times into this PNG file."),
+        QStringLiteral("preview"), QStringLiteral("Also write all pictures enlarged four times into this PNG file."),
         QStringLiteral("file"));
     parser.addOption(textureOption);
     parser.addOption(previewOption);
@@ -106,17 +103,14 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (texture.width() != 2 * texture.height()) {
-        std::fprintf(stderr, "make-globes: %s is not twice as wide as it is high\n",
-                     qPrintable(texturePath));
+        std::fprintf(stderr, "make-globes: %s is not twice as wide as it is high\n", qPrintable(texturePath));
         return 1;
     }
 
-    const globes::SurfaceMask mask =
-        globes::SurfaceMask::fromTexture(texture, kGridWidth, kLandBlur, kIceBlur);
+    const globes::SurfaceMask mask = globes::SurfaceMask::fromTexture(texture, kGridWidth, kLandBlur, kIceBlur);
 
     if (!resources.mkpath(QStringLiteral("globe")) || !resources.mkpath(QStringLiteral("map"))) {
-        std::fprintf(stderr, "make-globes: cannot create folders in %s\n",
-                     qPrintable(resources.path()));
+        std::fprintf(stderr, "make-globes: cannot create folders in %s\n", qPrintable(resources.path()));
         return 1;
     }
 
@@ -133,11 +127,9 @@ int main(int argc, char *argv[])
     if (!save(map, resources.filePath(QStringLiteral("map/world_map.png"))))
         return 1;
 
-    if (parser.isSet(previewOption)
-        && !save(previewSheet(globeImages, map), parser.value(previewOption)))
+    if (parser.isSet(previewOption) && !save(previewSheet(globeImages, map), parser.value(previewOption)))
         return 1;
 
-    std::printf("make-globes: wrote 24 globes and the world map into %s\n",
-                qPrintable(resources.absolutePath()));
+    std::printf("make-globes: wrote 24 globes and the world map into %s\n", qPrintable(resources.absolutePath()));
     return 0;
 }

@@ -41,7 +41,7 @@ constexpr int kShades = 4;
 enum GlobeIndex : int {
     GlobeClear = 0,
     GlobeOutline = 1,
-    GlobeSea = 2,                  // kShades entries
+    GlobeSea = 2,                   // kShades entries
     GlobeLand = GlobeSea + kShades, // kShades entries
     GlobeIce = GlobeLand + kShades, // 2 entries: lit and limb
     GlobeItaly = GlobeIce + 2,
@@ -54,10 +54,8 @@ QList<QRgb> globePalette()
     QList<QRgb> p(GlobeColourCount);
     p[GlobeClear] = qRgba(0, 0, 0, 0);
     p[GlobeOutline] = qRgb(18, 34, 66);
-    const std::array<QRgb, kShades> sea{qRgb(64, 142, 226), qRgb(48, 118, 204),
-                                        qRgb(36, 96, 178), qRgb(27, 74, 146)};
-    const std::array<QRgb, kShades> land{qRgb(122, 196, 86), qRgb(98, 174, 68),
-                                         qRgb(76, 148, 54), qRgb(57, 118, 44)};
+    const std::array<QRgb, kShades> sea{qRgb(64, 142, 226), qRgb(48, 118, 204), qRgb(36, 96, 178), qRgb(27, 74, 146)};
+    const std::array<QRgb, kShades> land{qRgb(122, 196, 86), qRgb(98, 174, 68), qRgb(76, 148, 54), qRgb(57, 118, 44)};
     for (int i = 0; i < kShades; ++i) {
         p[GlobeSea + i] = sea[std::size_t(i)];
         p[GlobeLand + i] = land[std::size_t(i)];
@@ -103,7 +101,7 @@ double subSolarLongitude(int hour)
     return wrapLon(15.0 - (hour - 12) * 15.0);
 }
 
-QImage renderGlobe(const SurfaceMask &mask, double centreLon, double tiltDeg)
+QImage renderGlobe(const SurfaceMask& mask, double centreLon, double tiltDeg)
 {
     constexpr int size = kGlobeSize;
     constexpr double centre = size / 2.0;
@@ -116,7 +114,7 @@ QImage renderGlobe(const SurfaceMask &mask, double centreLon, double tiltDeg)
     std::vector<GlobeSample> samples(std::size_t(size * size));
     for (int py = 0; py < size; ++py) {
         for (int px = 0; px < size; ++px) {
-            GlobeSample &s = samples[std::size_t(py * size + px)];
+            GlobeSample& s = samples[std::size_t(py * size + px)];
             int hits = 0;
             for (int j = 0; j < sub; ++j) {
                 for (int i = 0; i < sub; ++i) {
@@ -161,16 +159,15 @@ QImage renderGlobe(const SurfaceMask &mask, double centreLon, double tiltDeg)
 
     bool italyShown = false;
     for (int py = 0; py < size; ++py) {
-        uchar *line = img.scanLine(py);
+        uchar* line = img.scanLine(py);
         for (int px = 0; px < size; ++px) {
             if (!inDisc(px, py))
                 continue;
-            if (!inDisc(px - 1, py) || !inDisc(px + 1, py) || !inDisc(px, py - 1)
-                || !inDisc(px, py + 1)) {
+            if (!inDisc(px - 1, py) || !inDisc(px + 1, py) || !inDisc(px, py - 1) || !inDisc(px, py + 1)) {
                 line[px] = GlobeOutline;
                 continue;
             }
-            const GlobeSample &s = samples[std::size_t(py * size + px)];
+            const GlobeSample& s = samples[std::size_t(py * size + px)];
             const double u = (px + 0.5 - centre) / radius;
             const double v = (centre - (py + 0.5)) / radius;
             const double z = std::sqrt(std::max(0.0, 1.0 - u * u - v * v));
@@ -198,8 +195,7 @@ QImage renderGlobe(const SurfaceMask &mask, double centreLon, double tiltDeg)
             const double v = cosTilt * std::sin(lat) - sinTilt * std::cos(lat) * std::cos(dLon);
             const int px = int(std::floor(centre + u * radius));
             const int py = int(std::floor(centre - v * radius));
-            if (img.valid(px, py) && img.pixelIndex(px, py) != GlobeOutline
-                && img.pixelIndex(px, py) != GlobeClear)
+            if (img.valid(px, py) && img.pixelIndex(px, py) != GlobeOutline && img.pixelIndex(px, py) != GlobeClear)
                 img.setPixel(px, py, GlobeItaly);
         }
     }
@@ -210,16 +206,7 @@ QImage renderGlobe(const SurfaceMask &mask, double centreLon, double tiltDeg)
 
 namespace {
 
-enum MapIndex : int {
-    MapSea = 0,
-    MapMeridian,
-    MapLand,
-    MapCoast,
-    MapIce,
-    MapIceEdge,
-    MapItaly,
-    MapColourCount
-};
+enum MapIndex : int { MapSea = 0, MapMeridian, MapLand, MapCoast, MapIce, MapIceEdge, MapItaly, MapColourCount };
 static_assert(MapColourCount <= 16);
 
 QList<QRgb> mapPalette()
@@ -237,7 +224,7 @@ QList<QRgb> mapPalette()
 
 } // namespace
 
-QImage renderWorldMap(const SurfaceMask &mask)
+QImage renderWorldMap(const SurfaceMask& mask)
 {
     constexpr int w = kMapWidth;
     constexpr int h = kMapHeight;
@@ -266,7 +253,7 @@ QImage renderWorldMap(const SurfaceMask &mask)
             land /= n;
             ice /= n;
             italy /= n;
-            Kind &k = kinds[std::size_t(y * w + x)];
+            Kind& k = kinds[std::size_t(y * w + x)];
             if (land + ice < kSolidThreshold)
                 k = Kind::Sea;
             else if (italy >= 0.5 * (land + ice))
@@ -282,8 +269,8 @@ QImage renderWorldMap(const SurfaceMask &mask)
         return kinds[std::size_t(y * w + x)];
     };
     auto touchesSea = [&](int x, int y) {
-        return kindAt(x - 1, y) == Kind::Sea || kindAt(x + 1, y) == Kind::Sea
-            || kindAt(x, y - 1) == Kind::Sea || kindAt(x, y + 1) == Kind::Sea;
+        return kindAt(x - 1, y) == Kind::Sea || kindAt(x + 1, y) == Kind::Sea || kindAt(x, y - 1) == Kind::Sea
+            || kindAt(x, y + 1) == Kind::Sea;
     };
 
     // Columns that hold a meridian at a multiple of 15 degrees.
@@ -299,7 +286,7 @@ QImage renderWorldMap(const SurfaceMask &mask)
     QImage img(w, h, QImage::Format_Indexed8);
     img.setColorTable(mapPalette());
     for (int y = 0; y < h; ++y) {
-        uchar *line = img.scanLine(y);
+        uchar* line = img.scanLine(y);
         for (int x = 0; x < w; ++x) {
             int index = MapSea;
             switch (kindAt(x, y)) {

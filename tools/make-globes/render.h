@@ -23,11 +23,11 @@ double subSolarLongitude(int hour);
 // Orthographic view of the Earth centred on `centreLon`, seen from a little
 // north of the equator (`tiltDeg` degrees). Outside the disc is transparent.
 // Italy is painted red whenever it faces the viewer.
-QImage renderGlobe(const SurfaceMask &mask, double centreLon, double tiltDeg);
+QImage renderGlobe(const SurfaceMask& mask, double centreLon, double tiltDeg);
 
 // Equirectangular world map, kMapWidth x kMapHeight, whose middle column is
 // the meridian kMapCentreLon. Sea is blue with a faint line on every 15th
 // meridian, land green, ice white and Italy red.
-QImage renderWorldMap(const SurfaceMask &mask);
+QImage renderWorldMap(const SurfaceMask& mask);
 
 } // namespace globes

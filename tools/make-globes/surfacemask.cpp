@@ -18,7 +18,7 @@ struct Rgb {
 // Box average of the texture over a regular grid. Every grid cell takes the
 // mean colour of the texels it covers, with partly covered texels weighted by
 // the covered part, so no texel is skipped or counted twice.
-std::vector<Rgb> areaAverage(const QImage &texture, int width, int height)
+std::vector<Rgb> areaAverage(const QImage& texture, int width, int height)
 {
     const QImage src = texture.convertToFormat(QImage::Format_RGB32);
     const double stepX = double(src.width()) / width;
@@ -34,7 +34,7 @@ std::vector<Rgb> areaAverage(const QImage &texture, int width, int height)
         for (int c = 0; c < cells; ++c) {
             const double lo = c * step;
             const double hi = lo + step;
-            Span &s = out[std::size_t(c)];
+            Span& s = out[std::size_t(c)];
             s.first = int(std::floor(lo));
             for (int t = s.first; t < limit && t < hi; ++t) {
                 const double w = std::min(hi, t + 1.0) - std::max(lo, double(t));
@@ -48,14 +48,13 @@ std::vector<Rgb> areaAverage(const QImage &texture, int width, int height)
 
     std::vector<Rgb> out(std::size_t(width) * std::size_t(height));
     for (int y = 0; y < height; ++y) {
-        const Span &row = rows[std::size_t(y)];
+        const Span& row = rows[std::size_t(y)];
         for (int x = 0; x < width; ++x) {
-            const Span &col = cols[std::size_t(x)];
+            const Span& col = cols[std::size_t(x)];
             Rgb sum;
             double total = 0.0;
             for (std::size_t j = 0; j < row.weights.size(); ++j) {
-                const auto *line =
-                    reinterpret_cast<const QRgb *>(src.constScanLine(row.first + int(j)));
+                const auto* line = reinterpret_cast<const QRgb*>(src.constScanLine(row.first + int(j)));
                 for (std::size_t i = 0; i < col.weights.size(); ++i) {
                     const double w = row.weights[j] * col.weights[i];
                     const QRgb px = line[col.first + int(i)];
@@ -74,7 +73,7 @@ std::vector<Rgb> areaAverage(const QImage &texture, int width, int height)
 
 // Separable Gaussian blur of a width x height field. Rows wrap around (the
 // left and right edges are the same meridian), columns stop at the poles.
-void blur(std::vector<float> &field, int width, int height, double sigma)
+void blur(std::vector<float>& field, int width, int height, double sigma)
 {
     if (sigma <= 0.0)
         return;
@@ -86,7 +85,7 @@ void blur(std::vector<float> &field, int width, int height, double sigma)
         kernel[std::size_t(k + radius)] = v;
         sum += v;
     }
-    for (double &v : kernel)
+    for (double& v : kernel)
         v /= sum;
 
     std::vector<float> tmp(field.size());
@@ -130,8 +129,7 @@ SurfaceMask::Kind SurfaceMask::classify(double r, double g, double b)
     return Kind::Land;
 }
 
-SurfaceMask SurfaceMask::fromTexture(const QImage &texture, int gridWidth, double landBlur,
-                                     double iceBlur)
+SurfaceMask SurfaceMask::fromTexture(const QImage& texture, int gridWidth, double landBlur, double iceBlur)
 {
     SurfaceMask mask;
     if (texture.isNull() || gridWidth < 2)
@@ -166,8 +164,7 @@ Cover SurfaceMask::sample(double lonDeg, double latDeg) const
         return {};
     // Grid coordinates with cell centres on whole numbers.
     const double gx = (lonDeg + 180.0) / 360.0 * m_width - 0.5;
-    const double gy = std::clamp((90.0 - latDeg) / 180.0 * m_height - 0.5, 0.0,
-                                 double(m_height - 1));
+    const double gy = std::clamp((90.0 - latDeg) / 180.0 * m_height - 0.5, 0.0, double(m_height - 1));
     const double fx = std::floor(gx);
     const double fy = std::floor(gy);
     const double tx = gx - fx;
@@ -177,7 +174,7 @@ Cover SurfaceMask::sample(double lonDeg, double latDeg) const
     const int y0 = int(fy);
     const int y1 = std::min(y0 + 1, m_height - 1);
 
-    auto at = [&](const std::vector<float> &f) {
+    auto at = [&](const std::vector<float>& f) {
         auto v = [&](int x, int y) { return double(f[std::size_t(y * m_width + x)]); };
         const double top = v(x0, y0) * (1.0 - tx) + v(x1, y0) * tx;
         const double bottom = v(x0, y1) * (1.0 - tx) + v(x1, y1) * tx;

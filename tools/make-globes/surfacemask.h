@@ -27,8 +27,7 @@ public:
     // calming than coastlines do. The texture must run
     // from longitude -180 to 180 left to right and latitude 90 to -90 top to
     // bottom. Returns an empty mask if the texture is null.
-    static SurfaceMask fromTexture(const QImage &texture, int gridWidth, double landBlur,
-                                   double iceBlur);
+    static SurfaceMask fromTexture(const QImage& texture, int gridWidth, double landBlur, double iceBlur);
 
     bool isEmpty() const { return m_width == 0; }
 

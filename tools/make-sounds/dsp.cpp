@@ -38,10 +38,7 @@ std::size_t Signal::indexAt(double seconds) const
     return std::min(samples.size(), static_cast<std::size_t>(i));
 }
 
-Noise::Noise(std::uint64_t seed)
-    : m_state(seed ? seed : 0x9E3779B97F4A7C15ULL)
-{
-}
+Noise::Noise(std::uint64_t seed) : m_state(seed ? seed : 0x9E3779B97F4A7C15ULL) {}
 
 double Noise::next()
 {
@@ -109,7 +106,7 @@ double Biquad::process(double x)
     return y;
 }
 
-void addTone(Signal &signal, const Tone &tone, double maxHz)
+void addTone(Signal& signal, const Tone& tone, double maxHz)
 {
     const std::size_t first = signal.indexAt(tone.start);
     const std::size_t last = signal.indexAt(tone.start + tone.length);
@@ -137,7 +134,7 @@ void addTone(Signal &signal, const Tone &tone, double maxHz)
 
         double value = 0.0;
         for (std::size_t k = 0; k < tone.partials.size(); ++k) {
-            const Partial &p = tone.partials[k];
+            const Partial& p = tone.partials[k];
             const double fk = f * p.ratio;
             const double guard = std::clamp((maxHz - fk) / fadeBand, 0.0, 1.0);
             double a = p.level * guard;
@@ -150,7 +147,7 @@ void addTone(Signal &signal, const Tone &tone, double maxHz)
     }
 }
 
-void addMode(Signal &signal, double start, double frequency, double level, double decay)
+void addMode(Signal& signal, double start, double frequency, double level, double decay)
 {
     const std::size_t first = signal.indexAt(start);
     const double dt = 1.0 / signal.rate;
@@ -163,8 +160,7 @@ void addMode(Signal &signal, double start, double frequency, double level, doubl
     }
 }
 
-void addNoiseBurst(Signal &signal, Noise &noise, double start, double length,
-                   double centreHz, double q, double level)
+void addNoiseBurst(Signal& signal, Noise& noise, double start, double length, double centreHz, double q, double level)
 {
     const std::size_t first = signal.indexAt(start);
     const double dt = 1.0 / signal.rate;
@@ -184,14 +180,14 @@ void addNoiseBurst(Signal &signal, Noise &noise, double start, double length,
     }
 }
 
-void highPass(Signal &signal, double cutoffHz)
+void highPass(Signal& signal, double cutoffHz)
 {
     Biquad filter = Biquad::highPass(signal.rate, cutoffHz);
-    for (double &s : signal.samples)
+    for (double& s : signal.samples)
         s = filter.process(s);
 }
 
-void fadeEdges(Signal &signal, double fadeInSeconds, double fadeOutSeconds)
+void fadeEdges(Signal& signal, double fadeInSeconds, double fadeOutSeconds)
 {
     const std::size_t n = signal.samples.size();
     const auto fadeIn = static_cast<std::size_t>(std::round(fadeInSeconds * signal.rate));
@@ -202,7 +198,7 @@ void fadeEdges(Signal &signal, double fadeInSeconds, double fadeOutSeconds)
         signal.samples[n - 1 - i] *= raisedCosine(double(i) / double(fadeOut));
 }
 
-void normalizePeak(Signal &signal, double peakDb)
+void normalizePeak(Signal& signal, double peakDb)
 {
     double peak = 0.0;
     for (double s : signal.samples)
@@ -210,11 +206,11 @@ void normalizePeak(Signal &signal, double peakDb)
     if (peak <= 0.0)
         return;
     const double gain = std::pow(10.0, peakDb / 20.0) / peak;
-    for (double &s : signal.samples)
+    for (double& s : signal.samples)
         s *= gain;
 }
 
-double peakDb(const Signal &signal)
+double peakDb(const Signal& signal)
 {
     double peak = 0.0;
     for (double s : signal.samples)

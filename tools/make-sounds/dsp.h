@@ -54,15 +54,15 @@ struct Partial {
 };
 
 struct Tone {
-    double start = 0.0;         // seconds from the beginning of the buffer
-    double length = 0.0;        // seconds until the end of the release
+    double start = 0.0;  // seconds from the beginning of the buffer
+    double length = 0.0; // seconds until the end of the release
     double level = 1.0;
-    double attack = 0.005;      // raised-cosine rise, seconds
-    double release = 0.02;      // raised-cosine fall at the end, seconds
-    double decay = 0.0;         // overall exponential decay, seconds (0 = none)
+    double attack = 0.005; // raised-cosine rise, seconds
+    double release = 0.02; // raised-cosine fall at the end, seconds
+    double decay = 0.0;    // overall exponential decay, seconds (0 = none)
     double vibratoHz = 0.0;
-    double vibratoDepth = 0.0;  // fraction of the frequency, e.g. 0.003
-    double vibratoDelay = 0.0;  // seconds before vibrato fades in
+    double vibratoDepth = 0.0;     // fraction of the frequency, e.g. 0.003
+    double vibratoDelay = 0.0;     // seconds before vibrato fades in
     std::vector<Partial> partials; // the tone is silent without any
     // Fundamental frequency as a function of time since the tone's start.
     std::function<double(double)> frequency;
@@ -70,27 +70,26 @@ struct Tone {
 
 // Adds a tone. Partials that would reach maxHz are faded out and then dropped,
 // so nothing is generated near or above the Nyquist frequency.
-void addTone(Signal &signal, const Tone &tone, double maxHz);
+void addTone(Signal& signal, const Tone& tone, double maxHz);
 
 // Adds an exponentially damped sine starting at phase zero, which is how a
 // struck piece of wood or plastic rings at each of its resonances.
-void addMode(Signal &signal, double start, double frequency, double level, double decay);
+void addMode(Signal& signal, double start, double frequency, double level, double decay);
 
 // Adds a short burst of band-passed noise with a quick rise and an
 // exponential fall: the scrape/contact part of a click.
-void addNoiseBurst(Signal &signal, Noise &noise, double start, double length,
-                   double centreHz, double q, double level);
+void addNoiseBurst(Signal& signal, Noise& noise, double start, double length, double centreHz, double q, double level);
 
 // Removes any constant offset with a gentle high-pass filter.
-void highPass(Signal &signal, double cutoffHz);
+void highPass(Signal& signal, double cutoffHz);
 
 // Raised-cosine fades at both edges.
-void fadeEdges(Signal &signal, double fadeInSeconds, double fadeOutSeconds);
+void fadeEdges(Signal& signal, double fadeInSeconds, double fadeOutSeconds);
 
 // Scales the signal so that its largest absolute sample equals 10^(dB/20).
-void normalizePeak(Signal &signal, double peakDb);
+void normalizePeak(Signal& signal, double peakDb);
 
-double peakDb(const Signal &signal);
+double peakDb(const Signal& signal);
 
 // Equal-tempered pitch: semitones relative to A4 = 440 Hz.
 double noteHz(int semitonesFromA4);

@@ -16,12 +16,12 @@ namespace {
 
 using namespace sounds;
 
-std::string fileFor(const std::filesystem::path &dir, const SoundEffect &effect)
+std::string fileFor(const std::filesystem::path& dir, const SoundEffect& effect)
 {
     return (dir / (std::to_string(effect.id) + ".wav")).string();
 }
 
-int writeAll(const std::filesystem::path &dir)
+int writeAll(const std::filesystem::path& dir)
 {
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
@@ -29,7 +29,7 @@ int writeAll(const std::filesystem::path &dir)
         std::fprintf(stderr, "cannot create %s: %s\n", dir.string().c_str(), ec.message().c_str());
         return 1;
     }
-    for (const SoundEffect &effect : soundEffects()) {
+    for (const SoundEffect& effect : soundEffects()) {
         const Signal signal = render(effect);
         const std::string path = fileFor(dir, effect);
         std::string error;
@@ -37,14 +37,14 @@ int writeAll(const std::filesystem::path &dir)
             std::fprintf(stderr, "%s\n", error.c_str());
             return 1;
         }
-        std::printf("%s  %5d Hz  %2d-bit  %6zu samples  %s\n", path.c_str(), effect.rate,
-                    effect.bitsPerSample, signal.samples.size(), effect.purpose.c_str());
+        std::printf("%s  %5d Hz  %2d-bit  %6zu samples  %s\n", path.c_str(), effect.rate, effect.bitsPerSample,
+                    signal.samples.size(), effect.purpose.c_str());
     }
     return 0;
 }
 
 // Verifies one file; prints a line either way and returns whether it passed.
-bool checkOne(const std::filesystem::path &dir, const SoundEffect &effect)
+bool checkOne(const std::filesystem::path& dir, const SoundEffect& effect)
 {
     const std::string path = fileFor(dir, effect);
     std::string error;
@@ -78,22 +78,22 @@ bool checkOne(const std::filesystem::path &dir, const SoundEffect &effect)
 
     std::printf("%s %s  fmt=%u ch=%u rate=%u bits=%u align=%u byterate=%u  %.4f s  peak %.2f dBFS%s%s\n",
                 problem.empty() ? "ok  " : "FAIL", path.c_str(), wav->format, wav->channels, wav->rate,
-                wav->bitsPerSample, wav->blockAlign, wav->byteRate, double(wav->samples.size()) / wav->rate,
-                peakDb, problem.empty() ? "" : "  ", problem.c_str());
+                wav->bitsPerSample, wav->blockAlign, wav->byteRate, double(wav->samples.size()) / wav->rate, peakDb,
+                problem.empty() ? "" : "  ", problem.c_str());
     return problem.empty();
 }
 
-int checkAll(const std::filesystem::path &dir)
+int checkAll(const std::filesystem::path& dir)
 {
     bool allGood = true;
-    for (const SoundEffect &effect : soundEffects())
+    for (const SoundEffect& effect : soundEffects())
         allGood = checkOne(dir, effect) && allGood;
     return allGood ? 0 : 1;
 }
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (argc == 2 && std::string(argv[1]) != "--check")
         return writeAll(argv[1]);

@@ -26,7 +26,7 @@ double ceilingHz(int rate)
 // Clock "tic": a small hardwood block struck once. A few inharmonic
 // resonances that die within tens of milliseconds, started by a tiny
 // scrape of noise; the rest of the half second stays silent.
-Signal clockTick(const SoundEffect &e)
+Signal clockTick(const SoundEffect& e)
 {
     Signal s = Signal::silence(e.rate, e.lengthMs);
     Noise noise(0x7E1C0101);
@@ -43,7 +43,7 @@ Signal clockTick(const SoundEffect &e)
 
 // Fanfare for a passed final test: four quick rising notes of the major
 // triad, then the full chord ringing out with a light vibrato.
-Signal fanfare(const SoundEffect &e)
+Signal fanfare(const SoundEffect& e)
 {
     Signal s = Signal::silence(e.rate, e.lengthMs);
     const double top = ceilingHz(e.rate);
@@ -51,8 +51,7 @@ Signal fanfare(const SoundEffect &e)
     // Soft brass-like colour: strong low harmonics, upper ones receding
     // and fading faster than the fundamental.
     const std::vector<Partial> brass{
-        {1.0, 1.00, 0.0}, {2.0, 0.55, 0.0}, {3.0, 0.32, 0.9},
-        {4.0, 0.18, 0.6}, {5.0, 0.10, 0.4}, {6.0, 0.06, 0.3},
+        {1.0, 1.00, 0.0}, {2.0, 0.55, 0.0}, {3.0, 0.32, 0.9}, {4.0, 0.18, 0.6}, {5.0, 0.10, 0.4}, {6.0, 0.06, 0.3},
     };
 
     const int run[] = {G4, C5, E5, G5};
@@ -68,9 +67,12 @@ Signal fanfare(const SoundEffect &e)
         addTone(s, t, top);
     }
 
-    struct ChordNote { int pitch; double level; };
+    struct ChordNote {
+        int pitch;
+        double level;
+    };
     const ChordNote chord[] = {{C4, 0.30}, {C5, 0.34}, {E5, 0.28}, {G5, 0.26}, {C6, 0.22}};
-    for (const ChordNote &n : chord) {
+    for (const ChordNote& n : chord) {
         Tone t;
         t.start = 0.74;
         t.length = e.lengthMs / 1000.0 - t.start - 0.01;
@@ -90,7 +92,7 @@ Signal fanfare(const SoundEffect &e)
 }
 
 // "Pop": a round bubble-like blip whose pitch springs upwards.
-Signal pop(const SoundEffect &e)
+Signal pop(const SoundEffect& e)
 {
     Signal s = Signal::silence(e.rate, e.lengthMs);
     Tone t;
@@ -111,12 +113,12 @@ Signal pop(const SoundEffect &e)
 
 // Small rocker switch: the press and the lighter snap back, both damped
 // and kept below 4 kHz so the click stays soft.
-Signal switchClick(const SoundEffect &e)
+Signal switchClick(const SoundEffect& e)
 {
     Signal s = Signal::silence(e.rate, e.lengthMs);
     Noise noise(0x5717C104);
     const double hits[][2] = {{0.000, 1.0}, {0.024, 0.55}};
-    for (const auto &hit : hits) {
+    for (const auto& hit : hits) {
         const double at = hit[0];
         const double gain = hit[1];
         const double tune = gain < 1.0 ? 1.12 : 1.0;
@@ -132,7 +134,7 @@ Signal switchClick(const SoundEffect &e)
 
 // Tiny, bright tick for repeated steps; short enough to repeat quickly
 // without smearing into the next one.
-Signal stepTick(const SoundEffect &e)
+Signal stepTick(const SoundEffect& e)
 {
     Signal s = Signal::silence(e.rate, e.lengthMs);
     Noise noise(0x57E90105);
@@ -146,7 +148,7 @@ Signal stepTick(const SoundEffect &e)
 }
 
 // Ordinary button press: a short, muted plastic click.
-Signal buttonClick(const SoundEffect &e)
+Signal buttonClick(const SoundEffect& e)
 {
     Signal s = Signal::silence(e.rate, e.lengthMs);
     Noise noise(0xB077C106);
@@ -171,14 +173,13 @@ Tone chimeNote(double start, double length, double hz, double level, double deca
     t.attack = 0.003;
     t.release = 0.03;
     t.decay = decay;
-    t.partials = {{1.0, 1.0, 0.0}, {2.0, 0.40, decay * 0.5}, {3.0, 0.10, decay * 0.25},
-                  {4.0, 0.14, 0.03}};
+    t.partials = {{1.0, 1.0, 0.0}, {2.0, 0.40, decay * 0.5}, {3.0, 0.10, decay * 0.25}, {4.0, 0.14, 0.03}};
     t.frequency = steady(hz);
     return t;
 }
 
 // Right answer: two quick rising notes, a fourth apart.
-Signal rightAnswer(const SoundEffect &e)
+Signal rightAnswer(const SoundEffect& e)
 {
     Signal s = Signal::silence(e.rate, e.lengthMs);
     const double top = ceilingHz(e.rate);
@@ -191,7 +192,7 @@ Signal rightAnswer(const SoundEffect &e)
 
 // Section opens: three rising notes of the major triad, each left ringing
 // under the next.
-Signal sectionOpens(const SoundEffect &e)
+Signal sectionOpens(const SoundEffect& e)
 {
     Signal s = Signal::silence(e.rate, e.lengthMs);
     const double top = ceilingHz(e.rate);
@@ -207,7 +208,7 @@ Signal sectionOpens(const SoundEffect &e)
 
 // Wrong answer or lost test: one warm, soft tone that sinks a fourth and
 // fades, closer to a gentle "oh" than to an alarm.
-Signal wrongAnswer(const SoundEffect &e)
+Signal wrongAnswer(const SoundEffect& e)
 {
     Signal s = Signal::silence(e.rate, e.lengthMs);
     const double from = noteHz(E4);
@@ -235,7 +236,7 @@ Signal wrongAnswer(const SoundEffect &e)
 
 } // namespace
 
-const std::vector<SoundEffect> &soundEffects()
+const std::vector<SoundEffect>& soundEffects()
 {
     static const std::vector<SoundEffect> effects{
         {101, 8000, 500, 16, "clock tick", clockTick},
@@ -251,7 +252,7 @@ const std::vector<SoundEffect> &soundEffects()
     return effects;
 }
 
-Signal render(const SoundEffect &effect)
+Signal render(const SoundEffect& effect)
 {
     Signal s = effect.render(effect);
     normalizePeak(s, targetPeakDb);

@@ -9,39 +9,39 @@ namespace sounds {
 
 namespace {
 
-void put16(std::vector<std::uint8_t> &out, std::uint32_t v)
+void put16(std::vector<std::uint8_t>& out, std::uint32_t v)
 {
     out.push_back(static_cast<std::uint8_t>(v & 0xFF));
     out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
 }
 
-void put32(std::vector<std::uint8_t> &out, std::uint32_t v)
+void put32(std::vector<std::uint8_t>& out, std::uint32_t v)
 {
     put16(out, v & 0xFFFF);
     put16(out, v >> 16);
 }
 
-void putTag(std::vector<std::uint8_t> &out, const char (&tag)[5])
+void putTag(std::vector<std::uint8_t>& out, const char (&tag)[5])
 {
     out.insert(out.end(), tag, tag + 4);
 }
 
-std::uint32_t get16(const std::vector<std::uint8_t> &in, std::size_t at)
+std::uint32_t get16(const std::vector<std::uint8_t>& in, std::size_t at)
 {
     return std::uint32_t(in[at]) | (std::uint32_t(in[at + 1]) << 8);
 }
 
-std::uint32_t get32(const std::vector<std::uint8_t> &in, std::size_t at)
+std::uint32_t get32(const std::vector<std::uint8_t>& in, std::size_t at)
 {
     return get16(in, at) | (get16(in, at + 2) << 16);
 }
 
-bool tagAt(const std::vector<std::uint8_t> &in, std::size_t at, const char (&tag)[5])
+bool tagAt(const std::vector<std::uint8_t>& in, std::size_t at, const char (&tag)[5])
 {
     return std::equal(tag, tag + 4, in.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
-bool fail(std::string *error, const std::string &message)
+bool fail(std::string* error, const std::string& message)
 {
     if (error)
         *error = message;
@@ -50,7 +50,7 @@ bool fail(std::string *error, const std::string &message)
 
 } // namespace
 
-bool writeWav(const std::string &path, const Signal &signal, int bitsPerSample, std::string *error)
+bool writeWav(const std::string& path, const Signal& signal, int bitsPerSample, std::string* error)
 {
     if (bitsPerSample != 8 && bitsPerSample != 16)
         return fail(error, "only 8-bit and 16-bit PCM are written");
@@ -92,13 +92,13 @@ bool writeWav(const std::string &path, const Signal &signal, int bitsPerSample, 
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     if (!file)
         return fail(error, "cannot open " + path + " for writing");
-    file.write(reinterpret_cast<const char *>(out.data()), static_cast<std::streamsize>(out.size()));
+    file.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
     if (!file)
         return fail(error, "cannot write " + path);
     return true;
 }
 
-std::optional<WavFile> readWav(const std::string &path, std::string *error)
+std::optional<WavFile> readWav(const std::string& path, std::string* error)
 {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
@@ -112,8 +112,9 @@ std::optional<WavFile> readWav(const std::string &path, std::string *error)
         return std::nullopt;
     }
     if (get32(in, 4) != in.size() - 8) {
-        fail(error, "RIFF size field is " + std::to_string(get32(in, 4)) + ", file holds "
-                        + std::to_string(in.size() - 8) + " bytes after it");
+        fail(error,
+             "RIFF size field is " + std::to_string(get32(in, 4)) + ", file holds " + std::to_string(in.size() - 8)
+                 + " bytes after it");
         return std::nullopt;
     }
 

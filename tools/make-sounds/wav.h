@@ -14,7 +14,7 @@ namespace sounds {
 // Writes the signal as a canonical 44-byte-header WAV file. Values are
 // rounded to the nearest step; anything outside [-1, 1] would be clamped,
 // but the generator keeps its peaks well below that.
-bool writeWav(const std::string &path, const Signal &signal, int bitsPerSample, std::string *error);
+bool writeWav(const std::string& path, const Signal& signal, int bitsPerSample, std::string* error);
 
 struct WavFile {
     std::uint16_t format = 0;
@@ -29,6 +29,6 @@ struct WavFile {
 // Parses a file chunk by chunk and rejects anything a plain PCM player could
 // trip over: wrong RIFF size, missing or misplaced chunks, a compressed
 // format code, or block-align/byte-rate fields that disagree with the rest.
-std::optional<WavFile> readWav(const std::string &path, std::string *error);
+std::optional<WavFile> readWav(const std::string& path, std::string* error);
 
 } // namespace sounds
