@@ -122,3 +122,27 @@ stop_pulse() {
   PULSE_DIR=""
   true
 }
+
+# Waits up to $2 seconds for process $1 to end; false when it is still running.
+wait_exit() {
+  local pid="$1" seconds="$2"
+  for _ in $(seq 1 $((seconds * 10))); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  ! kill -0 "$pid" 2>/dev/null
+}
+
+# Prints the id of a visible window named Tempolino narrower than the main window (the
+# message window, a side window), waiting up to $1 seconds.
+wait_small_window() {
+  local seconds="$1" id w
+  for _ in $(seq 1 $((seconds * 10))); do
+    for id in $(xdotool search --onlyvisible --name "^Tempolino$" 2>/dev/null); do
+      w=$(xwininfo -id "$id" 2>/dev/null | awk '/Width:/ {print $2}')
+      [ -n "$w" ] && [ "$w" -lt 700 ] && { echo "$id"; return 0; }
+    done
+    sleep 0.1
+  done
+  return 1
+}

@@ -23,19 +23,6 @@ click_exercises() {
   xdotool mousemove --window "$id" $(( w - 58 - 20 + 10 + 19 )) $(( face_top + 8 + 19 )) click 1
 }
 
-# Prints the id of a visible window named Tempolino narrower than the main window.
-wait_small_window() {
-  local id w
-  for _ in $(seq 1 100); do
-    for id in $(xdotool search --onlyvisible --name "^Tempolino$" 2>/dev/null); do
-      w=$(xwininfo -id "$id" 2>/dev/null | awk '/Width:/ {print $2}')
-      [ -n "$w" ] && [ "$w" -lt 700 ] && { echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
-  return 1
-}
-
 run_case() {
   local name="$1" with_message="$2"
   start_x 1280x1024
@@ -49,18 +36,14 @@ run_case() {
     sleep 1
     # Return answers "OK!" with the boxes empty: the message "devi inserire l'ora".
     xdotool key Return
-    wait_small_window >/dev/null || fail "$name: the message window did not open"
+    wait_small_window 10 >/dev/null || fail "$name: the message window did not open"
   fi
   sleep 0.5
 
   kill "$XVFB_PID"
   local start rc elapsed
   start=$(date +%s%N)
-  for _ in $(seq 1 50); do
-    kill -0 "$APP" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$APP" 2>/dev/null; then
+  if ! wait_exit "$APP" 5; then
     kill -9 "$APP"
     fail "$name: the program was still running 5 s after its X server went away"
   fi

@@ -185,11 +185,7 @@ check_run "$WORK/again.found" 106 2 "$WORK/clicks2" 100 || fail "the sounds did 
 
 # ---- the program ends by its exit button, with its sound output open
 click_at $EXIT_X $EXIT_Y >/dev/null
-for _ in $(seq 1 50); do
-  kill -0 "$APP" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$APP" 2>/dev/null && fail "the program did not end within 5 s of its exit button"
+wait_exit "$APP" 5 || fail "the program did not end within 5 s of its exit button"
 wait "$APP"
 rc=$?
 APP=""

@@ -18,11 +18,7 @@ APP=$!
 main=$(wait_main_window 60) || { cat "$LOG" >&2; fail "the main window did not appear"; }
 sleep 1
 xdotool key --window "$main" alt+e
-for _ in $(seq 1 100); do
-  kill -0 "$APP" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$APP" 2>/dev/null && fail "the program did not end after Esci"
+wait_exit "$APP" 10 || fail "the program did not end after Esci"
 wait "$APP"
 rc=$?
 APP=""
