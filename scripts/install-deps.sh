@@ -10,6 +10,11 @@ PACKAGES=(
   libcups2-dev
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
   libqt6svg6 libqt6multimedia6
+  # the time said aloud: Qt's speech module over speech-dispatcher with the espeak-ng voices
+  # (its Italian voice); Debian's CMake package of the module also asks for Qt6QmlIntegration,
+  # which comes with qt6-declarative-dev
+  qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev
+  speech-dispatcher speech-dispatcher-espeak-ng
   # fonts: Liberation Sans stands in for Arial with the same metrics
   fonts-liberation fontconfig
   # process-level tests: a real X server, a small window manager and window tools

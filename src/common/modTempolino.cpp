@@ -71,6 +71,17 @@ void SuonaEffetto(Suono suono)
     platform().events->processEvents();
 }
 
+void DiciAVoce(const QString& testo)
+{
+    if (SuoniAttivi)
+        platform().speech->say(testo);
+}
+
+void FermaVoce()
+{
+    platform().speech->stop();
+}
+
 void ImpostaBordo(QWidget* frm)
 {
     // A fixed dialog frame: title and close box, no icon, no resizing.

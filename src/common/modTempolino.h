@@ -34,6 +34,12 @@ void CancellaMessaggi();
 // Plays a sound effect. Callers look at SuoniAttivi themselves.
 void SuonaEffetto(Suono suono);
 
+// Says a text aloud with the Italian voice, only while the sounds are on (the voice
+// is one of the program's sounds); a text still being said is cut.
+void DiciAVoce(const QString& testo);
+// Stops what the voice is saying.
+void FermaVoce();
+
 // A dialog frame without a title-bar icon.
 void ImpostaBordo(QWidget* frm);
 // The hand pointer over every button, check box and option button of frm.

@@ -1,8 +1,8 @@
 #pragma once
 // The thin layer over everything the program takes from the outside world:
 // the time of day, random numbers, sounds, dialogs, pauses, the screen, other
-// running copies, the system's handler for links, the mouse pointer and the
-// default printer.
+// running copies, the system's handler for links, the mouse pointer, the
+// default printer and the voice that says the time.
 // The program asks `platform()` for each of them; tests put stand-ins in place.
 
 #include <QDate>
@@ -81,6 +81,16 @@ public:
     virtual QString programFolder() = 0;
 };
 
+// Saying a text aloud with an Italian voice. Silent when there is no speech engine, no
+// voice or no Italian one; a new text cuts the one still being said.
+class Speech {
+public:
+    virtual ~Speech() = default;
+    virtual void say(const QString& text) = 0;
+    // Stops what is being said.
+    virtual void stop() = 0;
+};
+
 // Keeps a second copy of the program from starting for the same user.
 class InstanceGuard {
 public:
@@ -101,6 +111,7 @@ struct Platform {
     std::unique_ptr<Desktop> desktop;
     std::unique_ptr<InstanceGuard> instance;
     std::unique_ptr<Printers> printers;
+    std::unique_ptr<Speech> speech;
 
     // Puts the real implementations in every slot.
     void useSystem();

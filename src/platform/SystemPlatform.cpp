@@ -16,6 +16,7 @@
 #include <QTime>
 #include <utility>
 
+#include "RealSpeech.h"
 #include "Risorse.h"
 
 void Platform::useSystem()
@@ -28,6 +29,7 @@ void Platform::useSystem()
     desktop = std::make_unique<RealDesktop>();
     instance = std::make_unique<RealInstanceGuard>();
     printers = std::make_unique<RealPrinters>();
+    speech = std::make_unique<RealSpeech>();
 }
 
 namespace {

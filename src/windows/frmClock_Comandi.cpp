@@ -15,6 +15,9 @@ void frmClock::chkSuono_Click()
     // The click is heard both when switching off and when switching on.
     SuonaEffetto(Suono::Clic);
     SuoniAttivi = !SuoniAttivi;
+    // The voice is one of the sounds: switched off, it stops at once.
+    if (!SuoniAttivi)
+        FermaVoce();
     chkSuono->setIcon(QIcon(QPixmap::fromImage(Risorse::figura(
         SuoniAttivi ? QStringLiteral("chkSuono_on") : QStringLiteral("chkSuono_off"), QSize(32, 32), 2.0))));
     p1->setFocus();

@@ -172,6 +172,8 @@ FakePlatform FakePlatform::install()
     f.instance = instance.get();
     auto printers = std::make_unique<FakePrinters>();
     f.printers = printers.get();
+    auto speech = std::make_unique<FakeSpeech>();
+    f.speech = speech.get();
     p.clock = std::move(clock);
     p.random = std::move(random);
     p.sound = std::move(sound);
@@ -180,5 +182,6 @@ FakePlatform FakePlatform::install()
     p.desktop = std::move(desktop);
     p.instance = std::move(instance);
     p.printers = std::move(printers);
+    p.speech = std::move(speech);
     return f;
 }

@@ -91,6 +91,15 @@ public:
     QString programFolder() override { return folder; }
 };
 
+// Records every text said, in order.
+class FakeSpeech : public Speech {
+public:
+    QStringList said;
+    int stops = 0;
+    void say(const QString& text) override { said.append(text); }
+    void stop() override { ++stops; }
+};
+
 class FakeInstance : public InstanceGuard {
 public:
     bool otherRunning = false;
@@ -135,6 +144,7 @@ struct FakePlatform {
     FakeDesktop* desktop;
     FakeInstance* instance;
     FakePrinters* printers;
+    FakeSpeech* speech;
 
     static FakePlatform install();
 };
