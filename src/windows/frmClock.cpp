@@ -162,6 +162,8 @@ void frmClock::CollegaEventi()
     connect(picTest, &AreaEsercizi::tipoScelto, esercizi, &ControlloreEsercizi::optTest_Click);
     connect(picTest, &AreaEsercizi::verifica, esercizi, &ControlloreEsercizi::cmdVerificaTest_Click);
     connect(picTest, &AreaEsercizi::casellaCambiata, esercizi, &ControlloreEsercizi::txtTest_Change);
+    // The face says the shown time when the child asks (the key P, its loudspeaker).
+    voceOrologio = new VoceOrologio(p1, [this] { return TempoCorrente; });
     connect(cmdCuriosita, &QToolButton::clicked, this, &frmClock::cmdCuriosita_Click);
     connect(cmdAbout, &QToolButton::clicked, this, &frmClock::cmdAbout_Click);
     connect(picRegolazione, &PannelloRegolazione::passo, this, &frmClock::RegolaOra);

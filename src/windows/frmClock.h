@@ -26,6 +26,7 @@
 #include "PictureBox.h"
 #include "QuadranteOrologio.h"
 #include "Scena.h"
+#include "VoceOrologio.h"
 
 class QPushButton;
 
@@ -145,6 +146,7 @@ private:
     MappaFusi* mappaFusi;
     LetturaDigitale* picAnalogic;
     PannelloRegolazione* picRegolazione;
+    VoceOrologio* voceOrologio;
 
     // ================= state =================
     // The shown time in seconds since midnight, and the fields derived from it.

@@ -33,8 +33,9 @@ void frmClock::ModoEsercizi(bool dentro)
             p1->ImpostaEtichette(!d);
             p1->ImpostaFattoreLancette(d ? 1.2f : 1.0f);
         },
-        // The read-out would give the answer away.
+        // The read-out and the face's voice would give the answer away.
         [this](bool d) { picAnalogic->setVisible(!d); },
+        [this](bool d) { voceOrologio->Abilita(!d); },
         [this](bool d) { picTest->AbilitaTipi(d); },
         // Neither the current time nor free setting is offered during the exercises;
         // back outside, the clock follows the computer's time again.
