@@ -63,6 +63,7 @@ constexpr Figura kFigure[] = {
     {"cmdAbout", ":/pictures/btn_about.svg"},
     {"cmdGuida", ":/pictures/btn_help.svg"},
     {"cmdAscoltaOra", ":/pictures/btn_speak.svg"},
+    {"cmdAscoltaDetto", ":/pictures/btn_speak.svg"},
     {"imgSpunta", ":/pictures/tick.svg"},
     {"imgTestOrologio", ":/pictures/test_clock.svg"},
     {"imgIndicaOK", ":/pictures/pointing_hand.svg"},

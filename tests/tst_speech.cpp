@@ -1,6 +1,7 @@
 // The spoken time: the face says the shown time in a teacher's words on the key P and
-// on its loudspeaker, and keeps quiet during the exercises and with the sounds off. The
-// voice is the stand-in's, which records what it was given.
+// on its loudspeaker, keeps quiet during the exercises and with the sounds off, and
+// the saying of "Imposta l'ora (2)" can be heard. The voice is the stand-in's, which
+// records what it was given.
 
 #include <QtTest>
 
@@ -16,6 +17,7 @@ private slots:
     void keyOnlyOnTheFocusedFace();
     void quietDuringTheExercises();
     void soundsOffMeansNoVoice();
+    void sayingCanBeHeard();
     void loudspeakerOutOfTheDial_data();
     void loudspeakerOutOfTheDial();
 };
@@ -108,6 +110,25 @@ void TestSpeech::soundsOffMeansNoVoice()
     QCOMPARE(tw.fake.speech->stops, 1);
     altoparlante->click();
     QCOMPARE(tw.fake.speech->said, QStringList{QStringLiteral("Sono le dieci del mattino")});
+}
+
+void TestSpeech::sayingCanBeHeard()
+{
+    TestWindow tw;
+    tw.w->show();
+    tw.fake.dialogs->onModal = [](QDialog&) { return 1; };
+    tw.c<QToolButton>("cmdTest")->click();
+    auto* altoparlante = tw.c<QToolButton>("cmdAscoltaDetto");
+    QVERIFY(!altoparlante->isVisible());
+    tw.w->ImpostaTempoCorrente(0);
+    tw.fake.random->scripted = {(21 - 0.5) / 22};
+    tw.c<AreaEsercizi>("picTest")->SelezionaTipo(2);
+    QVERIFY(altoparlante->isVisible());
+    altoparlante->click();
+    QCOMPARE(tw.fake.speech->said, QStringList{QStringLiteral("Manca un minuto alle tredici")});
+    // Back to reading the clock, the saying and its loudspeaker go.
+    tw.c<AreaEsercizi>("picTest")->SelezionaTipo(0);
+    QVERIFY(!altoparlante->isVisible());
 }
 
 void TestSpeech::loudspeakerOutOfTheDial_data()

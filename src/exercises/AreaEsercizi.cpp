@@ -4,12 +4,15 @@
 #include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QTimer>
+#include <QToolButton>
 
 #include "ArrotondaPari.h"
 #include "CicloEventi.h"
 #include "Controlli.h"
 #include "Esercizi.h"
+#include "Livelli.h"
 #include "Risorse.h"
+#include "modTempolino.h"
 
 using Controlli::Crea;
 
@@ -17,6 +20,13 @@ namespace {
 
 // The progress row: clocks 28 pixels apart, under the prompt of the exercise area.
 constexpr int kPassoRiga = 28;
+// The row of the level and of the solution's button, where the final test has its clocks.
+constexpr int kAltoRigaAiuti = 20;
+constexpr int kSottoIlPrompt = 19; // from the prompt's top
+constexpr int kLarghezzaLivello = 112;
+constexpr int kLarghezzaSoluzione = 124;
+// The hint line: two lines of text ending where the prompt's row ends.
+constexpr int kAltoSuggerimento = 32;
 
 } // namespace
 
@@ -53,6 +63,8 @@ AreaEsercizi::AreaEsercizi(QWidget* parent) : PictureBox(parent)
     imgIndicaOK =
         Controlli::CreaImmagine(this, QStringLiteral("imgIndicaOK"), QStringLiteral("imgIndicaOK"), 150, 83, 32, 24);
     imgIndicaOK->hide();
+
+    CreaAiuti();
 
     // The picture of the final test's progress row, sharp on the window's screen.
     imgTestOrologio = Risorse::figura(QStringLiteral("imgTestOrologio"), QSize(16, 16), devicePixelRatioF());
@@ -103,6 +115,51 @@ void AreaEsercizi::CreaCaselle()
     connect(cmdVerificaTest, &QPushButton::clicked, this, &AreaEsercizi::verifica);
 }
 
+void AreaEsercizi::CreaAiuti()
+{
+    // The level: the times the ordinary exercises ask, from the whole hours to any minute.
+    lblLivello = Crea<QLabel>(this, QStringLiteral("lblLivello"), 144, 112, 42, kAltoRigaAiuti);
+    lblLivello->setText(QStringLiteral("Livello:"));
+    Controlli::ColoraEtichetta(lblLivello, QColor(128, 128, 128), Qt::white);
+    cmbLivello = Crea<QComboBox>(this, QStringLiteral("cmbLivello"), 188, 112, kLarghezzaLivello, kAltoRigaAiuti);
+    for (int i = 0; i < kNumeroLivelli; ++i)
+        cmbLivello->addItem(NomeLivello(static_cast<Livello>(i)));
+    cmbLivello->setCurrentIndex(static_cast<int>(Livello::OgniMinuto));
+    cmbLivello->setToolTip(QStringLiteral("Livello: quali orari chiedono gli esercizi"));
+    cmbLivello->setStyleSheet(QStringLiteral("QComboBox{background:rgb(255,255,224);color:black;padding-left:3px;}"));
+    lblLivello->setBuddy(cmbLivello);
+    connect(cmbLivello, &QComboBox::currentIndexChanged, this, &AreaEsercizi::livelloScelto);
+
+    // The hint after a wrong answer, in the prompt's place.
+    lblSuggerimento = Crea<QLabel>(this, QStringLiteral("lblSuggerimento"), 144, 80, 33, kAltoSuggerimento);
+    lblSuggerimento->setWordWrap(true);
+    lblSuggerimento->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblSuggerimento->setStyleSheet(QStringLiteral("QLabel{background:transparent;color:rgb(255,255,128);}"));
+    lblSuggerimento->setFont(Controlli::Arial(8.25, true));
+    lblSuggerimento->hide();
+
+    cmdMostraSoluzione =
+        Crea<QPushButton>(this, QStringLiteral("cmdMostraSoluzione"), 144, 112, kLarghezzaSoluzione, kAltoRigaAiuti);
+    cmdMostraSoluzione->setText(QStringLiteral("Mostra la soluzione"));
+    cmdMostraSoluzione->setStyleSheet(QStringLiteral("QPushButton{background:rgb(255,255,160);color:black;}"));
+    cmdMostraSoluzione->hide();
+    connect(cmdMostraSoluzione, &QPushButton::clicked, this, &AreaEsercizi::mostraSoluzione);
+
+    // Beside the saying, on the left of its box.
+    cmdAscoltaDetto = new QToolButton(picInput);
+    cmdAscoltaDetto->setObjectName(QStringLiteral("cmdAscoltaDetto"));
+    cmdAscoltaDetto->setGeometry(0, 33, 16, 16);
+    cmdAscoltaDetto->setIconSize(QSize(15, 15));
+    cmdAscoltaDetto->setIcon(
+        QIcon(QPixmap::fromImage(Risorse::figura(QStringLiteral("cmdAscoltaDetto"), QSize(15, 15), 2.0))));
+    cmdAscoltaDetto->setToolTip(QStringLiteral("Ascolta il modo di dire"));
+    cmdAscoltaDetto->setAutoRaise(true);
+    cmdAscoltaDetto->setStyleSheet(QStringLiteral("QToolButton{background:transparent;border:none;}"));
+    cmdAscoltaDetto->setFocusPolicy(Qt::NoFocus);
+    cmdAscoltaDetto->hide();
+    connect(cmdAscoltaDetto, &QToolButton::clicked, this, &AreaEsercizi::AscoltaModoDiDire);
+}
+
 void AreaEsercizi::CreaTipi()
 {
     grpTest = new OptionGroup(this);
@@ -137,6 +194,16 @@ void AreaEsercizi::Disponi(const QRect& geometria)
     imgIndicaOK->move(picInput->x() - imgIndicaOK->width() - 5, picInput->y() + cmdVerificaTest->y());
     lblPremiOK->setGeometry(lblMessaggioTest->x(), imgIndicaOK->y() + 10, lblMessaggioTest->width(),
                             lblPremiOK->height());
+
+    // The hint ends with the prompt's row, short of the hand pointing at "OK!"; the level
+    // stands under the prompt at its left, the solution's button at the instruction's right.
+    const int finePrompt = lblPremiOK->y() + lblPremiOK->height();
+    lblSuggerimento->setGeometry(sinistra, finePrompt - 7 - kAltoSuggerimento, imgIndicaOK->x() - 5 - sinistra,
+                                 kAltoSuggerimento);
+    const int riga = lblPremiOK->y() + kSottoIlPrompt;
+    lblLivello->move(sinistra, riga);
+    cmbLivello->move(lblLivello->x() + lblLivello->width() + 2, riga);
+    cmdMostraSoluzione->move(sinistra + lblMessaggioTest->width() - kLarghezzaSoluzione, riga);
 }
 
 void AreaEsercizi::SelezionaTipo(int indice)
@@ -149,7 +216,8 @@ void AreaEsercizi::SelezionaTipo(int indice)
 
 QList<QWidget*> AreaEsercizi::ordineTabulazione() const
 {
-    return {optTest[0], optTest[1], optTest[2], optTest[3], cmdExitTest, txtTest[0], txtTest[1], cmdVerificaTest};
+    return {optTest[0], optTest[1], optTest[2], optTest[3],      cmdExitTest,
+            cmbLivello, txtTest[0], txtTest[1], cmdVerificaTest, cmdMostraSoluzione};
 }
 
 void AreaEsercizi::MostraCaselle(bool b)
@@ -159,6 +227,7 @@ void AreaEsercizi::MostraCaselle(bool b)
     lbl_hh->setVisible(b);
     lbl_mm->setVisible(b);
     lblModiDiDire->setVisible(!b);
+    cmdAscoltaDetto->setVisible(!b);
 }
 
 void AreaEsercizi::ImpostaCaselle(const QString& ore, const QString& minuti)
@@ -215,6 +284,26 @@ void AreaEsercizi::AbilitaTipi(bool abilitati)
 {
     for (int i = 0; i < 3; ++i)
         optTest[i]->setEnabled(abilitati);
+    // The final test has no level, and its clocks stand where the level's row is.
+    lblLivello->setVisible(abilitati);
+    cmbLivello->setVisible(abilitati);
+}
+
+void AreaEsercizi::MostraSuggerimento(const QString& testo)
+{
+    lblSuggerimento->setText(testo);
+    lblSuggerimento->setVisible(!testo.isEmpty());
+    lblPremiOK->setVisible(testo.isEmpty());
+}
+
+void AreaEsercizi::MostraPulsanteSoluzione(bool mostra)
+{
+    cmdMostraSoluzione->setVisible(mostra);
+}
+
+void AreaEsercizi::AscoltaModoDiDire()
+{
+    modTempolino::DiciAVoce(lblModiDiDire->text());
 }
 
 void AreaEsercizi::SvuotaPerProva()

@@ -4,7 +4,12 @@
 // the prompt typed letter by letter, "Esci", and the final test's row of clocks
 // painted on the area. It shows what the exercise controller tells it and passes the
 // child's choices on; it judges nothing.
+//
+// Under the prompt, outside the final test: the choice of level and, after two wrong
+// answers, the button that shows the solution; the hint line takes the prompt's place
+// after a wrong answer. Beside a saying, a small loudspeaker says it aloud.
 
+#include <QComboBox>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -15,9 +20,12 @@
 
 #include "OptionGroup.h"
 #include "PictureBox.h"
+#include "VistaAiuti.h"
 #include "VistaEsercizi.h"
 
-class AreaEsercizi : public PictureBox, public VistaEsercizi {
+class QToolButton;
+
+class AreaEsercizi : public PictureBox, public VistaEsercizi, public VistaAiuti {
     Q_OBJECT
 public:
     explicit AreaEsercizi(QWidget* parent = nullptr);
@@ -49,6 +57,13 @@ public:
     void DisegnaOrologiProva() override;
     void SegnaRispostaEsatta(int passo) override;
 
+    // ---- VistaAiuti
+    void MostraSuggerimento(const QString& testo) override;
+    void MostraPulsanteSoluzione(bool mostra) override;
+
+    // Says the saying on screen aloud (its loudspeaker).
+    void AscoltaModoDiDire();
+
 signals:
     // The child chose exercise kind `indice` (0 to 3).
     void tipoScelto(int indice);
@@ -58,6 +73,10 @@ signals:
     void verifica();
     // "Esci": the area is to close.
     void esci();
+    // A level was chosen (a Livello by its number).
+    void livelloScelto(int indice);
+    // "Mostra la soluzione".
+    void mostraSoluzione();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,6 +84,7 @@ protected:
 private:
     void CreaCaselle();
     void CreaTipi();
+    void CreaAiuti();
     void txtTest_GotFocus(int index);
     QPoint InizioRiga() const;
 
@@ -84,6 +104,11 @@ private:
     QLabel* imgIndicaOK;
     QLabel* lblMessaggioTest;
     QImage imgTestOrologio;
+    QLabel* lblLivello;
+    QComboBox* cmbLivello;
+    QLabel* lblSuggerimento;
+    QPushButton* cmdMostraSoluzione;
+    QToolButton* cmdAscoltaDetto;
 
     // Counts the typings of the prompt, so a typing overtaken by a newer one stops.
     int ScritturePremiOK = 0;

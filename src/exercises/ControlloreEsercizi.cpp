@@ -5,6 +5,7 @@
 #include "Esercizi.h"
 #include "Platform.h"
 #include "Risorse.h"
+#include "VistaAiuti.h"
 
 ControlloreEsercizi::ControlloreEsercizi(OrologioEsercizi& orologio, VistaEsercizi& vista, QObject* parent)
     : QObject(parent), orologio(orologio), vista(vista)
@@ -19,6 +20,7 @@ bool ControlloreEsercizi::Continua(const QObject* vivo) const
 
 void ControlloreEsercizi::optTest_Click(int index)
 {
+    NuovaDomanda();
     auto spunta = [this](int i) {
         if (!ProvaInCorso)
             vista.SpuntaTipo(i);
@@ -65,7 +67,8 @@ QString ControlloreEsercizi::MessaggioTest(int index) const
 
 void ControlloreEsercizi::PreparaLettura()
 {
-    const float T = orologio.OraCasuale();
+    NuovaDomanda();
+    const float T = TempoDellaDomanda(0);
     vista.ImpostaCaselle(QString(), QString());
     // The hands and the scenery show the question; the read-out stays hidden.
     orologio.ImpostaTempoCorrente(T);
@@ -76,7 +79,8 @@ void ControlloreEsercizi::PreparaLettura()
 
 void ControlloreEsercizi::PreparaImpostazione()
 {
-    const float T = orologio.OraCasuale();
+    NuovaDomanda();
+    const float T = TempoDellaDomanda(1);
     const int H = static_cast<int>(T / 3600);
     const int M = static_cast<int>(T - H * 3600) / 60;
 
@@ -94,14 +98,12 @@ void ControlloreEsercizi::PreparaImpostazione()
 
 void ControlloreEsercizi::PreparaModoDiDire()
 {
+    NuovaDomanda();
     orologio.ImpostaTempoCorrente(0);
 
     // Never the same saying twice in a row.
     platform().random->reseed();
-    int n = 0;
-    do {
-        n = NumeroModoDiDire(platform().random->next());
-    } while (n == orologio.UltimoModoDiDire());
+    const int n = DettoNuovo(DettiPossibili(), orologio.UltimoModoDiDire(), [] { return platform().random->next(); });
 
     const ModoDiDire detto = LeggiModoDiDire(Risorse::stringa(300 + n));
     orologio.RicordaModoDiDire(n);
@@ -135,6 +137,14 @@ void ControlloreEsercizi::txtTest_Change(int index)
 
 void ControlloreEsercizi::cmdVerificaTest_Click()
 {
+    // While the hands go to the solution there is nothing to judge; once it is shown,
+    // "OK!" goes on to the next question.
+    if (m_inSoluzione)
+        return;
+    if (m_soluzioneMostrata) {
+        DomandaSeguente();
+        return;
+    }
     QPointer<ControlloreEsercizi> vivo(this);
     const Verdetto v =
         GiudicaRisposta(TipoEsercizio, vista.ore(), vista.minuti(), orologio.oraMostrata(), vista.orarioModoDiDire());
@@ -168,8 +178,10 @@ void ControlloreEsercizi::cmdVerificaTest_Click()
         return;
     case Verdetto::Sbagliata:
         if (!ProvaInCorso) {
-            // The question stays for another try.
+            // The question stays for another try, with a hint.
             orologio.MostraMessaggio(Messaggio::RispostaSbagliata);
+            if (Continua(vivo))
+                Suggerisci();
         } else if (!ErroreCommesso) {
             // The one error the final test allows: the same question stays.
             ErroreCommesso = true;
@@ -180,4 +192,52 @@ void ControlloreEsercizi::cmdVerificaTest_Click()
         }
         return;
     }
+}
+
+void ControlloreEsercizi::Apri()
+{
+    ProvaInCorso = false;
+    m_aperta = true;
+    NuovaDomanda();
+}
+
+void ControlloreEsercizi::Chiudi()
+{
+    m_aperta = false;
+    NuovaDomanda();
+}
+
+void ControlloreEsercizi::ImpostaLivello(int indice)
+{
+    m_livello = static_cast<Livello>(qBound(0, indice, kNumeroLivelli - 1));
+    if (m_aperta && !ProvaInCorso)
+        DomandaSeguente();
+}
+
+float ControlloreEsercizi::TempoDellaDomanda(int tipo)
+{
+    if (ProvaInCorso)
+        return orologio.OraCasuale();
+    float primo = 0;
+    if (m_livello == Livello::OgniMinuto) {
+        primo = orologio.OraCasuale();
+    } else {
+        platform().random->reseed();
+        primo = TempoDelLivello(m_livello, platform().random->next());
+    }
+    float& ultimo = m_ultimoTempo[tipo];
+    ultimo = TempoNuovo(m_livello, primo, ultimo, [] { return platform().random->next(); });
+    return ultimo;
+}
+
+QVector<int> ControlloreEsercizi::DettiPossibili() const
+{
+    QVector<int> detti;
+    for (int n = 1; n <= 22; ++n) {
+        int H = 0, M = 0;
+        OrarioModoDiDire(LeggiModoDiDire(Risorse::stringa(300 + n)).orario, H, M);
+        if (ProvaInCorso || OrarioDelLivello(m_livello, H, M))
+            detti.append(n);
+    }
+    return detti;
 }

@@ -5,12 +5,20 @@
 // messages and opens the print window through the clock (OrologioEsercizi); those
 // calls return when done, so the order of what the child sees is exactly the
 // controller's. It tells nothing back through signals but notices.
+//
+// Outside the final test the questions follow the level chosen (any minute at first),
+// and a wrong answer brings a hint that names the likely mistake; after a second one
+// the child may ask for the solution. The final test knows nothing of levels and helps.
 
 #include <QObject>
 #include <QString>
+#include <QVector>
 
+#include "Livelli.h"
 #include "OrologioEsercizi.h"
 #include "VistaEsercizi.h"
+
+class VistaAiuti;
 
 class ControlloreEsercizi : public QObject {
     Q_OBJECT
@@ -18,7 +26,21 @@ public:
     ControlloreEsercizi(OrologioEsercizi& orologio, VistaEsercizi& vista, QObject* parent = nullptr);
 
     // The area has just opened: no final test is running.
-    void Apri() { ProvaInCorso = false; }
+    void Apri();
+    // The area has closed: a solution still being shown stops.
+    void Chiudi();
+
+    // The level of the ordinary exercises (a Livello by its number); a question on screen
+    // is replaced by one of the new level. The final test ignores it.
+    void ImpostaLivello(int indice);
+    Livello livello() const { return m_livello; }
+
+    // Where hints and the solution's button are shown; without it no help is given.
+    void ImpostaAiuti(VistaAiuti* aiuti) { m_aiuti = aiuti; }
+    // "Mostra la soluzione" (after two wrong answers to the same question): reading the
+    // clock, the boxes get the right time; setting it, the hands go there step by step.
+    // Either way the time is then written and said in words, and "OK!" goes on.
+    void MostraSoluzione();
 
     // The child (or the final test) chose kind `index`: 0 read the time, 1 set the time
     // of the boxes, 2 set the time of a saying, 3 start the final test.
@@ -46,6 +68,9 @@ public:
     bool provaInCorso() const { return ProvaInCorso; }
     short passoProva() const { return PassoProva; }
     bool erroreCommesso() const { return ErroreCommesso; }
+    // Wrong answers to the question on screen, and whether its solution has been shown.
+    int errori() const { return m_errori; }
+    bool soluzioneMostrata() const { return m_soluzioneMostrata; }
 
 signals:
     // A question has just been prepared (the clock and the boxes show it).
@@ -54,6 +79,22 @@ signals:
 private:
     // False when the program closed meanwhile (during a message): stop at once.
     bool Continua(const QObject* vivo) const;
+
+    // The time of a new question of kind `tipo` (0 reading, 1 setting by figures): the
+    // final test's any minute, or the level's, never the time of the previous question of
+    // that kind again.
+    float TempoDellaDomanda(int tipo);
+    // The sayings a question may ask: all of them in the final test, else the level's.
+    QVector<int> DettiPossibili() const;
+    // A new question is coming: the help given for the last one goes.
+    void NuovaDomanda();
+    // The next question of the kind on screen, with the boxes and buttons given back.
+    void DomandaSeguente();
+    // After a wrong answer: the hint, and from the second the solution's button.
+    void Suggerisci();
+    // The time asked and the time answered, in minutes of the day.
+    int MinutiDomanda() const;
+    int MinutiRisposta() const;
 
     OrologioEsercizi& orologio;
     VistaEsercizi& vista;
@@ -66,4 +107,19 @@ private:
     short PassoProva = 0;
     // The one error the final test allows has been made.
     bool ErroreCommesso = false;
+
+    // ---- the ordinary exercises' level and help
+    Livello m_livello = Livello::OgniMinuto;
+    bool m_aperta = false;
+    // The time of the last reading and of the last setting question; below 0 before the first.
+    float m_ultimoTempo[2] = {-1, -1};
+    VistaAiuti* m_aiuti = nullptr;
+    int m_errori = 0;
+    bool m_soluzioneMostrata = false;
+    // The hands are on their way to the solution.
+    bool m_inSoluzione = false;
+    // The solution put the adjustment buttons away: the next question gives them back.
+    bool m_cmdTimeRitirati = false;
+    // Counts the questions, so a solution on its way stops when another question comes.
+    int m_domanda = 0;
 };

@@ -162,6 +162,9 @@ void frmClock::CollegaEventi()
     connect(picTest, &AreaEsercizi::tipoScelto, esercizi, &ControlloreEsercizi::optTest_Click);
     connect(picTest, &AreaEsercizi::verifica, esercizi, &ControlloreEsercizi::cmdVerificaTest_Click);
     connect(picTest, &AreaEsercizi::casellaCambiata, esercizi, &ControlloreEsercizi::txtTest_Change);
+    connect(picTest, &AreaEsercizi::livelloScelto, esercizi, &ControlloreEsercizi::ImpostaLivello);
+    connect(picTest, &AreaEsercizi::mostraSoluzione, esercizi, &ControlloreEsercizi::MostraSoluzione);
+    esercizi->ImpostaAiuti(picTest);
     // The face says the shown time when the child asks (the key P, its loudspeaker).
     voceOrologio = new VoceOrologio(p1, [this] { return TempoCorrente; });
     connect(cmdCuriosita, &QToolButton::clicked, this, &frmClock::cmdCuriosita_Click);

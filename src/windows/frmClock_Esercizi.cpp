@@ -92,6 +92,7 @@ void frmClock::cmdExitTest_Click()
     // A prompt still being typed stops: the area it belongs to is going away. Clearing
     // the area also removes the final test's row of clocks.
     picTest->FermaScrittura();
+    esercizi->Chiudi();
     picTest->cls();
     picTest->hide();
     ModoEsercizi(false);

@@ -1,0 +1,388 @@
+// Mistakes explained: the rule that names the likely mistake of an answer, the hint
+// line after a wrong answer, the solution after two (the boxes filled, or the hands
+// going there step by step), the next question on "OK!", and no help at all in the
+// final test.
+
+#include <QtTest>
+
+#include "OraInParole.h"
+#include "Soluzione.h"
+#include "Suggerimenti.h"
+#include "TestWindow.h"
+#include "frmClock.h"
+#include "modTempolino.h"
+
+namespace {
+
+constexpr int kOra = 3600;
+constexpr int kMinuto = 60;
+
+int Minuti(const char* hhmm)
+{
+    const QStringList p = QString::fromLatin1(hhmm).split(QLatin1Char(':'));
+    return p[0].toInt() * 60 + p[1].toInt();
+}
+
+double EstrazionePer(int secondi)
+{
+    return (secondi - 0.5) / 86400.0;
+}
+
+double EstrazioneDetto(int n)
+{
+    return (n - 0.5) / 22.0;
+}
+
+// The program with the exercise area open and every message recorded and closed.
+struct Aula {
+    TestWindow tw;
+    QVector<int> codici;
+    QLabel* suggerimento;
+    QPushButton* soluzione;
+    QLabel* prompt;
+
+    Aula()
+        : suggerimento(tw.c<QLabel>("lblSuggerimento")),
+          soluzione(tw.c<QPushButton>("cmdMostraSoluzione")),
+          prompt(tw.c<QLabel>("lblPremiOK"))
+    {
+        tw.w->show();
+        tw.fake.dialogs->onModal = [this](QDialog&) {
+            codici << modTempolino::CodiceMessaggio;
+            return 1;
+        };
+        tw.fake.random->scripted = {EstrazionePer(10 * kOra)};
+        tw.c<QToolButton>("cmdTest")->click();
+        codici.clear();
+    }
+    void tipo(int k, double estrazione)
+    {
+        // The night's stars take random draws when the clock goes to midnight for a saying.
+        if (k == 2)
+            lancette(0);
+        tw.fake.random->scripted = {estrazione};
+        tw.c<AreaEsercizi>("picTest")->SelezionaTipo(k);
+        codici.clear();
+    }
+    void lancette(int minuti) { tw.w->ImpostaTempoCorrente(static_cast<float>(minuti * kMinuto)); }
+    void scrivi(int minuti)
+    {
+        tw.casella(0)->setText(QString::number(minuti / 60));
+        tw.casella(1)->setText(QString::number(minuti % 60));
+    }
+    void ok() { tw.c<QPushButton>("cmdVerificaTest")->click(); }
+    bool suggerisce(Sbaglio s) const
+    {
+        return suggerimento->isVisible() && suggerimento->text() == TestoSuggerimento(s);
+    }
+};
+
+} // namespace
+
+class TestHints : public QObject {
+    Q_OBJECT
+private slots:
+    void rules_data();
+    void rules();
+    void solutionSteps_data();
+    void solutionSteps();
+    void readingTwiceWrongShowsTheTime();
+    void settingTwiceWrongMovesTheHands_data();
+    void settingTwiceWrongMovesTheHands();
+    void anotherKindStopsTheSolution();
+    void rightAnswerAfterAHint();
+    void finalTestGivesNoHelp();
+    void helpStandsInTheArea_data();
+    void helpStandsInTheArea();
+};
+
+void TestHints::rules_data()
+{
+    QTest::addColumn<int>("domanda");
+    QTest::addColumn<int>("risposta");
+    QTest::addColumn<Sbaglio>("sbaglio");
+    auto riga = [](const char* nome, const char* q, const char* a, Sbaglio s) {
+        QTest::newRow(nome) << Minuti(q) << Minuti(a) << s;
+    };
+    riga("right", "15:20", "15:20", Sbaglio::Nessuno);
+    riga("afternoon read as night", "15:20", "03:20", Sbaglio::MattinoSera);
+    riga("morning set as evening", "07:45", "19:45", Sbaglio::MattinoSera);
+    riga("midnight read as noon", "00:00", "12:00", Sbaglio::MattinoSera);
+    riga("20 minutes read as 4", "07:20", "07:04", Sbaglio::MinutiComeNumero);
+    riga("23 minutes read as the 4 passed", "07:23", "07:04", Sbaglio::MinutiComeNumero);
+    riga("on the 12 read as 12 minutes", "05:00", "05:12", Sbaglio::MinutiComeNumero);
+    riga("4 minutes set on the 4", "07:04", "07:20", Sbaglio::MinutiComeNumero);
+    riga("the 1 read as 1 minute", "09:05", "09:01", Sbaglio::MinutiComeNumero);
+    riga("three minutes off", "10:30", "10:33", Sbaglio::QuasiGiusta);
+    riga("one minute short", "10:30", "10:29", Sbaglio::QuasiGiusta);
+    riga("close across midnight", "23:58", "00:01", Sbaglio::QuasiGiusta);
+    riga("a quarter to is still the hour before", "09:45", "10:45", Sbaglio::OraDopo);
+    riga("a quarter to across noon", "11:45", "12:45", Sbaglio::OraDopo);
+    riga("a quarter to across midnight", "23:45", "00:45", Sbaglio::OraDopo);
+    riga("just past the hour read as the hour before", "10:10", "09:10", Sbaglio::OraPrima);
+    riga("just past midnight read as the day before", "00:05", "23:05", Sbaglio::OraPrima);
+    riga("hands swapped reading", "03:40", "08:18", Sbaglio::LancetteScambiate);
+    riga("hands swapped in the afternoon", "15:40", "08:17", Sbaglio::LancetteScambiate);
+    riga("hands swapped setting", "08:18", "03:40", Sbaglio::LancetteScambiate);
+    riga("five minutes off", "10:30", "10:35", Sbaglio::Generale);
+    riga("two hours off", "19:45", "17:45", Sbaglio::Generale);
+    riga("nothing alike", "09:15", "14:50", Sbaglio::Generale);
+}
+
+void TestHints::rules()
+{
+    QFETCH(int, domanda);
+    QFETCH(int, risposta);
+    QFETCH(Sbaglio, sbaglio);
+    QCOMPARE(SbaglioProbabile(domanda, risposta), sbaglio);
+    // Each mistake has its own short sentence; a right answer has none.
+    const QString testo = TestoSuggerimento(sbaglio);
+    QCOMPARE(testo.isEmpty(), sbaglio == Sbaglio::Nessuno);
+    QVERIFY(testo.size() <= 100);
+}
+
+void TestHints::solutionSteps_data()
+{
+    QTest::addColumn<int>("da");
+    QTest::addColumn<int>("a");
+    QTest::addColumn<QVector<int>>("passi");
+    auto riga = [](const char* nome, const char* da, const char* a, std::initializer_list<const char*> passi) {
+        QVector<int> p;
+        for (const char* t : passi)
+            p << Minuti(t);
+        QTest::newRow(nome) << Minuti(da) << Minuti(a) << p;
+    };
+    riga("already there", "07:45", "07:45", {});
+    riga("hours, fives, ones", "05:00", "07:17", {"06:00", "07:00", "07:05", "07:10", "07:15", "07:16", "07:17"});
+    riga("backwards", "12:31", "12:30", {"12:30"});
+    riga("back the shorter way", "19:45", "17:38", {"18:45", "17:45", "17:40", "17:39", "17:38"});
+    riga("over midnight", "23:50", "00:10", {"23:55", "00:00", "00:05", "00:10"});
+}
+
+void TestHints::solutionSteps()
+{
+    QFETCH(int, da);
+    QFETCH(int, a);
+    QFETCH(QVector<int>, passi);
+    QCOMPARE(PassiDellaSoluzione(da, a), passi);
+    // Never more than half a day's hours, 11 fives and 4 single minutes.
+    for (int t = 0; t < 24 * 60; t += 7)
+        QVERIFY(PassiDellaSoluzione(t, a).size() <= 12 + 11 + 4);
+}
+
+void TestHints::readingTwiceWrongShowsTheTime()
+{
+    Aula aula;
+    aula.tipo(0, EstrazionePer(15 * kOra + 20 * kMinuto));
+    QVERIFY(!aula.suggerimento->isVisible() && aula.prompt->isVisible());
+
+    aula.scrivi(Minuti("03:20"));
+    aula.ok();
+    QCOMPARE(aula.codici, QVector<int>{1});
+    QVERIFY(aula.suggerisce(Sbaglio::MattinoSera));
+    QVERIFY(!aula.prompt->isVisible());
+    QVERIFY(!aula.soluzione->isVisible());
+
+    aula.scrivi(Minuti("15:04"));
+    aula.ok();
+    QCOMPARE(aula.codici, (QVector<int>{1, 1}));
+    QVERIFY(aula.suggerisce(Sbaglio::MinutiComeNumero));
+    QVERIFY(aula.soluzione->isVisible());
+
+    aula.soluzione->click();
+    // The boxes give the answer, locked, and the time is written and said in words.
+    QCOMPARE(aula.tw.casella(0)->text(), QStringLiteral("15"));
+    QCOMPARE(aula.tw.casella(1)->text(), QStringLiteral("20"));
+    QVERIFY(aula.tw.casella(0)->isReadOnly() && aula.tw.casella(1)->isReadOnly());
+    const QString parole = QStringLiteral("Sono le tre e venti del pomeriggio");
+    QCOMPARE(aula.suggerimento->text(), parole + QLatin1Char('.'));
+    QCOMPARE(aula.tw.fake.speech->said, QStringList{parole});
+    QVERIFY(!aula.soluzione->isVisible());
+    QCOMPARE(aula.tw.w->tempoCorrente(), float(15 * kOra + 20 * kMinuto));
+
+    // "OK!" now simply gives the next question: no message, boxes empty and free again.
+    aula.tw.fake.random->scripted = {EstrazionePer(8 * kOra)};
+    aula.ok();
+    QCOMPARE(aula.codici, (QVector<int>{1, 1}));
+    QCOMPARE(aula.tw.w->tempoCorrente(), float(8 * kOra));
+    QVERIFY(aula.tw.casella(0)->text().isEmpty() && !aula.tw.casella(0)->isReadOnly());
+    QVERIFY(!aula.suggerimento->isVisible() && aula.prompt->isVisible());
+    QCOMPARE(aula.tw.esercizi()->errori(), 0);
+}
+
+void TestHints::settingTwiceWrongMovesTheHands_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<double>("estrazione");
+    QTest::addColumn<int>("giusta");
+    QTest::addColumn<int>("primo");
+    QTest::addColumn<Sbaglio>("sbaglioPrimo");
+    QTest::addColumn<int>("secondo");
+    QTest::addColumn<Sbaglio>("sbaglioSecondo");
+    QTest::addColumn<QString>("parole");
+    QTest::newRow("by figures") << 1 << EstrazionePer(19 * kOra + 45 * kMinuto) << Minuti("19:45") << Minuti("07:45")
+                                << Sbaglio::MattinoSera << Minuti("17:38") << Sbaglio::Generale
+                                << QStringLiteral("Sono le otto meno un quarto di sera");
+    QTest::newRow("by a saying") << 2 << EstrazioneDetto(10) << Minuti("12:30") << Minuti("00:30")
+                                 << Sbaglio::MattinoSera << Minuti("12:31") << Sbaglio::QuasiGiusta
+                                 << QStringLiteral("È mezzogiorno e mezzo");
+}
+
+void TestHints::settingTwiceWrongMovesTheHands()
+{
+    QFETCH(int, tipo);
+    QFETCH(double, estrazione);
+    QFETCH(int, giusta);
+    QFETCH(int, primo);
+    QFETCH(Sbaglio, sbaglioPrimo);
+    QFETCH(int, secondo);
+    QFETCH(Sbaglio, sbaglioSecondo);
+    QFETCH(QString, parole);
+    Aula aula;
+    aula.tipo(tipo, estrazione);
+    aula.lancette(primo);
+    aula.ok();
+    QVERIFY(aula.suggerisce(sbaglioPrimo));
+    aula.lancette(secondo);
+    aula.ok();
+    QVERIFY(aula.suggerisce(sbaglioSecondo));
+    QCOMPARE(aula.codici, (QVector<int>{1, 1}));
+
+    // Each step of the hands is shown and held for a moment, with the buttons put away.
+    QVector<int> viste;
+    bool pulsantiUsabili = false;
+    aula.tw.fake.events->onPause = [&] {
+        viste << static_cast<int>(aula.tw.w->tempoCorrente()) / kMinuto;
+        pulsantiUsabili = pulsantiUsabili || aula.tw.c("cmdTime", 3)->isEnabled();
+    };
+    const qint64 prima = aula.tw.fake.events->pausedMs;
+    aula.soluzione->click();
+    aula.tw.fake.events->onPause = nullptr;
+
+    QCOMPARE(viste, PassiDellaSoluzione(secondo, giusta));
+    QVERIFY(!pulsantiUsabili);
+    QVERIFY(aula.tw.fake.events->pausedMs - prima >= 100 * viste.size());
+    QCOMPARE(aula.tw.w->tempoCorrente(), float(giusta * kMinuto));
+    QCOMPARE(aula.suggerimento->text(), parole + QLatin1Char('.'));
+    QCOMPARE(aula.tw.fake.speech->said, QStringList{parole});
+    QVERIFY(aula.tw.esercizi()->soluzioneMostrata());
+
+    // "OK!" gives the next question of the same kind, with the buttons back.
+    aula.ok();
+    QVERIFY(aula.codici == (QVector<int>{1, 1}));
+    QCOMPARE(aula.tw.esercizi()->tipoEsercizio(), float(tipo));
+    QCOMPARE(aula.tw.w->tempoCorrente(), 0.0f);
+    QVERIFY(aula.tw.c("cmdTime", 3)->isEnabled());
+    QVERIFY(!aula.suggerimento->isVisible() && !aula.soluzione->isVisible());
+}
+
+void TestHints::anotherKindStopsTheSolution()
+{
+    Aula aula;
+    aula.tipo(1, EstrazionePer(19 * kOra + 45 * kMinuto));
+    aula.lancette(Minuti("07:45"));
+    aula.ok();
+    aula.ok();
+    // At the solution's first step the child chooses "Indovina l'ora".
+    int passi = 0;
+    aula.tw.fake.events->onPause = [&] {
+        if (++passi == 1) {
+            aula.tw.fake.random->scripted = {EstrazionePer(9 * kOra)};
+            aula.tw.c<OptionGroup>("grpTest")->select(0);
+        }
+    };
+    aula.soluzione->click();
+    aula.tw.fake.events->onPause = nullptr;
+
+    // The reading question stands, untouched by the rest of the solution.
+    QCOMPARE(aula.tw.w->tempoCorrente(), float(9 * kOra));
+    QCOMPARE(aula.tw.esercizi()->tipoEsercizio(), 0.0f);
+    QVERIFY(!aula.tw.esercizi()->soluzioneMostrata());
+    QVERIFY(aula.tw.fake.speech->said.isEmpty());
+    QVERIFY(!aula.suggerimento->isVisible());
+}
+
+void TestHints::rightAnswerAfterAHint()
+{
+    Aula aula;
+    aula.tipo(0, EstrazionePer(9 * kOra + 45 * kMinuto));
+    aula.scrivi(Minuti("10:45"));
+    aula.ok();
+    QVERIFY(aula.suggerisce(Sbaglio::OraDopo));
+    aula.tw.fake.random->scripted = {0.5, EstrazionePer(14 * kOra)};
+    aula.scrivi(Minuti("09:45"));
+    aula.ok();
+    QCOMPARE(aula.codici, (QVector<int>{1, 0}));
+    // The new question comes without the old hint; one wrong answer to it shows no button.
+    QVERIFY(!aula.suggerimento->isVisible());
+    aula.scrivi(Minuti("02:00"));
+    aula.ok();
+    QVERIFY(aula.suggerisce(Sbaglio::MattinoSera));
+    QVERIFY(!aula.soluzione->isVisible());
+}
+
+void TestHints::finalTestGivesNoHelp()
+{
+    Aula aula;
+    aula.tipo(3, EstrazionePer(9 * kOra + 12 * kMinuto));
+    QVERIFY(aula.tw.esercizi()->provaInCorso());
+    QCOMPARE(aula.tw.w->tempoCorrente(), float(9 * kOra + 12 * kMinuto));
+    aula.scrivi(Minuti("21:12"));
+    aula.ok();
+    QCOMPARE(aula.codici, QVector<int>{9});
+    QVERIFY(!aula.suggerimento->isVisible());
+    QVERIFY(aula.prompt->isVisible());
+    // Not even a second wrong answer, which ends the test, brings a hint or the solution.
+    aula.tw.esercizi()->MostraSoluzione();
+    QVERIFY(!aula.tw.esercizi()->soluzioneMostrata());
+    aula.ok();
+    QCOMPARE(aula.codici, (QVector<int>{9, 7}));
+    QVERIFY(!aula.soluzione->isVisible() && !aula.suggerimento->isVisible());
+    QVERIFY(aula.tw.fake.speech->said.isEmpty());
+}
+
+void TestHints::helpStandsInTheArea_data()
+{
+    QTest::addColumn<QSize>("schermo");
+    QTest::newRow("800x600") << QSize(800, 600);
+    QTest::newRow("1024x768") << QSize(1024, 768);
+}
+
+void TestHints::helpStandsInTheArea()
+{
+    // The hint, the level and the solution's button stand inside the area's frame,
+    // over none of the controls the layout places, and the words fit them.
+    QFETCH(QSize, schermo);
+    TestWindow tw(schermo);
+    tw.w->showNormal();
+    tw.w->resize(schermo);
+    QCoreApplication::processEvents();
+    QWidget* area = tw.c("picTest");
+    const QRect dentro = area->rect().adjusted(6, 6, -6, -6);
+    const QList<QWidget*> fissi = {tw.c("optTest", 0),  tw.c("optTest", 1), tw.c("optTest", 2), tw.c("optTest", 3),
+                                   tw.c("cmdExitTest"), tw.c("picInput"),   tw.c("imgIndicaOK")};
+    for (const char* nome : {"lblSuggerimento", "lblLivello", "cmbLivello", "cmdMostraSoluzione"}) {
+        QWidget* c = tw.c(QString::fromLatin1(nome));
+        QVERIFY2(dentro.contains(c->geometry()), nome);
+        for (QWidget* f : fissi)
+            QVERIFY2(!c->geometry().intersects(f->geometry()),
+                     qPrintable(QString::fromLatin1(nome) + " over " + f->objectName()));
+    }
+    // The level's row and the button share a row, side by side.
+    QVERIFY(tw.c("cmbLivello")->geometry().right() < tw.c("cmdMostraSoluzione")->x());
+    auto* soluzione = tw.c<QPushButton>("cmdMostraSoluzione");
+    QVERIFY(soluzione->fontMetrics().horizontalAdvance(soluzione->text()) + 8 <= soluzione->width());
+    auto* livello = tw.c<QComboBox>("cmbLivello");
+    for (int i = 0; i < livello->count(); ++i)
+        QVERIFY(livello->fontMetrics().horizontalAdvance(livello->itemText(i)) + 24 <= livello->width());
+    // The longest hint takes at most the label's two lines.
+    auto* suggerimento = tw.c<QLabel>("lblSuggerimento");
+    for (int s = int(Sbaglio::MattinoSera); s <= int(Sbaglio::Generale); ++s) {
+        const QRect r = suggerimento->fontMetrics().boundingRect(QRect(0, 0, suggerimento->width(), 1000),
+                                                                 Qt::TextWordWrap, TestoSuggerimento(Sbaglio(s)));
+        QVERIFY2(r.height() <= suggerimento->height(), qPrintable(TestoSuggerimento(Sbaglio(s))));
+    }
+}
+
+QTEST_MAIN(TestHints)
+#include "tst_hints.moc"
