@@ -22,8 +22,8 @@ PACKAGES=(
   libbenchmark-dev clang libclang-rt-14-dev
   # generators of the pictures, checks of the sounds (and the sound test's resampling)
   xplanet-images librsvg2-bin sox
-  # desktop integration checks
-  desktop-file-utils appstream dpkg-dev file
+  # desktop integration and package checks (the manual pages are read with man)
+  desktop-file-utils appstream dpkg-dev file lintian man-db binutils
 )
 
 missing=()
