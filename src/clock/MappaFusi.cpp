@@ -81,7 +81,11 @@ void MappaFusi::DisegnaTerra(int ora)
 {
     // Midnight shown as 24:00 is the same moment as 00:00, with the same side of the Earth in the sun.
     const int h = ((ora % 24) + 24) % 24;
-    imgTerra->setPixmap(QPixmap::fromImage(Risorse::bitmap(200 + h)));
+    // Each globe is decoded and made a pixmap once: the opening turns through all 24.
+    QPixmap& globo = m_globi[static_cast<size_t>(h)];
+    if (globo.isNull())
+        globo = QPixmap::fromImage(Risorse::bitmap(200 + h));
+    imgTerra->setPixmap(globo);
     emit globoGirato(h);
 }
 

@@ -10,8 +10,10 @@
 #include <QFrame>
 #include <QLabel>
 #include <QObject>
+#include <QPixmap>
 #include <QPoint>
 #include <QRect>
+#include <array>
 
 #include "PictureBox.h"
 
@@ -56,5 +58,6 @@ private:
     QLabel* imglunap;
     QLabel* imgsolep;
     QLabel* imgTerra;
+    std::array<QPixmap, 24> m_globi; // the globe of each hour, made on first use
     bool m_aperta = false;
 };
