@@ -18,8 +18,8 @@ PACKAGES=(
   pulseaudio pulseaudio-utils
   # printing tests: a print spooler with a PDF printer, and PDF readers
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-  # benchmarks, sanitizers and fuzzing
-  libbenchmark-dev clang libclang-rt-14-dev
+  # benchmarks, sanitizers and fuzzing; instruction counts and the first pixels on an X screen
+  libbenchmark-dev clang libclang-rt-14-dev valgrind libx11-dev
   # generators of the pictures, checks of the sounds (and the sound test's resampling)
   xplanet-images librsvg2-bin sox
   # desktop integration and package checks (the manual pages are read with man)
