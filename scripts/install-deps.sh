@@ -9,6 +9,8 @@ PACKAGES=(
   # printing hands the page to the CUPS spooler through libcups
   libcups2-dev
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
+  # the screen reader's stand-in of the suites switches Qt's accessibility on (Qt's platform headers)
+  qt6-base-private-dev
   libqt6svg6 libqt6multimedia6
   # fonts: Liberation Sans stands in for Arial with the same metrics
   fonts-liberation fontconfig

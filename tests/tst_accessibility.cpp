@@ -1,16 +1,21 @@
 // Keyboard and screen readers: every control known by a caption or a tooltip has an
-// accessible name, the clock face says the shown time, Return answers "OK!" in the
-// exercises, and the tab order follows the screen.
+// accessible name, the clock face says the shown time and announces the changes the
+// child makes (never the running clock), and the tab order follows the screen.
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QtTest>
+#include <functional>
 
 #include "FrasiOra.h"
+#include "LettoreSchermo.h"
+#include "PassoOra.h"
 #include "TestWindow.h"
 #include "frmClock.h"
+#include "modTempolino.h"
 
 class TestAccessibility : public QObject {
     Q_OBJECT
@@ -22,6 +27,10 @@ private slots:
     void exercisesNeverTellTheAnswer_data();
     void exercisesNeverTellTheAnswer();
     void tabOrderStartsAtTheClockAndEndsAtExit();
+    void childChangesAreAnnounced_data();
+    void childChangesAreAnnounced();
+    void otherChangesAreNotAnnounced_data();
+    void otherChangesAreNotAnnounced();
 };
 
 namespace {
@@ -30,7 +39,29 @@ QString nomeAccessibile(QWidget* w)
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
     return a ? a->text(QAccessible::Name) : QString();
 }
+
+// What a screen reader reads as the description of a control.
+QString descrizione(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Description) : QString();
+}
+
+float hm(int h, int m)
+{
+    return static_cast<float>(h * 3600 + m * 60);
+}
+
+QPoint suQuadrante(QuadranteOrologio* p1, double angolo, double r)
+{
+    const double a = angolo * 3.14159265358979323846 / 180.0;
+    return QPointF(p1->centroX() + r * std::sin(a), p1->height() - p1->centroY() - r * std::cos(a)).toPoint();
+}
+
+using Azione = std::function<void(TestWindow&)>;
 } // namespace
+
+Q_DECLARE_METATYPE(Azione)
 
 void TestAccessibility::everyControlHasAName()
 {
@@ -56,11 +87,11 @@ void TestAccessibility::faceSaysTheShownTime()
     TestWindow tw(QSize(1024, 768), 55200);
     QWidget* p1 = tw.c("p1");
     tw.tickAt(55200); // 15:20:00
-    QCOMPARE(p1->accessibleDescription(), QStringLiteral("Sono le 15:20"));
+    QCOMPARE(descrizione(p1), QStringLiteral("Sono le 15:20"));
     tw.tickAt(55259);
-    QCOMPARE(p1->accessibleDescription(), QStringLiteral("Sono le 15:20"));
+    QCOMPARE(descrizione(p1), QStringLiteral("Sono le 15:20"));
     tw.tickAt(3 * 3600 + 5 * 60);
-    QCOMPARE(p1->accessibleDescription(), QStringLiteral("Sono le 3:05"));
+    QCOMPARE(descrizione(p1), QStringLiteral("Sono le 3:05"));
     QCOMPARE(nomeAccessibile(p1), QStringLiteral("Orologio"));
 }
 
@@ -110,13 +141,13 @@ void TestAccessibility::exercisesNeverTellTheAnswer()
     tw.c<QToolButton>("cmdTest")->click();
     tw.c<OptionGroup>("grpTest")->select(tipo);
     tw.w->ImpostaTempoCorrente(49200); // 13:40
-    const QString detta = p1->accessibleDescription();
+    const QString detta = descrizione(p1);
     QCOMPARE(detta, FraseLancette(13, 40));
     QVERIFY(!detta.contains(QLatin1String("13")) && !detta.contains(QLatin1String("40")));
     // Out of the exercises the face tells the time again.
     tw.c<QPushButton>("cmdExitTest")->click();
     tw.tickAt(49200);
-    QCOMPARE(p1->accessibleDescription(), QStringLiteral("Sono le 13:40"));
+    QCOMPARE(descrizione(p1), QStringLiteral("Sono le 13:40"));
 }
 
 void TestAccessibility::tabOrderStartsAtTheClockAndEndsAtExit()
@@ -126,6 +157,90 @@ void TestAccessibility::tabOrderStartsAtTheClockAndEndsAtExit()
     QWidget* w = tw.c("cmdAbout");
     QCOMPARE(w->nextInFocusChain(), tw.c("cmdEsci"));
     QCOMPARE(tw.casella(0)->nextInFocusChain(), static_cast<QWidget*>(tw.casella(1)));
+}
+
+void TestAccessibility::childChangesAreAnnounced_data()
+{
+    QTest::addColumn<bool>("esercizio"); // in "Imposta l'ora (1)" rather than manual mode
+    QTest::addColumn<Azione>("azione");
+    QTest::addColumn<int>("annunci");
+    QTest::addColumn<QString>("ultimo");
+
+    const Azione tasto = [](TestWindow& tw) { QTest::keyClick(tw.c("p1"), Qt::Key_Right); };
+    const Azione pulsante = [](TestWindow& tw) {
+        tw.fake.events->onPause = [&tw] { tw.w->cmdTime_MouseUp(MinutiAvanti); };
+        tw.w->cmdTime_MouseDown(MinutiAvanti);
+    };
+    // The minute hand from 42 to 45 minutes in three moves of one minute.
+    const Azione trascina = [](TestWindow& tw) {
+        auto* p1 = tw.c<QuadranteOrologio>("p1");
+        const int m = static_cast<int>(tw.w->tempoCorrente()) % 3600 / 60;
+        QTest::mousePress(p1, Qt::LeftButton, Qt::NoModifier, suQuadrante(p1, 6 * m, 100));
+        for (int k = 1; k <= 3; ++k)
+            QTest::mouseMove(p1, suQuadrante(p1, 6 * (m + k), 100));
+        QTest::mouseRelease(p1, Qt::LeftButton, Qt::NoModifier, suQuadrante(p1, 6 * (m + 3), 100));
+    };
+    QTest::newRow("a key, manual mode") << false << tasto << 1 << "Sono le 6:43";
+    QTest::newRow("a button, manual mode") << false << pulsante << 1 << "Sono le 6:43";
+    QTest::newRow("a drag, manual mode") << false << trascina << 3 << "Sono le 6:45";
+    QTest::newRow("a key, exercise") << true << tasto << 1 << FraseLancette(6, 43);
+    QTest::newRow("a drag, exercise") << true << trascina << 3 << FraseLancette(6, 45);
+}
+
+void TestAccessibility::childChangesAreAnnounced()
+{
+    QFETCH(bool, esercizio);
+    QFETCH(Azione, azione);
+    QFETCH(int, annunci);
+    QFETCH(QString, ultimo);
+    TestWindow tw;
+    if (esercizio) {
+        tw.c<QToolButton>("cmdTest")->click();
+        tw.c<OptionGroup>("grpTest")->select(1);
+    } else {
+        tw.c<OptionGroup>("grpCtrTime")->select(0);
+    }
+    tw.w->ImpostaTempoCorrente(hm(6, 42));
+    QWidget* p1 = tw.c("p1");
+    p1->setFocus();
+    const LettoreSchermo lettore(p1);
+    azione(tw);
+    const QStringList sentiti = lettore.annunci();
+    QCOMPARE(sentiti.size(), annunci);
+    QCOMPARE(sentiti.last(), ultimo);
+    // In the exercises the sentence never gives the time in figures.
+    if (esercizio)
+        QVERIFY(!sentiti.last().contains(QRegularExpression(QStringLiteral("[0-9]:[0-9]"))));
+}
+
+void TestAccessibility::otherChangesAreNotAnnounced_data()
+{
+    QTest::addColumn<Azione>("azione");
+    QTest::newRow("the running clock, minute after minute") << Azione([](TestWindow& tw) {
+        for (int s = 0; s < 600; s += 20)
+            tw.tickAt(36000 + s);
+    });
+    QTest::newRow("the exercises setting a question") << Azione([](TestWindow& tw) {
+        tw.c<QToolButton>("cmdTest")->click();
+        tw.c<OptionGroup>("grpTest")->select(1);
+        tw.c<OptionGroup>("grpTest")->select(2);
+    });
+    QTest::newRow("keys while the clock runs") << Azione([](TestWindow& tw) {
+        QTest::keyClick(tw.c("p1"), Qt::Key_Right);
+        QTest::keyClick(tw.c("p1"), Qt::Key_PageUp);
+    });
+}
+
+void TestAccessibility::otherChangesAreNotAnnounced()
+{
+    QFETCH(Azione, azione);
+    TestWindow tw;
+    QWidget* p1 = tw.c("p1");
+    const LettoreSchermo lettore(p1);
+    azione(tw);
+    QCOMPARE(lettore.annunci(), QStringList{});
+    // The face still says what it shows when a screen reader asks.
+    QVERIFY(!descrizione(p1).isEmpty());
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -16,9 +16,11 @@ constexpr int kScostamento = 15;
 
 QString StileTasto(const QColor& sfondo, const QColor& testo)
 {
-    return QStringLiteral("QPushButton{background:%1;color:%2;border:1px outset rgb(224,224,224);padding:0;}"
-                          "QPushButton:pressed{border:1px inset rgb(224,224,224);}")
-        .arg(Controlli::ColoreCss(sfondo), Controlli::ColoreCss(testo));
+    // The focus ring comes before the pressed look, which a button held down shows instead.
+    return QStringLiteral("QPushButton{background:%1;color:%2;border:1px outset rgb(224,224,224);padding:0;}")
+               .arg(Controlli::ColoreCss(sfondo), Controlli::ColoreCss(testo))
+        + Controlli::StileFuoco(QStringLiteral("QPushButton"), 1)
+        + QStringLiteral("QPushButton:pressed{border:1px inset rgb(224,224,224);}");
 }
 
 } // namespace

@@ -64,6 +64,9 @@ public:
     // How many times the dial has been drawn since the face was made: its drawings are
     // dear, and a tick must never cause one.
     int quadrantiDisegnati() const { return m_disegniQuadrante; }
+    // What a screen reader says for the face: the shown time, or during the exercises
+    // where the hands point.
+    const QString& frase() const { return m_frase; }
 
 signals:
     // The dial has just been drawn anew (at load, or for another style).
@@ -90,4 +93,5 @@ private:
 
     int m_disegniQuadrante = 0;
     Faccia m_faccia;
+    QString m_frase;
 };
