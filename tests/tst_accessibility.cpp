@@ -1,11 +1,14 @@
 // Keyboard and screen readers: every control known by a caption or a tooltip has an
 // accessible name, the clock face says the shown time and announces the changes the
-// child makes (never the running clock), and the tab order follows the screen.
+// child makes (never the running clock), option buttons are radio buttons, the boxes
+// and the information window's links are named and reached by Tab, and the tab order
+// follows the screen.
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
 #include <functional>
@@ -14,7 +17,9 @@
 #include "LettoreSchermo.h"
 #include "PassoOra.h"
 #include "TestWindow.h"
+#include "frmAbout.h"
 #include "frmClock.h"
+#include "frmExt.h"
 #include "modTempolino.h"
 
 class TestAccessibility : public QObject {
@@ -27,6 +32,15 @@ private slots:
     void exercisesNeverTellTheAnswer_data();
     void exercisesNeverTellTheAnswer();
     void tabOrderStartsAtTheClockAndEndsAtExit();
+    void adjustmentButtonsSayWhatTheyDo_data();
+    void adjustmentButtonsSayWhatTheyDo();
+    void optionButtonsAreRadioButtons_data();
+    void optionButtonsAreRadioButtons();
+    void choosingAnOptionThroughTheScreenReader();
+    void boxesAreNamed_data();
+    void boxesAreNamed();
+    void informationWindowByKeyboard_data();
+    void informationWindowByKeyboard();
     void childChangesAreAnnounced_data();
     void childChangesAreAnnounced();
     void otherChangesAreNotAnnounced_data();
@@ -157,6 +171,178 @@ void TestAccessibility::tabOrderStartsAtTheClockAndEndsAtExit()
     QWidget* w = tw.c("cmdAbout");
     QCOMPARE(w->nextInFocusChain(), tw.c("cmdEsci"));
     QCOMPARE(tw.casella(0)->nextInFocusChain(), static_cast<QWidget*>(tw.casella(1)));
+}
+
+void TestAccessibility::adjustmentButtonsSayWhatTheyDo_data()
+{
+    QTest::addColumn<int>("indice");
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("suggerimento");
+    QTest::newRow("cmdTime_3") << 3 << "Ore avanti"
+                               << "Ore avanti "; // the tooltip keeps its space
+    QTest::newRow("cmdTime_2") << 2 << "Minuti avanti"
+                               << "Minuti avanti";
+    QTest::newRow("cmdTime_1") << 1 << "Minuti indietro"
+                               << "Minuti indietro";
+    QTest::newRow("cmdTime_0") << 0 << "Ore indietro"
+                               << "Ore indietro";
+}
+
+void TestAccessibility::adjustmentButtonsSayWhatTheyDo()
+{
+    QFETCH(int, indice);
+    QFETCH(QString, nome);
+    QFETCH(QString, suggerimento);
+    TestWindow tw;
+    auto* b = tw.c<QPushButton>("cmdTime", indice);
+    QCOMPARE(nomeAccessibile(b), nome);
+    QCOMPARE(b->toolTip(), suggerimento);
+    QCOMPARE(b->text(), QString::fromUtf8(indice >= 2 ? "+" : "—"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(b)->role(), QAccessible::Button);
+}
+
+void TestAccessibility::optionButtonsAreRadioButtons_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("detto"); // the name a screen reader says
+    QTest::newRow("optCtrTime_0") << "optCtrTime_0"
+                                  << "Modifica i minuti o le ore";
+    QTest::newRow("optCtrTime_1") << "optCtrTime_1"
+                                  << "Tempo attuale";
+    QTest::newRow("optStyleNum_0") << "optStyleNum_0"
+                                   << "Quadrante con i punti";
+    QTest::newRow("optStyleNum_1") << "optStyleNum_1"
+                                   << "Quadrante con i numeri arabi";
+    QTest::newRow("optStyleNum_2") << "optStyleNum_2"
+                                   << "Quadrante con i numeri romani";
+    QTest::newRow("opt12_24_0") << "opt12_24_0"
+                                << "12 h";
+    QTest::newRow("opt12_24_1") << "opt12_24_1"
+                                << "24 h";
+    QTest::newRow("optTest_0") << "optTest_0"
+                               << "Indovina l'ora";
+    QTest::newRow("optTest_3") << "optTest_3"
+                               << "Test finale";
+}
+
+void TestAccessibility::optionButtonsAreRadioButtons()
+{
+    QFETCH(QString, nome);
+    QFETCH(QString, detto);
+    TestWindow tw;
+    auto* b = tw.c<QAbstractButton>(nome);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b);
+    QCOMPARE(a->role(), QAccessible::RadioButton);
+    QCOMPARE(a->text(QAccessible::Name), detto);
+    QVERIFY(a->state().checkable);
+    QCOMPARE(bool(a->state().checked), b->isChecked());
+    // The state follows the choice.
+    b->setChecked(!b->isChecked());
+    QCOMPARE(bool(a->state().checked), b->isChecked());
+    // Qt's own exclusivity stays off: the group keeps its own rules.
+    QVERIFY(!b->autoExclusive());
+}
+
+void TestAccessibility::choosingAnOptionThroughTheScreenReader()
+{
+    TestWindow tw;
+    auto* grp = tw.c<OptionGroup>("grpStyleNum");
+    QSignalSpy clic(grp, &OptionGroup::clicked);
+    QAccessibleActionInterface* romani =
+        QAccessible::queryAccessibleInterface(tw.c("optStyleNum_2"))->actionInterface();
+    QVERIFY(romani);
+    QVERIFY(romani->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    romani->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(grp->isSelected(2));
+    // Choosing it again raises nothing and keeps it chosen.
+    romani->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(clic.count(), 1);
+    QCOMPARE(clic.first().first().toInt(), 2);
+    QVERIFY(grp->isSelected(2));
+}
+
+void TestAccessibility::boxesAreNamed_data()
+{
+    QTest::addColumn<bool>("compleanno");
+    QTest::addColumn<QString>("casella");
+    QTest::addColumn<QString>("nome");
+    QTest::newRow("hours") << false << "txtTest_0"
+                           << "Ore";
+    QTest::newRow("minutes") << false << "txtTest_1"
+                             << "Minuti";
+    QTest::newRow("day") << true << "txtdata_0"
+                         << "Giorno";
+    QTest::newRow("month") << true << "txtdata_1"
+                           << "Mese";
+    QTest::newRow("year") << true << "txtdata_2"
+                          << "Anno";
+}
+
+void TestAccessibility::boxesAreNamed()
+{
+    QFETCH(bool, compleanno);
+    QFETCH(QString, casella);
+    QFETCH(QString, nome);
+    TestWindow tw;
+    frmExt ext;
+    QWidget* finestra = compleanno ? static_cast<QWidget*>(&ext) : tw.w;
+    auto* box = Trova<QLineEdit>(finestra, casella);
+    QCOMPARE(nomeAccessibile(box), nome);
+    QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::EditableText);
+}
+
+void TestAccessibility::informationWindowByKeyboard_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("tasto");
+    QTest::addColumn<QString>("schema"); // of the link handed to the system
+    QTest::newRow("e-mail with Return") << "lblEmail" << int(Qt::Key_Return) << "mailto";
+    QTest::newRow("web site with the space bar") << "lblSito" << int(Qt::Key_Space) << "https";
+}
+
+void TestAccessibility::informationWindowByKeyboard()
+{
+    QFETCH(QString, link);
+    QFETCH(int, tasto);
+    QFETCH(QString, schema);
+    FakePlatform fake = FakePlatform::install();
+    QTemporaryDir cartella;
+    QFile pagina(cartella.filePath(QStringLiteral("Tempolino.htm")));
+    QVERIFY(pagina.open(QIODevice::WriteOnly));
+    pagina.close();
+    fake.desktop->folder = cartella.path();
+    frmAbout a;
+    a.show();
+    QApplication::setActiveWindow(&a);
+
+    // The picture button is named, reached by Tab and shows where the focus is.
+    QCOMPARE(nomeAccessibile(a.cmdGuida), QStringLiteral("Indicazioni didattiche"));
+    QVERIFY(a.cmdGuida->isEnabled());
+    QVERIFY(a.cmdGuida->focusPolicy() & Qt::TabFocus);
+    a.cmdEsci->setFocus();
+    const QImage senza = a.cmdGuida->grab().toImage();
+    a.cmdGuida->setFocus();
+    QVERIFY(a.cmdGuida->hasFocus());
+    QVERIFY(a.cmdGuida->grab().toImage() != senza);
+
+    // Tab walks from the picture button through both links.
+    QList<QWidget*> giro;
+    for (int i = 0; i < 8 && !giro.contains(QApplication::focusWidget()); ++i) {
+        giro.append(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QVERIFY(giro.contains(a.lblEmail));
+    QVERIFY(giro.contains(a.lblSito));
+    QCOMPARE(nomeAccessibile(a.lblEmail), QStringLiteral("e-mail: ") + a.lblEmail->text());
+    QCOMPARE(nomeAccessibile(a.lblSito), QStringLiteral("sito Internet: ") + a.lblSito->text());
+
+    // The key follows the focused link, as a click does, and the window closes.
+    auto* l = Trova<QLabel>(&a, link);
+    l->setFocus();
+    QTest::keyClick(l, static_cast<Qt::Key>(tasto));
+    QCOMPARE(fake.desktop->opened.size(), 1);
+    QCOMPARE(fake.desktop->opened.first().scheme(), schema);
+    QVERIFY(!a.isVisible());
 }
 
 void TestAccessibility::childChangesAreAnnounced_data()

@@ -42,6 +42,8 @@ PannelloRegolazione::PannelloRegolazione(QWidget* parent, const QColor& coloreOr
         cmdTime[i] = Controlli::Crea<QPushButton>(this, QStringLiteral("cmdTime_%1").arg(i), 16, 48 - 16 * i, 17, 17);
         cmdTime[i]->setText(QString::fromUtf8(testi[i]));
         cmdTime[i]->setToolTip(QString::fromUtf8(suggerimenti[i]));
+        // Screen readers say what the button does, not "+" or "—".
+        cmdTime[i]->setAccessibleName(cmdTime[i]->toolTip().trimmed());
         cmdTime[i]->setFont(Controlli::Arial(12, i <= 1));
         cmdTime[i]->setEnabled(false);
         cmdTime[i]->setStyleSheet(QStringLiteral("QPushButton{background:rgb(128,128,128);color:black;"
