@@ -16,6 +16,8 @@ PACKAGES=(
   fonts-liberation fontconfig
   # process-level tests: a real X server, a small window manager and window tools
   xvfb xauth x11-utils x11-apps xdotool matchbox-window-manager imagemagick faketime
+  # accessibility test: a private session bus, the AT-SPI bus and registry, a reader of the tree
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   # sound test: a private sound server with a null sink, and its recorder
   pulseaudio pulseaudio-utils
   # printing tests: a print spooler with a PDF printer, and PDF readers
