@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <cmath>
 #include <functional>
+#include <memory>
 
 #include "ArrotondaPari.h"
 #include "PassoOra.h"
@@ -453,7 +454,9 @@ void TestHands::aFingerDragsToo()
     Manuale(tw, hm(10, 0));
     tw.w->show();
     const Faccia f{tw.c<QuadranteOrologio>("p1")};
-    QPointingDevice* dito = QTest::createTouchDevice();
+    // The test owns the stand-in touch screen.
+    const std::unique_ptr<QPointingDevice> schermoTattile(QTest::createTouchDevice());
+    QPointingDevice* dito = schermoTattile.get();
     QTest::touchEvent(f.p1, dito).press(0, f.suLancetta(Lancetta::Minuti, hm(10, 0)), f.p1);
     for (double a : Arco(0, 90))
         QTest::touchEvent(f.p1, dito).move(0, f.aAngolo(Lancetta::Minuti, a), f.p1);
