@@ -9,11 +9,15 @@ PACKAGES=(
   # printing hands the page to the CUPS spooler through libcups
   libcups2-dev
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
+  # the screen reader's stand-in of the suites switches Qt's accessibility on (Qt's platform headers)
+  qt6-base-private-dev
   libqt6svg6 libqt6multimedia6
   # fonts: Liberation Sans stands in for Arial with the same metrics
   fonts-liberation fontconfig
   # process-level tests: a real X server, a small window manager and window tools
   xvfb xauth x11-utils x11-apps xdotool matchbox-window-manager imagemagick faketime
+  # accessibility test: a private session bus, the AT-SPI bus and registry, a reader of the tree
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   # sound test: a private sound server with a null sink, and its recorder
   pulseaudio pulseaudio-utils
   # printing tests: a print spooler with a PDF printer, and PDF readers

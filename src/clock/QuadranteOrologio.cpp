@@ -316,8 +316,8 @@ void QuadranteOrologio::AggiornaDescrizione()
 {
     // Screen readers hear the shown time as a sentence; during the exercises, where the
     // read-out and the labels are hidden, only where the hands point, never the answer.
+    // The sentence is kept without telling them: the running clock is not announced,
+    // only the changes the child makes (see AccessibileQuadrante).
     const int ore = static_cast<int>(m_campi.ore), minuti = static_cast<int>(m_campi.minuti);
-    const QString frase = MostraEtichette ? FraseOra(ore, minuti) : FraseLancette(ore, minuti);
-    if (accessibleDescription() != frase)
-        setAccessibleDescription(frase);
+    m_frase = MostraEtichette ? FraseOra(ore, minuti) : FraseLancette(ore, minuti);
 }

@@ -70,6 +70,9 @@ public:
     // How many times the dial has been drawn since the face was made: its drawings are
     // dear, and a tick must never cause one.
     int quadrantiDisegnati() const { return m_disegniQuadrante; }
+    // What a screen reader says for the face: the shown time, or during the exercises
+    // where the hands point.
+    const QString& frase() const { return m_frase; }
 
 signals:
     // The dial has just been drawn anew (at load, or for another style).
@@ -131,4 +134,5 @@ private:
     Tratti m_sotto, m_sopra, m_nuoviSotto, m_nuoviSopra;
     // The labels' texts measured in the face's font, once each.
     QHash<QString, Misura> m_misure;
+    QString m_frase;
 };

@@ -24,6 +24,7 @@
 #include "OrologioEsercizi.h"
 #include "PannelloRegolazione.h"
 #include "PictureBox.h"
+#include "PresaLancette.h"
 #include "QuadranteOrologio.h"
 #include "Scena.h"
 
@@ -145,6 +146,8 @@ private:
     MappaFusi* mappaFusi;
     LetturaDigitale* picAnalogic;
     PannelloRegolazione* picRegolazione;
+    // Dragging the hands and the keys on the face, while the adjustment buttons are usable.
+    PresaLancette* presaLancette;
 
     // ================= state =================
     // The shown time in seconds since midnight, and the fields derived from it.
