@@ -24,10 +24,10 @@ constexpr Voce kSuoni[] = {
 };
 
 constexpr Voce kBitmap[] = {
-    {230, ":/map/world_map.png"},           {231, ":/pictures/alarm_right_1.svg"},
-    {232, ":/pictures/alarm_right_2.svg"},  {233, ":/pictures/alarm_wrong_1.svg"},
-    {234, ":/pictures/alarm_wrong_2.svg"},  {235, ":/pictures/alarm_notice_1.svg"},
-    {236, ":/pictures/alarm_notice_2.svg"}, {237, ":/pictures/paper_fastener.svg"},
+    {231, ":/pictures/alarm_right_1.svg"},  {232, ":/pictures/alarm_right_2.svg"},
+    {233, ":/pictures/alarm_wrong_1.svg"},  {234, ":/pictures/alarm_wrong_2.svg"},
+    {235, ":/pictures/alarm_notice_1.svg"}, {236, ":/pictures/alarm_notice_2.svg"},
+    {237, ":/pictures/paper_fastener.svg"},
 };
 
 constexpr Voce kCursori[] = {
@@ -113,10 +113,10 @@ QImage carica(const QString& percorso, QSize size, qreal dpr)
         if (img.isNull())
             return {};
         img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        if (!size.isEmpty()) {
+        if (!size.isEmpty())
             img = img.scaled(size * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            img.setDevicePixelRatio(dpr);
-        }
+        // Without a size, the file is the picture drawn for that ratio.
+        img.setDevicePixelRatio(dpr);
     }
     if (deposito)
         deposito->immagini.insert(chiave, img);
@@ -130,10 +130,26 @@ QString percorsoSuono(int id)
     return cerca(kSuoni, std::size(kSuoni), id);
 }
 
+int FattoreFoto(qreal dpr)
+{
+    if (dpr <= 1.0)
+        return 1;
+    return dpr <= 2.0 ? 2 : 3;
+}
+
 QImage bitmap(int id, qreal dpr)
 {
+    // The globes and the map are drawn for 1, 2 and 3 device pixels to a pixel: the
+    // picture of the next ratio up, whose logical size is that of the 1x picture.
+    const int fattore = FattoreFoto(dpr);
+    const QString suffisso = fattore == 1 ? QString() : QStringLiteral("@%1x").arg(fattore);
+    QString foto;
     if (id >= 200 && id <= 223)
-        return carica(QStringLiteral(":/globe/globe_%1.png").arg(id - 200, 2, 10, QLatin1Char('0')), {}, dpr);
+        foto = QStringLiteral(":/globe/globe_%1%2.png").arg(id - 200, 2, 10, QLatin1Char('0')).arg(suffisso);
+    else if (id == 230)
+        foto = QStringLiteral(":/map/world_map%1.png").arg(suffisso);
+    if (!foto.isEmpty())
+        return carica(foto, {}, fattore);
     const QString p = cerca(kBitmap, std::size(kBitmap), id);
     return p.isEmpty() ? QImage() : carica(p, {}, dpr);
 }

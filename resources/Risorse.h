@@ -14,8 +14,14 @@ namespace Risorse {
 QString percorsoSuono(int id);
 
 // Bitmap `id`: the globes 200..223, the world map 230, the alarm-clock faces
-// 231..236 and the paper fastener 237, at their own size. A null image for other numbers.
+// 231..236 and the paper fastener 237, at their own size in logical pixels, for a
+// screen of device-pixel ratio `dpr`. The globes and the map exist at 1x, 2x and 3x:
+// the one for the next ratio up comes (2x for 1.5), with its device-pixel ratio set.
+// A null image for other numbers.
 QImage bitmap(int id, qreal dpr = 1.0);
+
+// Which of the globe and map pictures fits ratio `dpr`: 1, 2 or 3.
+int FattoreFoto(qreal dpr);
 
 // A named picture rendered at `size` logical pixels (its own size when empty)
 // for a screen of device-pixel ratio `dpr`. Renders are cached.

@@ -1,16 +1,26 @@
 // Keyboard and screen readers: every control known by a caption or a tooltip has an
-// accessible name, the clock face says the shown time, Return answers "OK!" in the
-// exercises, and the tab order follows the screen.
+// accessible name, the clock face says the shown time and announces the changes the
+// child makes (never the running clock), option buttons are radio buttons, the boxes
+// and the information window's links are named and reached by Tab, and the tab order
+// follows the screen.
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
+#include <QToolButton>
 #include <QtTest>
+#include <functional>
 
 #include "FrasiOra.h"
+#include "LettoreSchermo.h"
+#include "PassoOra.h"
 #include "TestWindow.h"
+#include "frmAbout.h"
 #include "frmClock.h"
+#include "frmExt.h"
+#include "modTempolino.h"
 
 class TestAccessibility : public QObject {
     Q_OBJECT
@@ -22,6 +32,19 @@ private slots:
     void exercisesNeverTellTheAnswer_data();
     void exercisesNeverTellTheAnswer();
     void tabOrderStartsAtTheClockAndEndsAtExit();
+    void adjustmentButtonsSayWhatTheyDo_data();
+    void adjustmentButtonsSayWhatTheyDo();
+    void optionButtonsAreRadioButtons_data();
+    void optionButtonsAreRadioButtons();
+    void choosingAnOptionThroughTheScreenReader();
+    void boxesAreNamed_data();
+    void boxesAreNamed();
+    void informationWindowByKeyboard_data();
+    void informationWindowByKeyboard();
+    void childChangesAreAnnounced_data();
+    void childChangesAreAnnounced();
+    void otherChangesAreNotAnnounced_data();
+    void otherChangesAreNotAnnounced();
 };
 
 namespace {
@@ -30,7 +53,29 @@ QString nomeAccessibile(QWidget* w)
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
     return a ? a->text(QAccessible::Name) : QString();
 }
+
+// What a screen reader reads as the description of a control.
+QString descrizione(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Description) : QString();
+}
+
+float hm(int h, int m)
+{
+    return static_cast<float>(h * 3600 + m * 60);
+}
+
+QPoint suQuadrante(QuadranteOrologio* p1, double angolo, double r)
+{
+    const double a = angolo * 3.14159265358979323846 / 180.0;
+    return QPointF(p1->centroX() + r * std::sin(a), p1->height() - p1->centroY() - r * std::cos(a)).toPoint();
+}
+
+using Azione = std::function<void(TestWindow&)>;
 } // namespace
+
+Q_DECLARE_METATYPE(Azione)
 
 void TestAccessibility::everyControlHasAName()
 {
@@ -56,11 +101,11 @@ void TestAccessibility::faceSaysTheShownTime()
     TestWindow tw(QSize(1024, 768), 55200);
     QWidget* p1 = tw.c("p1");
     tw.tickAt(55200); // 15:20:00
-    QCOMPARE(p1->accessibleDescription(), QStringLiteral("Sono le 15:20"));
+    QCOMPARE(descrizione(p1), QStringLiteral("Sono le 15:20"));
     tw.tickAt(55259);
-    QCOMPARE(p1->accessibleDescription(), QStringLiteral("Sono le 15:20"));
+    QCOMPARE(descrizione(p1), QStringLiteral("Sono le 15:20"));
     tw.tickAt(3 * 3600 + 5 * 60);
-    QCOMPARE(p1->accessibleDescription(), QStringLiteral("Sono le 3:05"));
+    QCOMPARE(descrizione(p1), QStringLiteral("Sono le 3:05"));
     QCOMPARE(nomeAccessibile(p1), QStringLiteral("Orologio"));
 }
 
@@ -110,13 +155,13 @@ void TestAccessibility::exercisesNeverTellTheAnswer()
     tw.c<QToolButton>("cmdTest")->click();
     tw.c<OptionGroup>("grpTest")->select(tipo);
     tw.w->ImpostaTempoCorrente(49200); // 13:40
-    const QString detta = p1->accessibleDescription();
+    const QString detta = descrizione(p1);
     QCOMPARE(detta, FraseLancette(13, 40));
     QVERIFY(!detta.contains(QLatin1String("13")) && !detta.contains(QLatin1String("40")));
     // Out of the exercises the face tells the time again.
     tw.c<QPushButton>("cmdExitTest")->click();
     tw.tickAt(49200);
-    QCOMPARE(p1->accessibleDescription(), QStringLiteral("Sono le 13:40"));
+    QCOMPARE(descrizione(p1), QStringLiteral("Sono le 13:40"));
 }
 
 void TestAccessibility::tabOrderStartsAtTheClockAndEndsAtExit()
@@ -126,6 +171,262 @@ void TestAccessibility::tabOrderStartsAtTheClockAndEndsAtExit()
     QWidget* w = tw.c("cmdAbout");
     QCOMPARE(w->nextInFocusChain(), tw.c("cmdEsci"));
     QCOMPARE(tw.casella(0)->nextInFocusChain(), static_cast<QWidget*>(tw.casella(1)));
+}
+
+void TestAccessibility::adjustmentButtonsSayWhatTheyDo_data()
+{
+    QTest::addColumn<int>("indice");
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("suggerimento");
+    QTest::newRow("cmdTime_3") << 3 << "Ore avanti"
+                               << "Ore avanti "; // the tooltip keeps its space
+    QTest::newRow("cmdTime_2") << 2 << "Minuti avanti"
+                               << "Minuti avanti";
+    QTest::newRow("cmdTime_1") << 1 << "Minuti indietro"
+                               << "Minuti indietro";
+    QTest::newRow("cmdTime_0") << 0 << "Ore indietro"
+                               << "Ore indietro";
+}
+
+void TestAccessibility::adjustmentButtonsSayWhatTheyDo()
+{
+    QFETCH(int, indice);
+    QFETCH(QString, nome);
+    QFETCH(QString, suggerimento);
+    TestWindow tw;
+    auto* b = tw.c<QPushButton>("cmdTime", indice);
+    QCOMPARE(nomeAccessibile(b), nome);
+    QCOMPARE(b->toolTip(), suggerimento);
+    QCOMPARE(b->text(), QString::fromUtf8(indice >= 2 ? "+" : "—"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(b)->role(), QAccessible::Button);
+}
+
+void TestAccessibility::optionButtonsAreRadioButtons_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("detto"); // the name a screen reader says
+    QTest::newRow("optCtrTime_0") << "optCtrTime_0"
+                                  << "Modifica i minuti o le ore";
+    QTest::newRow("optCtrTime_1") << "optCtrTime_1"
+                                  << "Tempo attuale";
+    QTest::newRow("optStyleNum_0") << "optStyleNum_0"
+                                   << "Quadrante con i punti";
+    QTest::newRow("optStyleNum_1") << "optStyleNum_1"
+                                   << "Quadrante con i numeri arabi";
+    QTest::newRow("optStyleNum_2") << "optStyleNum_2"
+                                   << "Quadrante con i numeri romani";
+    QTest::newRow("opt12_24_0") << "opt12_24_0"
+                                << "12 h";
+    QTest::newRow("opt12_24_1") << "opt12_24_1"
+                                << "24 h";
+    QTest::newRow("optTest_0") << "optTest_0"
+                               << "Indovina l'ora";
+    QTest::newRow("optTest_3") << "optTest_3"
+                               << "Test finale";
+}
+
+void TestAccessibility::optionButtonsAreRadioButtons()
+{
+    QFETCH(QString, nome);
+    QFETCH(QString, detto);
+    TestWindow tw;
+    auto* b = tw.c<QAbstractButton>(nome);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b);
+    QCOMPARE(a->role(), QAccessible::RadioButton);
+    QCOMPARE(a->text(QAccessible::Name), detto);
+    QVERIFY(a->state().checkable);
+    QCOMPARE(bool(a->state().checked), b->isChecked());
+    // The state follows the choice.
+    b->setChecked(!b->isChecked());
+    QCOMPARE(bool(a->state().checked), b->isChecked());
+    // Qt's own exclusivity stays off: the group keeps its own rules.
+    QVERIFY(!b->autoExclusive());
+}
+
+void TestAccessibility::choosingAnOptionThroughTheScreenReader()
+{
+    TestWindow tw;
+    auto* grp = tw.c<OptionGroup>("grpStyleNum");
+    QSignalSpy clic(grp, &OptionGroup::clicked);
+    QAccessibleActionInterface* romani =
+        QAccessible::queryAccessibleInterface(tw.c("optStyleNum_2"))->actionInterface();
+    QVERIFY(romani);
+    QVERIFY(romani->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    romani->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(grp->isSelected(2));
+    // Choosing it again raises nothing and keeps it chosen.
+    romani->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(clic.count(), 1);
+    QCOMPARE(clic.first().first().toInt(), 2);
+    QVERIFY(grp->isSelected(2));
+}
+
+void TestAccessibility::boxesAreNamed_data()
+{
+    QTest::addColumn<bool>("compleanno");
+    QTest::addColumn<QString>("casella");
+    QTest::addColumn<QString>("nome");
+    QTest::newRow("hours") << false << "txtTest_0"
+                           << "Ore";
+    QTest::newRow("minutes") << false << "txtTest_1"
+                             << "Minuti";
+    QTest::newRow("day") << true << "txtdata_0"
+                         << "Giorno";
+    QTest::newRow("month") << true << "txtdata_1"
+                           << "Mese";
+    QTest::newRow("year") << true << "txtdata_2"
+                          << "Anno";
+}
+
+void TestAccessibility::boxesAreNamed()
+{
+    QFETCH(bool, compleanno);
+    QFETCH(QString, casella);
+    QFETCH(QString, nome);
+    TestWindow tw;
+    frmExt ext;
+    QWidget* finestra = compleanno ? static_cast<QWidget*>(&ext) : tw.w;
+    auto* box = Trova<QLineEdit>(finestra, casella);
+    QCOMPARE(nomeAccessibile(box), nome);
+    QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::EditableText);
+}
+
+void TestAccessibility::informationWindowByKeyboard_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("tasto");
+    QTest::addColumn<QString>("schema"); // of the link handed to the system
+    QTest::newRow("e-mail with Return") << "lblEmail" << int(Qt::Key_Return) << "mailto";
+    QTest::newRow("web site with the space bar") << "lblSito" << int(Qt::Key_Space) << "https";
+}
+
+void TestAccessibility::informationWindowByKeyboard()
+{
+    QFETCH(QString, link);
+    QFETCH(int, tasto);
+    QFETCH(QString, schema);
+    FakePlatform fake = FakePlatform::install();
+    QTemporaryDir cartella;
+    QFile pagina(cartella.filePath(QStringLiteral("Tempolino.htm")));
+    QVERIFY(pagina.open(QIODevice::WriteOnly));
+    pagina.close();
+    fake.desktop->folder = cartella.path();
+    frmAbout a;
+    a.show();
+    QApplication::setActiveWindow(&a);
+
+    // The picture button is named, reached by Tab and shows where the focus is.
+    QCOMPARE(nomeAccessibile(a.cmdGuida), QStringLiteral("Indicazioni didattiche"));
+    QVERIFY(a.cmdGuida->isEnabled());
+    QVERIFY(a.cmdGuida->focusPolicy() & Qt::TabFocus);
+    a.cmdEsci->setFocus();
+    const QImage senza = a.cmdGuida->grab().toImage();
+    a.cmdGuida->setFocus();
+    QVERIFY(a.cmdGuida->hasFocus());
+    QVERIFY(a.cmdGuida->grab().toImage() != senza);
+
+    // Tab walks from the picture button through both links.
+    QList<QWidget*> giro;
+    for (int i = 0; i < 8 && !giro.contains(QApplication::focusWidget()); ++i) {
+        giro.append(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QVERIFY(giro.contains(a.lblEmail));
+    QVERIFY(giro.contains(a.lblSito));
+    QCOMPARE(nomeAccessibile(a.lblEmail), QStringLiteral("e-mail: ") + a.lblEmail->text());
+    QCOMPARE(nomeAccessibile(a.lblSito), QStringLiteral("sito Internet: ") + a.lblSito->text());
+
+    // The key follows the focused link, as a click does, and the window closes.
+    auto* l = Trova<QLabel>(&a, link);
+    l->setFocus();
+    QTest::keyClick(l, static_cast<Qt::Key>(tasto));
+    QCOMPARE(fake.desktop->opened.size(), 1);
+    QCOMPARE(fake.desktop->opened.first().scheme(), schema);
+    QVERIFY(!a.isVisible());
+}
+
+void TestAccessibility::childChangesAreAnnounced_data()
+{
+    QTest::addColumn<bool>("esercizio"); // in "Imposta l'ora (1)" rather than manual mode
+    QTest::addColumn<Azione>("azione");
+    QTest::addColumn<int>("annunci");
+    QTest::addColumn<QString>("ultimo");
+
+    const Azione tasto = [](TestWindow& tw) { QTest::keyClick(tw.c("p1"), Qt::Key_Right); };
+    const Azione pulsante = [](TestWindow& tw) {
+        tw.fake.events->onPause = [&tw] { tw.w->cmdTime_MouseUp(MinutiAvanti); };
+        tw.w->cmdTime_MouseDown(MinutiAvanti);
+    };
+    // The minute hand from 42 to 45 minutes in three moves of one minute.
+    const Azione trascina = [](TestWindow& tw) {
+        auto* p1 = tw.c<QuadranteOrologio>("p1");
+        const int m = static_cast<int>(tw.w->tempoCorrente()) % 3600 / 60;
+        QTest::mousePress(p1, Qt::LeftButton, Qt::NoModifier, suQuadrante(p1, 6 * m, 100));
+        for (int k = 1; k <= 3; ++k)
+            QTest::mouseMove(p1, suQuadrante(p1, 6 * (m + k), 100));
+        QTest::mouseRelease(p1, Qt::LeftButton, Qt::NoModifier, suQuadrante(p1, 6 * (m + 3), 100));
+    };
+    QTest::newRow("a key, manual mode") << false << tasto << 1 << "Sono le 6:43";
+    QTest::newRow("a button, manual mode") << false << pulsante << 1 << "Sono le 6:43";
+    QTest::newRow("a drag, manual mode") << false << trascina << 3 << "Sono le 6:45";
+    QTest::newRow("a key, exercise") << true << tasto << 1 << FraseLancette(6, 43);
+    QTest::newRow("a drag, exercise") << true << trascina << 3 << FraseLancette(6, 45);
+}
+
+void TestAccessibility::childChangesAreAnnounced()
+{
+    QFETCH(bool, esercizio);
+    QFETCH(Azione, azione);
+    QFETCH(int, annunci);
+    QFETCH(QString, ultimo);
+    TestWindow tw;
+    if (esercizio) {
+        tw.c<QToolButton>("cmdTest")->click();
+        tw.c<OptionGroup>("grpTest")->select(1);
+    } else {
+        tw.c<OptionGroup>("grpCtrTime")->select(0);
+    }
+    tw.w->ImpostaTempoCorrente(hm(6, 42));
+    QWidget* p1 = tw.c("p1");
+    p1->setFocus();
+    const LettoreSchermo lettore(p1);
+    azione(tw);
+    const QStringList sentiti = lettore.annunci();
+    QCOMPARE(sentiti.size(), annunci);
+    QCOMPARE(sentiti.last(), ultimo);
+    // In the exercises the sentence never gives the time in figures.
+    if (esercizio)
+        QVERIFY(!sentiti.last().contains(QRegularExpression(QStringLiteral("[0-9]:[0-9]"))));
+}
+
+void TestAccessibility::otherChangesAreNotAnnounced_data()
+{
+    QTest::addColumn<Azione>("azione");
+    QTest::newRow("the running clock, minute after minute") << Azione([](TestWindow& tw) {
+        for (int s = 0; s < 600; s += 20)
+            tw.tickAt(36000 + s);
+    });
+    QTest::newRow("the exercises setting a question") << Azione([](TestWindow& tw) {
+        tw.c<QToolButton>("cmdTest")->click();
+        tw.c<OptionGroup>("grpTest")->select(1);
+        tw.c<OptionGroup>("grpTest")->select(2);
+    });
+    QTest::newRow("keys while the clock runs") << Azione([](TestWindow& tw) {
+        QTest::keyClick(tw.c("p1"), Qt::Key_Right);
+        QTest::keyClick(tw.c("p1"), Qt::Key_PageUp);
+    });
+}
+
+void TestAccessibility::otherChangesAreNotAnnounced()
+{
+    QFETCH(Azione, azione);
+    TestWindow tw;
+    QWidget* p1 = tw.c("p1");
+    const LettoreSchermo lettore(p1);
+    azione(tw);
+    QCOMPARE(lettore.annunci(), QStringList{});
+    // The face still says what it shows when a screen reader asks.
+    QVERIFY(!descrizione(p1).isEmpty());
 }
 
 QTEST_MAIN(TestAccessibility)

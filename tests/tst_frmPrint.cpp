@@ -7,6 +7,7 @@
 
 #include "ErroriStampa.h"
 #include "FakePlatform.h"
+#include "FoglioPdf.h"
 #include "LetturaPdf.h"
 #include "frmPrint.h"
 
@@ -329,6 +330,166 @@ private slots:
         QCOMPARE(fake.dialogs->boxes.size(), 3);
         QCOMPARE(fake.dialogs->boxes[2].text, QStringLiteral("Stampa inviata alla stampante."));
         QCOMPARE(fake.printers->printed.size(), 1);
+        QVERIFY(!f->isVisible());
+    }
+
+    // "Salva come PDF…" beside the print button, in the free row of "&Chiudi", and the
+    // question it asks.
+    void salvaPdfBottoneEDomanda()
+    {
+        QCOMPARE(f->cmdSalvaPdf->text(), QStringLiteral("Salva come &PDF…"));
+        QVERIFY(f->cmdSalvaPdf->isEnabled());
+        QVERIFY(!f->cmdSalvaPdf->geometry().intersects(f->cmdEsci->geometry()));
+        QVERIFY(!f->cmdSalvaPdf->geometry().intersects(f->cmdStampa->geometry()));
+        QVERIFY(f->rect().contains(f->cmdSalvaPdf->geometry()));
+        QVERIFY(f->cmdSalvaPdf->width() >= f->cmdSalvaPdf->sizeHint().width());
+        for (QWidget* w : f->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w != f->cmdSalvaPdf && w->isVisible())
+                QVERIFY2(!w->geometry().intersects(f->cmdSalvaPdf->geometry()), qPrintable(w->objectName()));
+
+        // Cancelled: nothing is written, nothing is said, the window stays unprinted.
+        QTest::mouseClick(f->cmdSalvaPdf, Qt::LeftButton);
+        QCOMPARE(fake.dialogs->saveQuestions.size(), 1);
+        const auto& q = fake.dialogs->saveQuestions[0];
+        QCOMPARE(QFileInfo(q.proposed).fileName(), QStringLiteral("Orologio da ritagliare.pdf"));
+        QCOMPARE(q.proposed, frmPrint::FilePdfProposto());
+        const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(QFileInfo(q.proposed).absolutePath(), QDir(documenti).exists() ? documenti : QDir::homePath());
+        QVERIFY(q.nameFilter.contains(QStringLiteral("*.pdf")));
+        QVERIFY(fake.dialogs->boxes.isEmpty());
+        QVERIFY(f->isVisible());
+        QVERIFY(!f->Stampato);
+        QCOMPARE(fake.printers->opened, 0);
+    }
+
+    // A saved PDF counts as printed: the window closes without the guard and says where
+    // the file went; the page is the printed sheet, A4, in millimetres.
+    void salvaPdfRiuscito_data()
+    {
+        QTest::addColumn<bool>("romani");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("cognome");
+        QTest::addColumn<bool>("esisteGia"); // a file of that name is there already
+        QTest::newRow("Arabic with minutes, name and surname") << false << "Niccolò"
+                                                               << "Zoë" << false;
+        QTest::newRow("Roman, name only, over an older file") << true << "Matilde"
+                                                              << "" << true;
+    }
+    void salvaPdfRiuscito()
+    {
+        QFETCH(bool, romani);
+        QFETCH(QString, nome);
+        QFETCH(QString, cognome);
+        QFETCH(bool, esisteGia);
+        QTemporaryDir cartella;
+        const QString file = cartella.filePath(QStringLiteral("Orologio di prova.pdf"));
+        if (esisteGia) {
+            QFile vecchio(file);
+            QVERIFY(vecchio.open(QIODevice::WriteOnly));
+            vecchio.write("un vecchio file");
+        }
+        if (romani)
+            QTest::mouseClick(f->optStileQuadrante[1], Qt::LeftButton);
+        Digita(f->txtDati[0], nome);
+        Digita(f->txtDati[1], cognome);
+        fake.dialogs->saveAnswers.push_back(file);
+        QTest::mouseClick(f->cmdSalvaPdf, Qt::LeftButton);
+
+        QCOMPARE(fake.dialogs->boxes.size(), 1);
+        const auto& box = fake.dialogs->boxes[0];
+        QCOMPARE(box.icon, Dialogs::Icon::Information);
+        QCOMPARE(box.buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(box.title, QStringLiteral("Tempolino"));
+        QVERIFY2(box.text.contains(QDir::toNativeSeparators(file)), qPrintable(box.text));
+        QVERIFY(f->Stampato);
+        QVERIFY(!f->isVisible());
+        QCOMPARE(f->result(), int(QDialog::Accepted));
+        QCOMPARE(fake.printers->opened, 0);
+
+        // One A4 page.
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {file});
+        QVERIFY(info.waitForFinished(30000));
+        const QString testoInfo = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(testoInfo.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(testoInfo));
+        QVERIFY2(testoInfo.contains(QStringLiteral("(A4)")), qPrintable(testoInfo));
+
+        // The choices of the window, where the sheet puts them: the dial in the middle of
+        // the page, the name 60 mm and the surname 70 mm below the drawing's top.
+        const auto parole = LeggiParolePdf(file);
+        QVERIFY(!parole.isEmpty());
+        const double m = Foglio::kMarginePdf;
+        // The words in the middle of the face, clear of the minute numbers round it.
+        const auto centrali = ParoleDove(parole, [](const ParolaPdf& w) { return qAbs(w.centro().x() - 105) < 40; });
+        QRectF riga;
+        QCOMPARE(RigaPdf(centrali, m + 60, 0.5, &riga), nome);
+        QVERIFY(qAbs(riga.center().x() - 105) <= 0.5);
+        QCOMPARE(RigaPdf(centrali, m + 70, 0.5), cognome);
+        QCOMPARE(RigaPdf(parole, m + 255, 0.5).left(5), QStringLiteral("Note:"));
+        // The hour number at the top of the dial, over the middle of the page.
+        const auto dodici = ParoleDove(parole, [romani](const ParolaPdf& w) {
+            return w.testo == (romani ? QLatin1String("XII") : QLatin1String("12"))
+                && qAbs(w.centro().x() - 105) <= 0.5;
+        });
+        QCOMPARE(dodici.size(), 1);
+        QVERIFY(qAbs(dodici[0].centro().y() - (m + Foglio::CentroY - Foglio::RaggioOre)) <= 1.0);
+        QCOMPARE(ParoleDove(parole, [](const ParolaPdf& w) { return w.testo == QLatin1String("59"); }).size(),
+                 romani ? 0 : 1);
+
+        // The same words as the page the printer gets for the same choices.
+        f = std::make_unique<frmPrint>();
+        if (romani)
+            QTest::mouseClick(f->optStileQuadrante[1], Qt::LeftButton);
+        f->txtDati[0]->setText(nome);
+        f->txtDati[1]->setText(cognome);
+        f->cmdStampa_Click();
+        QCOMPARE(fake.printers->printed.size(), 1);
+        QStringList stampate, salvate;
+        for (const ParolaPdf& w : LeggiParolePdf(fake.printers->printed[0]))
+            stampate << w.testo;
+        for (const ParolaPdf& w : parole)
+            salvate << w.testo;
+        stampate.sort();
+        salvate.sort();
+        QCOMPARE(salvate, stampate);
+    }
+
+    // A file that cannot be written is a clear error; the window stays open, still
+    // unprinted, and the next try with a good name saves.
+    void salvaPdfNonRiuscito_data()
+    {
+        QTest::addColumn<QString>("sottopercorso"); // inside a fresh temporary folder
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("folder that does not exist") << "manca/orologio.pdf"
+                                                    << "La cartella scelta non esiste";
+        QTest::newRow("a folder of that name") << "cartella.pdf"
+                                               << "c'è già una cartella";
+    }
+    void salvaPdfNonRiuscito()
+    {
+        QFETCH(QString, sottopercorso);
+        QFETCH(QString, motivo);
+        QTemporaryDir cartella;
+        QVERIFY(QDir(cartella.path()).mkdir(QStringLiteral("cartella.pdf")));
+        const QString cattivo = cartella.filePath(sottopercorso);
+        const QString buono = cartella.filePath(QStringLiteral("buono.pdf"));
+        fake.dialogs->saveAnswers = {cattivo, buono};
+        QTest::mouseClick(f->cmdSalvaPdf, Qt::LeftButton);
+
+        QCOMPARE(fake.dialogs->boxes.size(), 1);
+        const auto& e = fake.dialogs->boxes[0];
+        QCOMPARE(e.icon, Dialogs::Icon::Stop);
+        QCOMPARE(e.title, QStringLiteral("Tempolino"));
+        QVERIFY2(e.text.startsWith(QStringLiteral("L'orologio non è stato salvato.\r\n")), qPrintable(e.text));
+        QVERIFY2(e.text.contains(motivo), qPrintable(e.text));
+        QVERIFY(f->isVisible());
+        QVERIFY(!f->Stampato);
+        QVERIFY(!QFileInfo(cattivo).isFile());
+
+        QTest::mouseClick(f->cmdSalvaPdf, Qt::LeftButton);
+        QCOMPARE(fake.dialogs->boxes.size(), 2);
+        QCOMPARE(fake.dialogs->boxes[1].icon, Dialogs::Icon::Information);
+        QVERIFY(QFileInfo(buono).size() > 1000);
         QVERIFY(!f->isVisible());
     }
 

@@ -3,6 +3,7 @@
 
 #include "Platform.h"
 #include "frmClock.h"
+#include "frmSplashClock.h"
 #include "modTempolino.h"
 
 namespace modTempolino {
@@ -21,6 +22,8 @@ bool Main()
     }
     Scala = ScalaPerSchermo(schermo.width(), schermo.height());
     InizializzaMessaggi();
+    // The splash first, then the main window is built behind it.
+    frmSplashClock::istanza()->Form_Load();
     frmClock::istanza()->Form_Load();
     return true;
 }

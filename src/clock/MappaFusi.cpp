@@ -73,7 +73,8 @@ void MappaFusi::DisegnaFusi()
     // The opening animation clears the panel at every width.
     picfusi->clearPicture();
     picfusi->cls();
-    picfusi->paintPicture(Risorse::bitmap(230), 0, 0, picfusi->width(), picfusi->height());
+    picfusi->paintPicture(Risorse::bitmap(230, picfusi->devicePixelRatioF()), 0, 0, picfusi->width(),
+                          picfusi->height());
     picfusi->storeImageAsPicture();
 }
 
@@ -81,7 +82,18 @@ void MappaFusi::DisegnaTerra(int ora)
 {
     // Midnight shown as 24:00 is the same moment as 00:00, with the same side of the Earth in the sun.
     const int h = ((ora % 24) + 24) % 24;
-    imgTerra->setPixmap(QPixmap::fromImage(Risorse::bitmap(200 + h)));
+    // Each globe is decoded and made a pixmap once (the opening turns through all 24),
+    // for the screen's density: as sharp as the rest of the window. Another density
+    // (the window moved to another screen) makes them afresh.
+    const qreal dpr = imgTerra->devicePixelRatioF();
+    if (dpr != m_dprGlobi) {
+        m_globi = {};
+        m_dprGlobi = dpr;
+    }
+    QPixmap& globo = m_globi[static_cast<size_t>(h)];
+    if (globo.isNull())
+        globo = QPixmap::fromImage(Risorse::bitmap(200 + h, dpr));
+    imgTerra->setPixmap(globo);
     emit globoGirato(h);
 }
 

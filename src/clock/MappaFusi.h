@@ -10,8 +10,10 @@
 #include <QFrame>
 #include <QLabel>
 #include <QObject>
+#include <QPixmap>
 #include <QPoint>
 #include <QRect>
+#include <array>
 
 #include "PictureBox.h"
 
@@ -56,5 +58,7 @@ private:
     QLabel* imglunap;
     QLabel* imgsolep;
     QLabel* imgTerra;
+    std::array<QPixmap, 24> m_globi; // the globe of each hour, made on first use
+    qreal m_dprGlobi = 0;            // the density they were made for
     bool m_aperta = false;
 };

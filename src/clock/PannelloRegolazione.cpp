@@ -16,9 +16,11 @@ constexpr int kScostamento = 15;
 
 QString StileTasto(const QColor& sfondo, const QColor& testo)
 {
-    return QStringLiteral("QPushButton{background:%1;color:%2;border:1px outset rgb(224,224,224);padding:0;}"
-                          "QPushButton:pressed{border:1px inset rgb(224,224,224);}")
-        .arg(Controlli::ColoreCss(sfondo), Controlli::ColoreCss(testo));
+    // The focus ring comes before the pressed look, which a button held down shows instead.
+    return QStringLiteral("QPushButton{background:%1;color:%2;border:1px outset rgb(224,224,224);padding:0;}")
+               .arg(Controlli::ColoreCss(sfondo), Controlli::ColoreCss(testo))
+        + Controlli::StileFuoco(QStringLiteral("QPushButton"), 1)
+        + QStringLiteral("QPushButton:pressed{border:1px inset rgb(224,224,224);}");
 }
 
 } // namespace
@@ -40,6 +42,8 @@ PannelloRegolazione::PannelloRegolazione(QWidget* parent, const QColor& coloreOr
         cmdTime[i] = Controlli::Crea<QPushButton>(this, QStringLiteral("cmdTime_%1").arg(i), 16, 48 - 16 * i, 17, 17);
         cmdTime[i]->setText(QString::fromUtf8(testi[i]));
         cmdTime[i]->setToolTip(QString::fromUtf8(suggerimenti[i]));
+        // Screen readers say what the button does, not "+" or "—".
+        cmdTime[i]->setAccessibleName(cmdTime[i]->toolTip().trimmed());
         cmdTime[i]->setFont(Controlli::Arial(12, i <= 1));
         cmdTime[i]->setEnabled(false);
         cmdTime[i]->setStyleSheet(QStringLiteral("QPushButton{background:rgb(128,128,128);color:black;"

@@ -1,12 +1,18 @@
 #pragma once
 // The clock face `p1`: the dial with its hour marks in the chosen style, the three
 // hands with their value labels and the hub. The dial is drawn once and kept as the
-// face's background picture; each redraw of the shown time clears back to it and
-// draws the hands. The face also owns the switches the exercises set (labels, second
-// hand, larger hands) and tells screen readers what it shows.
+// face's background picture. A redraw of the shown time puts the dial back only where
+// something moved: the hour and minute hands with their labels are redone there in
+// the face's image, and the second hand, its label and the hub, which move every
+// second, are painted over the image at each paint. The face also owns the switches
+// the exercises set (labels, second hand, larger hands) and tells screen readers what
+// it shows.
 
 #include <QColor>
+#include <QHash>
 #include <QString>
+#include <array>
+#include <vector>
 
 #include "PictureBox.h"
 #include "TempoMostrato.h"
@@ -64,14 +70,45 @@ public:
     // How many times the dial has been drawn since the face was made: its drawings are
     // dear, and a tick must never cause one.
     int quadrantiDisegnati() const { return m_disegniQuadrante; }
+    // What a screen reader says for the face: the shown time, or during the exercises
+    // where the hands point.
+    const QString& frase() const { return m_frase; }
 
 signals:
     // The dial has just been drawn anew (at load, or for another style).
     void quadranteRidisegnato();
 
+protected:
+    void paintOver(QPainter& painter) const override;
+
 private:
+    // One thing drawn over the dial: a hand, a value label or the hub, with the
+    // rectangle of the pixels it may colour (smoothed edges included).
+    struct Tratto {
+        enum class Tipo { Lancetta, Etichetta, Perno };
+        Tipo tipo = Tipo::Perno;
+        std::array<QPoint, 4> angoli{}; // a hand's corners
+        QColor colore;                  // a hand's fill, a label's colour
+        QString testo;                  // a label
+        QPointF punto;                  // a label's baseline start, the hub's centre
+        QRect confini;
+        bool operator==(const Tratto& o) const;
+    };
+    using Tratti = std::vector<Tratto>;
+
     void DisegnaFaccia();
     void AggiornaDescrizione();
+    void DisegnaTratto(QPainter& p, const Tratto& t) const;
+    bool Tocca(const Tratto& t, const QRect& area) const;
+    // A label's width in the face's units and the box of its ink from its baseline start.
+    struct Misura {
+        double larghezza = 0;
+        QRectF inchiostro;
+    };
+    const Misura& MisuraTesto(const QString& testo);
+    QRect ConfiniEtichetta(const QString& testo, const QPointF& punto) const;
+    // The pixels where the drawings `prima` and `dopo` differ may lie only in the result.
+    static QRegion Differenza(const Tratti& prima, const Tratti& dopo);
 
     short Raggio = 180;
     float CentroX = 194;
@@ -90,4 +127,12 @@ private:
 
     int m_disegniQuadrante = 0;
     Faccia m_faccia;
+
+    // What lies under the second hand and is kept in the face's image (the hour and minute
+    // hands and their labels), and what is painted over it (the second hand, its label,
+    // the hub); the new drawing is gathered in the second pair while a redraw runs.
+    Tratti m_sotto, m_sopra, m_nuoviSotto, m_nuoviSopra;
+    // The labels' texts measured in the face's font, once each.
+    QHash<QString, Misura> m_misure;
+    QString m_frase;
 };

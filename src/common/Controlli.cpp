@@ -35,6 +35,12 @@ QString ColoreCss(const QColor& colore)
     return QStringLiteral("rgb(%1,%2,%3)").arg(colore.red()).arg(colore.green()).arg(colore.blue());
 }
 
+QString StileFuoco(const QString& classe, int spessore)
+{
+    // Yellow stands out on the grey, green, blue and red of every button face.
+    return QStringLiteral("%1:focus{border:%2px solid rgb(255,255,0);}").arg(classe).arg(spessore);
+}
+
 PictureBox* CreaPannello(QWidget* parent, const QString& nome, int x, int y, int w, int h, const QColor& sfondo)
 {
     auto* p = Crea<PictureBox>(parent, nome, x, y, w, h);
@@ -54,7 +60,8 @@ QToolButton* CreaPulsanteGrafico(QWidget* parent, const QString& nome, const QSt
     b->setFocusPolicy(Qt::TabFocus);
     b->setStyleSheet(QStringLiteral("QToolButton{background:rgb(192,192,192);border:2px outset rgb(224,224,224);}"
                                     "QToolButton:checked{background:rgb(128,255,128);border:2px inset rgb(96,96,96);}"
-                                    "QToolButton:disabled{background:rgb(150,150,150);}"));
+                                    "QToolButton:disabled{background:rgb(150,150,150);}")
+                     + StileFuoco(QStringLiteral("QToolButton"), 2));
     return b;
 }
 

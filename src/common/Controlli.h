@@ -42,7 +42,12 @@ PictureBox* CreaPannello(QWidget* parent, const QString& nome, int x, int y, int
 QLabel* CreaImmagine(QWidget* parent, const QString& nome, const QString& figura, int x, int y, int w, int h);
 // A line or a plain rectangle of one colour.
 QFrame* CreaLinea(QWidget* parent, const QString& nome, const QColor& colore);
-// A square picture button of the command panel, optionally one that stays pressed.
+// The style sheet rule that draws a clear focus ring round a button of the given class
+// ("QToolButton", "QPushButton") of border width `spessore`; put last, it changes nothing
+// of the button's look without the focus.
+QString StileFuoco(const QString& classe, int spessore);
+// A square picture button of the command panel, optionally one that stays pressed; it
+// shows a focus ring when it has the focus.
 QToolButton* CreaPulsanteGrafico(QWidget* parent, const QString& nome, const QString& figura, int x, int y,
                                  const QString& suggerimento, bool conStato);
 // A label's background and text colours.

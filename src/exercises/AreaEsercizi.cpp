@@ -100,6 +100,8 @@ void AreaEsercizi::CreaCaselle()
         txtTest[i]->setMaxLength(2);
         txtTest[i]->setValidator(soloCifre);
         txtTest[i]->setAlignment(Qt::AlignCenter);
+        // Screen readers name the boxes as their "hh" and "mm" labels mean them.
+        txtTest[i]->setAccessibleName(i == 0 ? QStringLiteral("Ore") : QStringLiteral("Minuti"));
         txtTest[i]->installEventFilter(this);
         connect(txtTest[i], &QLineEdit::textChanged, this, [this, i] { emit casellaCambiata(i); });
     }

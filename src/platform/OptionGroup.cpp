@@ -1,9 +1,14 @@
 #include "OptionGroup.h"
 
+#include "AccessibileOpzione.h"
+
 void OptionGroup::add(QAbstractButton* button)
 {
     button->setCheckable(true);
+    // The group keeps the options exclusive itself, so that it can also leave none chosen;
+    // screen readers are still told these are radio buttons.
     button->setAutoExclusive(false);
+    AccessibileOpzione::Registra(button);
     m_buttons.append(button);
     connect(button, &QAbstractButton::toggled, this, [this, button](bool on) { onToggled(button, on); });
 }

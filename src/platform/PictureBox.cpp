@@ -71,7 +71,10 @@ void PictureBox::ensureImage()
     const QSize want = size() * dpr;
     if (m_image.size() == want && m_image.devicePixelRatio() == dpr)
         return;
-    QImage next(want.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    // An opaque box keeps an opaque image: the window takes it as a plain copy, where a
+    // picture with alpha would be blended onto it pixel by pixel.
+    const QImage::Format formato = m_back.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+    QImage next(want.expandedTo(QSize(1, 1)), formato);
     next.setDevicePixelRatio(dpr);
     next.fill(m_back);
     if (!m_image.isNull()) {
@@ -86,9 +89,8 @@ void PictureBox::cls()
     endBatch();
     ensureImage();
     if (!m_picture.isNull() && m_picture.size() == m_image.size()) {
-        // The common case of a clock tick: the stored dial is copied back whole.
+        // The image shares the picture's pixels until it is drawn on again.
         m_image = m_picture;
-        m_image.detach();
     } else {
         m_image.fill(m_back);
         if (!m_picture.isNull()) {
@@ -97,7 +99,7 @@ void PictureBox::cls()
         }
     }
     currentX = currentY = 0;
-    update();
+    changed();
 }
 
 void PictureBox::setPicture(const QImage& picture)
@@ -115,17 +117,30 @@ void PictureBox::storeImageAsPicture()
 {
     endBatch();
     ensureImage();
+    // Shared: the next drawing gives the image pixels of its own, the picture keeps these.
     m_picture = m_image;
-    m_picture.detach();
+}
+
+const QImage& PictureBox::image() const
+{
+    if (!m_paintsOver || m_image.isNull())
+        return m_image;
+    if (m_shown.isNull()) {
+        m_shown = m_image.copy();
+        QPainter p(&m_shown);
+        paintOver(p);
+    }
+    return m_shown;
 }
 
 QColor PictureBox::pixelAt(int x, int y) const
 {
-    const qreal dpr = m_image.devicePixelRatio();
+    const QImage& shown = image();
+    const qreal dpr = shown.devicePixelRatio();
     const QPoint p(qRound(x * dpr), qRound(y * dpr));
-    if (!m_image.rect().contains(p))
+    if (!shown.rect().contains(p))
         return {};
-    return m_image.pixelColor(p);
+    return shown.pixelColor(p);
 }
 
 QPainter& PictureBox::painter()
@@ -144,7 +159,50 @@ void PictureBox::release(QPainter& p)
 {
     if (&p == &m_single)
         m_single.end();
-    update();
+    changed();
+}
+
+void PictureBox::changed()
+{
+    m_shown = QImage();
+    if (m_area.isEmpty())
+        update();
+    else
+        update(m_area);
+}
+
+void PictureBox::paintOver(QPainter&) const {}
+
+void PictureBox::overChanged(const QRegion& area)
+{
+    m_shown = QImage();
+    update(area);
+}
+
+QPainter& PictureBox::restoreArea(const QRegion& area)
+{
+    endBatch();
+    ensureImage();
+    beginBatch();
+    m_area = area;
+    // As cls() does, in the area only, a rectangle at a time (see paintEvent()).
+    const bool intera = !m_picture.isNull() && m_picture.size() == m_image.size();
+    const qreal dpr = m_image.devicePixelRatio();
+    for (const QRect& r : area) {
+        m_batch->setClipRect(r);
+        m_batch->setCompositionMode(QPainter::CompositionMode_Source);
+        if (intera) {
+            m_batch->drawImage(r.topLeft(), m_picture, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+        } else {
+            m_batch->fillRect(r, m_back);
+            m_batch->setCompositionMode(QPainter::CompositionMode_SourceOver);
+            if (!m_picture.isNull())
+                m_batch->drawImage(0, 0, m_picture);
+        }
+    }
+    m_batch->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_batch->setClipRegion(area);
+    return *m_batch;
 }
 
 void PictureBox::beginBatch()
@@ -164,7 +222,8 @@ void PictureBox::endBatch()
         return;
     m_batch->end();
     m_batch.reset();
-    update();
+    changed();
+    m_area = QRegion();
 }
 
 void PictureBox::line(double x1, double y1, double x2, double y2, const QColor& c)
@@ -251,6 +310,11 @@ double PictureBox::textWidth(const QString& text) const
     return px * scaleWidth() / width();
 }
 
+double PictureBox::textAscent() const
+{
+    return metrics().ascent();
+}
+
 double PictureBox::textHeight(const QString&) const
 {
     const double px = metrics().height();
@@ -300,9 +364,16 @@ void PictureBox::paintEvent(QPaintEvent* event)
         p.fillRect(event->rect(), m_back);
         return;
     }
-    p.drawImage(event->rect().topLeft(), m_image,
-                QRectF(QPointF(event->rect().topLeft()) * m_image.devicePixelRatio(),
-                       QSizeF(event->rect().size()) * m_image.devicePixelRatio()));
+    // One plain copy a rectangle of the changed area: under a rectangular clip the image
+    // is copied row by row, where any other clip would blend it span by span.
+    const qreal dpr = m_image.devicePixelRatio();
+    for (const QRect& r : event->region()) {
+        p.setClipRect(r);
+        p.drawImage(r.topLeft(), m_image, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+    }
+    p.setClipping(false);
+    if (m_paintsOver)
+        paintOver(p);
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event)

@@ -4,6 +4,12 @@
 // Drawing uses a user scale (y may run upward), a current position, a pen colour,
 // a fill colour and style, a line width and a font, so the drawing procedures of
 // the windows read like a sequence of simple steps. A QPainter does the work.
+//
+// A box whose drawing changes often in small parts (the clock's hands) can paint those
+// parts over the persistent image at every paint instead of into it, and redo only
+// the parts of the image that changed: the window then gets only what changed, and
+// the image is never copied whole. An opaque box keeps an opaque image, which the
+// window takes as a plain copy.
 
 #include <QColor>
 #include <QFont>
@@ -11,6 +17,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegion>
 #include <QWidget>
 #include <memory>
 
@@ -49,8 +56,9 @@ public:
     void clearPicture();
     void storeImageAsPicture(); // the drawing so far becomes the background picture
     bool hasPicture() const { return !m_picture.isNull(); }
-    const QImage& image() const { return m_image; }
-    // The colour of the drawn pixel at a point in widget pixels.
+    // What the box shows: the persistent image with whatever is painted over it.
+    const QImage& image() const;
+    // The colour of the shown pixel at a point in widget pixels.
     QColor pixelAt(int x, int y) const;
 
     // --- drawing, in user coordinates
@@ -61,6 +69,9 @@ public:
     void print(const QString& text); // top-left at the current position, in foreColor
     double textWidth(const QString& text) const;
     double textHeight(const QString& text) const;
+    // The ascent of the drawing font in pixels: print() puts the baseline this far
+    // below the current position.
+    double textAscent() const;
     // Paints a picture with its top-left corner at (x, y); a negative size mirrors it.
     // A size of 0 uses the picture's own size.
     void paintPicture(const QImage& picture, double x, double y, double w = 0, double h = 0);
@@ -78,15 +89,32 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
+    // Painting over the persistent image, for a box that turns it on: paintOver() draws
+    // on any painter (the window's at each paint, or the picture image() gives), and
+    // overChanged() tells where what it paints has changed.
+    void setPaintsOver(bool on) { m_paintsOver = on; }
+    virtual void paintOver(QPainter& painter) const;
+    void overChanged(const QRegion& area);
+    // Puts the background picture back in `area` only (widget pixels) and opens the
+    // batch painter clipped to it: what is drawn until endBatch() redoes that area,
+    // and only that area is shown anew.
+    QPainter& restoreArea(const QRegion& area);
+
 private:
     QPainter& painter();
     void release(QPainter& p);
+    // The persistent image changed (in the area being redone, or anywhere).
+    void changed();
     // The metrics of the drawing font, made once per font rather than once per text.
     const QFontMetricsF& metrics() const;
     void ensureImage();
 
     QImage m_image;
     QImage m_picture;
+    // image() of a box that paints over its image: made when asked, dropped at a change.
+    mutable QImage m_shown;
+    bool m_paintsOver = false;
+    QRegion m_area; // the area being redone, or empty for the whole box
     QColor m_back{Qt::white};
     QFont m_font;
     mutable std::unique_ptr<QFontMetricsF> m_metrics;

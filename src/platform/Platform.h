@@ -56,6 +56,11 @@ public:
     virtual int messageBox(QWidget* parent, Icon icon, const QString& title, const QString& text, Buttons buttons) = 0;
     // Shows a window modally and returns its result when it has closed.
     virtual int execModal(QDialog& dialog) = 0;
+    // Asks where to save a file, starting from the full path `proposed`; only files of
+    // `nameFilter` ("PDF (*.pdf)") are listed, and a name typed without the proposed
+    // file's suffix gets it. Empty when the question is cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                                 const QString& nameFilter) = 0;
 };
 
 // Pauses inside a handler, with pending window events processed.

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -118,6 +119,24 @@ int RealDialogs::messageBox(QWidget* parent, Icon icon, const QString& title, co
 int RealDialogs::execModal(QDialog& dialog)
 {
     return dialog.exec();
+}
+
+QString RealDialogs::saveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                                  const QString& nameFilter)
+{
+    // Qt's file dialog (the desktop's own where Qt has one for it): it asks before
+    // writing over a file that exists.
+    QFileDialog dialogo(parent, title);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setNameFilter(nameFilter);
+    const QFileInfo proposta(proposed);
+    dialogo.setDefaultSuffix(proposta.suffix());
+    dialogo.setDirectory(proposta.absolutePath());
+    dialogo.selectFile(proposta.fileName());
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return {};
+    return dialogo.selectedFiles().constFirst();
 }
 
 void RealEventPump::processEvents()

@@ -32,6 +32,8 @@ class RealDialogs : public Dialogs {
 public:
     int messageBox(QWidget* parent, Icon icon, const QString& title, const QString& text, Buttons buttons) override;
     int execModal(QDialog& dialog) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                         const QString& nameFilter) override;
 };
 
 class RealEventPump : public EventPump {

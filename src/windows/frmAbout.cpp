@@ -7,11 +7,13 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSysInfo>
 #include <QUrlQuery>
 
+#include "AnelloFuoco.h"
 #include "Platform.h"
 #include "Risorse.h"
 #include "modTempolino.h"
@@ -55,9 +57,13 @@ void comeLink(QLabel* l, double punti, const QString& suggerimento)
     QFont f = Arial(punti, true);
     f.setUnderline(true);
     l->setFont(f);
-    l->setStyleSheet(QStringLiteral("QLabel{color:rgb(0,0,160);}"));
     l->setToolTip(suggerimento);
     l->setTextFormat(Qt::PlainText);
+    // Reached by Tab and followed with Return or the space bar, as a link is; a dotted
+    // frame shows where the focus is.
+    l->setFocusPolicy(Qt::TabFocus);
+    l->setStyleSheet(QStringLiteral("QLabel{color:rgb(0,0,160);}QLabel:focus{border:1px dotted rgb(0,0,160);}"));
+    l->setAccessibleName(suggerimento + QStringLiteral(": ") + l->text());
 }
 
 } // namespace
@@ -127,6 +133,9 @@ void frmAbout::CreaControlli()
     cmdGuida->setIcon(QIcon(figura(QStringLiteral("cmdGuida"), QSize(26, 26))));
     cmdGuida->setIconSize(QSize(26, 26));
     cmdGuida->setToolTip(QStringLiteral("Indicazioni didattiche"));
+    cmdGuida->setAccessibleName(cmdGuida->toolTip());
+    // Its native look shows no focus of its own.
+    new AnelloFuoco(cmdGuida, 2);
     // Greyed out until the help page is found; its tooltip still shows.
     cmdGuida->setEnabled(false);
 
@@ -240,6 +249,16 @@ void frmAbout::cmdEsci_Click()
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && (watched == lblEmail || watched == lblSito)) {
+        const int tasto = static_cast<QKeyEvent*>(event)->key();
+        if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter || tasto == Qt::Key_Space) {
+            if (watched == lblEmail)
+                lblEmail_Click();
+            else
+                lblSito_Click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* m = static_cast<QMouseEvent*>(event);
         auto* w = static_cast<QWidget*>(watched);

@@ -81,6 +81,8 @@ void frmClock::CreaControlli()
     esercizi = new ControlloreEsercizi(*this, *picTest, this);
     mappaFusi = new MappaFusi(this);
     picRegolazione = new PannelloRegolazione(this, p1->coloreOre(), p1->coloreMinuti());
+    // The hands can be dragged and stepped with the keys exactly when the buttons can move them.
+    presaLancette = new PresaLancette(p1, [this] { return picRegolazione->regolazioneAttiva(); });
     // The globe lies over everything else of the window.
     mappaFusi->globo()->raise();
 }
@@ -127,7 +129,8 @@ void frmClock::CreaPannelloComandi()
     chkSuono->setChecked(false);
     // Its picture says whether the sounds are on; the pressed look would read backwards.
     chkSuono->setStyleSheet(
-        QStringLiteral("QToolButton{background:rgb(192,192,192);border:2px outset rgb(224,224,224);}"));
+        QStringLiteral("QToolButton{background:rgb(192,192,192);border:2px outset rgb(224,224,224);}")
+        + Controlli::StileFuoco(QStringLiteral("QToolButton"), 2));
     cmdCuriosita =
         Controlli::CreaPulsanteGrafico(picCommand, QStringLiteral("cmdCuriosità"), QStringLiteral("cmdCuriosità"), 10,
                                        376, QStringLiteral("Curiosità"), false);
@@ -170,5 +173,8 @@ void frmClock::CollegaEventi()
     connect(cmdCuriosita, &QToolButton::clicked, this, &frmClock::cmdCuriosita_Click);
     connect(cmdAbout, &QToolButton::clicked, this, &frmClock::cmdAbout_Click);
     connect(picRegolazione, &PannelloRegolazione::passo, this, &frmClock::RegolaOra);
+    connect(presaLancette, &PresaLancette::passo, this, &frmClock::RegolaOra);
+    // After the step has been shown: screen readers hear the new time the child set.
+    connect(picRegolazione, &PannelloRegolazione::passo, presaLancette, &PresaLancette::Annuncia);
     connect(picRegolazione, &PannelloRegolazione::cliccato, this, [this] { cmdTime_Click(0); });
 }

@@ -24,6 +24,7 @@
 #include "OrologioEsercizi.h"
 #include "PannelloRegolazione.h"
 #include "PictureBox.h"
+#include "PresaLancette.h"
 #include "QuadranteOrologio.h"
 #include "Scena.h"
 #include "VoceOrologio.h"
@@ -147,6 +148,8 @@ private:
     LetturaDigitale* picAnalogic;
     PannelloRegolazione* picRegolazione;
     VoceOrologio* voceOrologio;
+    // Dragging the hands and the keys on the face, while the adjustment buttons are usable.
+    PresaLancette* presaLancette;
 
     // ================= state =================
     // The shown time in seconds since midnight, and the fields derived from it.

@@ -15,7 +15,9 @@ using namespace modTempolino;
 
 void frmClock::Form_Load()
 {
-    frmSplashClock::istanza()->Form_Load();
+    // The start-up shows the splash before it builds this window, so that it appears at once.
+    if (!frmSplashClock::caricato())
+        frmSplashClock::istanza()->Form_Load();
 
     tmrClock->stop();
 
@@ -51,9 +53,11 @@ void frmClock::Form_Load()
 
 void frmClock::AttendiSplash()
 {
-    // Counts elapsed time on a clock that only runs forwards: a start just before
-    // midnight, or the computer's clock set meanwhile, still waits 5 seconds.
-    const double t0 = platform().clock->elapsedSeconds();
+    // Counts elapsed time on a clock that only runs forwards, from the moment the splash
+    // began: a start just before midnight, or the computer's clock set meanwhile, still
+    // waits 5 seconds, and building the window takes nothing from them.
+    const double t0 =
+        frmSplashClock::caricato() ? frmSplashClock::istanza()->inizio() : platform().clock->elapsedSeconds();
     while (platform().clock->elapsedSeconds() - t0 < 5.0)
         platform().events->pause(10);
     frmSplashClock::scarica();

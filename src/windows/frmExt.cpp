@@ -93,6 +93,8 @@ void frmExt::CreaControlli()
     const int sinistra[3] = {20, 345, 705};
     const int larghezza[3] = {255, 255, 420};
     const int lunghezza[3] = {2, 2, 4};
+    // The hint "gg mm aaaa" above the boxes, as screen readers say it.
+    const char* nomi[3] = {"Giorno", "Mese", "Anno"};
     for (int i = 0; i < 3; ++i) {
         QLineEdit* t =
             crea<QLineEdit>(picData, QStringLiteral("txtdata_%1").arg(i), sinistra[i], 60, larghezza[i], 270);
@@ -102,6 +104,7 @@ void frmExt::CreaControlli()
         t->setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(lunghezza[i])), t));
         t->setAlignment(Qt::AlignCenter);
+        t->setAccessibleName(QString::fromLatin1(nomi[i]));
         // The boxes are narrow: no inner padding, so that every digit shows.
         t->setTextMargins(-2, 0, -2, 0);
         t->setStyleSheet(QStringLiteral("QLineEdit{background:white;border:1px solid rgb(128,128,128);padding:0px;}"));

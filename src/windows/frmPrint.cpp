@@ -1,12 +1,16 @@
 #include "frmPrint.h"
 #include "Controlli.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <QStandardPaths>
 
 #include "ErroriStampa.h"
+#include "FoglioPdf.h"
 #include "LimiteCaratteri.h"
 #include "Platform.h"
 #include "Risorse.h"
@@ -137,6 +141,15 @@ void frmPrint::CreaControlli()
     cmdStampa->setAutoDefault(false);
     connect(cmdStampa, &QPushButton::clicked, this, &frmPrint::cmdStampa_Click);
 
+    // The second way to the sheet, for a family without a printer: in the row of
+    // "&Chiudi", left of it, where the window has room.
+    cmdSalvaPdf = new QPushButton(QStringLiteral("Salva come &PDF…"), this);
+    cmdSalvaPdf->setObjectName(QStringLiteral("cmdSalvaPdf"));
+    cmdSalvaPdf->setToolTip(QStringLiteral("Salva l'orologio da ritagliare in un file PDF, da stampare quando vuoi"));
+    cmdSalvaPdf->setGeometry(RettangoloTwip(90, 4560, 1710, 450));
+    cmdSalvaPdf->setAutoDefault(false);
+    connect(cmdSalvaPdf, &QPushButton::clicked, this, &frmPrint::cmdSalvaPdf_Click);
+
     cmdEsci = new QPushButton(QStringLiteral("&Chiudi"), this);
     cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
     cmdEsci->setToolTip(QStringLiteral("Esci"));
@@ -158,7 +171,8 @@ void frmPrint::CreaControlli()
     setTabOrder(chkPrintMinuti, txtDati[0]);
     setTabOrder(txtDati[0], txtDati[1]);
     setTabOrder(txtDati[1], cmdStampa);
-    setTabOrder(cmdStampa, cmdEsci);
+    setTabOrder(cmdStampa, cmdSalvaPdf);
+    setTabOrder(cmdSalvaPdf, cmdEsci);
 }
 
 void frmPrint::Form_Load()
@@ -217,6 +231,40 @@ void frmPrint::cmdStampa_Click()
     }
     platform().dialogs->messageBox(this, Dialogs::Icon::Information, QStringLiteral("Tempolino"),
                                    QStringLiteral("Stampa inviata alla stampante."), Dialogs::Buttons::Ok);
+    Stampato = true;
+    close();
+}
+
+QString frmPrint::FilePdfProposto()
+{
+    QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (cartella.isEmpty() || !QDir(cartella).exists())
+        cartella = QDir::homePath();
+    return QDir(cartella).filePath(QString::fromUtf8(Foglio::kNomePdf));
+}
+
+void frmPrint::cmdSalvaPdf_Click()
+{
+    const QString file = platform().dialogs->saveFileName(this, QStringLiteral("Salva l'orologio come PDF"),
+                                                          FilePdfProposto(), QStringLiteral("Documenti PDF (*.pdf)"));
+    // Cancelled: the window stays as it was.
+    if (file.isEmpty())
+        return;
+    const QString errore = Foglio::SalvaPdf(file, OpzioniCorrenti());
+    if (!errore.isEmpty()) {
+        // The window stays open for another name or another folder.
+        platform().dialogs->messageBox(this, Dialogs::Icon::Stop, QStringLiteral("Tempolino"),
+                                       QStringLiteral("L'orologio non è stato salvato.\r\n") + errore,
+                                       Dialogs::Buttons::Ok);
+        return;
+    }
+    platform().dialogs->messageBox(
+        this, Dialogs::Icon::Information, QStringLiteral("Tempolino"),
+        QStringLiteral("L'orologio è stato salvato nel file:\r\n%1\r\nStampalo su un foglio A4, senza adattarlo "
+                       "alla pagina, quando vuoi.")
+            .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath())),
+        Dialogs::Buttons::Ok);
+    // A saved sheet is as good as a printed one: the window closes without asking.
     Stampato = true;
     close();
 }

@@ -22,6 +22,11 @@ public:
     void Form_Load();
     void optStileQuadrante_Click(int index);
     void cmdStampa_Click();
+    // Saves the sheet as a PDF file where the child's parents choose, instead of printing it.
+    void cmdSalvaPdf_Click();
+    // The file the save question proposes: "Orologio da ritagliare.pdf" in the user's
+    // documents folder (the home folder when there is none).
+    static QString FilePdfProposto();
     void cmdEsci_Click();
     // The closing guard: sets `cancel` when the window must stay open.
     void Form_Unload(bool& cancel);
@@ -43,13 +48,14 @@ public:
     static constexpr int kCaratteriDati = 20;
     QLabel* Label3;
     QPushButton* cmdStampa;
+    QPushButton* cmdSalvaPdf;
     QPushButton* cmdEsci;
     QLabel* imgPrinter;
     QLabel* imgCut;
     QLabel* Image1;
 
     // ================= state =================
-    // True once the page has gone to the printer.
+    // True once the page has gone to the printer, or has been saved as a PDF.
     bool Stampato = false;
     // The credit line at the foot of the sheet.
     QString TestoPiede;

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QRegion>
 #include <QScreen>
+#include <QWindow>
 #include <cmath>
 
 #include "ArrotondaPari.h"
@@ -63,9 +64,16 @@ void frmSplashClock::Form_Load()
         move(s->geometry().center() - QPoint(200, 200));
     RitagliaForm();
     R = 184;
+    m_inizio = platform().clock->elapsedSeconds();
     DisegnaOrologioSplash();
     show();
     tmrClock_Timer();
+    // On screen before anything else is built: the window system shows the window when it
+    // has placed it, and the face is painted as soon as it may be (a tenth of a second
+    // at most).
+    for (int i = 0; i < 50 && !(windowHandle() && windowHandle()->isExposed()); ++i)
+        platform().events->pause(2);
+    superficie->repaint();
     platform().events->processEvents();
     tmrClock->start();
 }
@@ -90,6 +98,9 @@ void frmSplashClock::DisegnaOrologioSplash()
     superficie->fillSolid = false;
     superficie->drawWidth = 2;
 
+    // The face and its rim are fills of overlapping rings, drawn without smoothing as the
+    // main dial is: smoothed, they would take most of the time before the splash shows.
+    superficie->smooth = false;
     for (int i = 0; i <= R; ++i)
         superficie->circle(cx, cy, i, QColor(255 - i, 50, 50));
     int k = 0;
@@ -102,6 +113,7 @@ void frmSplashClock::DisegnaOrologioSplash()
         k += 18;
         superficie->circle(cx, cy, i, QColor(200 - k, 0, 0));
     }
+    superficie->smooth = true;
 
     superficie->drawWidth = 1;
     superficie->fillSolid = true;

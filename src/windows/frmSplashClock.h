@@ -31,7 +31,11 @@ public:
     float ore = 0, minuti = 0;
     short t = 0;
 
+    // When the splash began, on the clock that only runs forwards (seconds).
+    double inizio() const { return m_inizio; }
+
 private:
+    double m_inizio = 0;
     void DisegnaOrologioSplash();
     void DisegnaLancetteSplash(int L, int W, const QString& nome);
 };

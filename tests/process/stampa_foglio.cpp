@@ -43,6 +43,8 @@ public:
         return buttons == Buttons::Ok ? Ok : Yes;
     }
     int execModal(QDialog& dialog) override { return dialog.exec(); }
+    // This tool prints; it never saves the sheet as a file.
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
 };
 
 // Every word of the sheet's texts with the top-left corner of its box on the sheet.

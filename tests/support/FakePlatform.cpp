@@ -56,6 +56,16 @@ int FakeDialogs::execModal(QDialog& dialog)
     return result;
 }
 
+QString FakeDialogs::saveFileName(QWidget*, const QString& title, const QString& proposed, const QString& nameFilter)
+{
+    saveQuestions.append({title, proposed, nameFilter});
+    if (saveAnswers.empty())
+        return {};
+    const QString a = saveAnswers.front();
+    saveAnswers.pop_front();
+    return a;
+}
+
 void FakeEvents::processEvents()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);

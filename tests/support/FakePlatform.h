@@ -60,8 +60,20 @@ public:
     // window is closed as the user would close it with its default button.
     std::function<int(QDialog&)> onModal;
 
+    // Every save-file question asked, and the answers to give, in order (a path, or
+    // empty for Cancel); Cancel when none is left.
+    struct SaveQuestion {
+        QString title;
+        QString proposed;
+        QString nameFilter;
+    };
+    QVector<SaveQuestion> saveQuestions;
+    std::deque<QString> saveAnswers;
+
     int messageBox(QWidget* parent, Icon icon, const QString& title, const QString& text, Buttons buttons) override;
     int execModal(QDialog& dialog) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                         const QString& nameFilter) override;
 };
 
 class FakeEvents : public EventPump {

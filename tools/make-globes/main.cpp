@@ -4,8 +4,10 @@
 //   make-globes [--texture earth.jpg] [--preview sheet.png] RESOURCES_DIR
 //
 // creates RESOURCES_DIR/globe/globe_00.png ... globe_23.png and
-// RESOURCES_DIR/map/world_map.png. With --preview it also writes a sheet with
-// every picture enlarged four times, for checking them by eye.
+// RESOURCES_DIR/map/world_map.png, and each of them also at two and three times
+// the size for dense screens (globe_00@2x.png, world_map@3x.png, ...), drawn from
+// the same source at that size. With --preview it also writes a sheet with every
+// picture enlarged four times, for checking them by eye.
 
 #include "render.h"
 #include "surfacemask.h"
@@ -31,6 +33,15 @@ constexpr double kIceBlur = 3.0;
 // The globes are seen from 15 degrees north, so that Europe sits a little
 // above the middle and both poles are not equally squeezed.
 constexpr double kTiltDeg = 15.0;
+
+// The pictures are made for screens of 1, 2 and 3 device pixels to a pixel.
+constexpr int kLargestScale = 3;
+
+// "" for the 1x picture, "@2x" and "@3x" for the others.
+QString scaleSuffix(int scale)
+{
+    return scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+}
 
 bool save(const QImage& img, const QString& path)
 {
@@ -117,19 +128,28 @@ int main(int argc, char* argv[])
     std::vector<QImage> globeImages;
     for (int hour = 0; hour < 24; ++hour) {
         const double lon = globes::subSolarLongitude(hour);
-        globeImages.push_back(globes::renderGlobe(mask, lon, kTiltDeg));
-        const QString name = QStringLiteral("globe/globe_%1.png").arg(hour, 2, 10, QLatin1Char('0'));
-        if (!save(globeImages.back(), resources.filePath(name)))
-            return 1;
+        for (int scale = 1; scale <= kLargestScale; ++scale) {
+            const QImage globe = globes::renderGlobe(mask, lon, kTiltDeg, scale);
+            if (scale == 1)
+                globeImages.push_back(globe);
+            const QString name =
+                QStringLiteral("globe/globe_%1%2.png").arg(hour, 2, 10, QLatin1Char('0')).arg(scaleSuffix(scale));
+            if (!save(globe, resources.filePath(name)))
+                return 1;
+        }
     }
 
     const QImage map = globes::renderWorldMap(mask);
-    if (!save(map, resources.filePath(QStringLiteral("map/world_map.png"))))
-        return 1;
+    for (int scale = 1; scale <= kLargestScale; ++scale) {
+        const QString name = QStringLiteral("map/world_map%1.png").arg(scaleSuffix(scale));
+        if (!save(scale == 1 ? map : globes::renderWorldMap(mask, scale), resources.filePath(name)))
+            return 1;
+    }
 
     if (parser.isSet(previewOption) && !save(previewSheet(globeImages, map), parser.value(previewOption)))
         return 1;
 
-    std::printf("make-globes: wrote 24 globes and the world map into %s\n", qPrintable(resources.absolutePath()));
+    std::printf("make-globes: wrote 24 globes and the world map, each at 1x, 2x and 3x, into %s\n",
+                qPrintable(resources.absolutePath()));
     return 0;
 }

@@ -101,11 +101,11 @@ double subSolarLongitude(int hour)
     return wrapLon(15.0 - (hour - 12) * 15.0);
 }
 
-QImage renderGlobe(const SurfaceMask& mask, double centreLon, double tiltDeg)
+QImage renderGlobe(const SurfaceMask& mask, double centreLon, double tiltDeg, int scale)
 {
-    constexpr int size = kGlobeSize;
-    constexpr double centre = size / 2.0;
-    constexpr double radius = size / 2.0 - 0.5;
+    const int size = kGlobeSize * scale;
+    const double centre = size / 2.0;
+    const double radius = size / 2.0 - 0.5 * scale;
     constexpr int sub = 6; // sub-samples per pixel side
 
     const double sinTilt = std::sin(tiltDeg * kDegToRad);
@@ -163,7 +163,8 @@ QImage renderGlobe(const SurfaceMask& mask, double centreLon, double tiltDeg)
         for (int px = 0; px < size; ++px) {
             if (!inDisc(px, py))
                 continue;
-            if (!inDisc(px - 1, py) || !inDisc(px + 1, py) || !inDisc(px, py - 1) || !inDisc(px, py + 1)) {
+            if (!inDisc(px - scale, py) || !inDisc(px + scale, py) || !inDisc(px, py - scale)
+                || !inDisc(px, py + scale)) {
                 line[px] = GlobeOutline;
                 continue;
             }
@@ -193,10 +194,13 @@ QImage renderGlobe(const SurfaceMask& mask, double centreLon, double tiltDeg)
         if (facing > 0.2) {
             const double u = std::cos(lat) * std::sin(dLon);
             const double v = cosTilt * std::sin(lat) - sinTilt * std::cos(lat) * std::cos(dLon);
-            const int px = int(std::floor(centre + u * radius));
-            const int py = int(std::floor(centre - v * radius));
-            if (img.valid(px, py) && img.pixelIndex(px, py) != GlobeOutline && img.pixelIndex(px, py) != GlobeClear)
-                img.setPixel(px, py, GlobeItaly);
+            // One pixel of the 1x picture: a block of scale x scale.
+            const int px = int(std::floor((centre + u * radius) / scale)) * scale;
+            const int py = int(std::floor((centre - v * radius) / scale)) * scale;
+            for (int y = py; y < py + scale; ++y)
+                for (int x = px; x < px + scale; ++x)
+                    if (img.valid(x, y) && img.pixelIndex(x, y) != GlobeOutline && img.pixelIndex(x, y) != GlobeClear)
+                        img.setPixel(x, y, GlobeItaly);
         }
     }
     return img;
@@ -224,14 +228,14 @@ QList<QRgb> mapPalette()
 
 } // namespace
 
-QImage renderWorldMap(const SurfaceMask& mask)
+QImage renderWorldMap(const SurfaceMask& mask, int scale)
 {
-    constexpr int w = kMapWidth;
-    constexpr int h = kMapHeight;
+    const int w = kMapWidth * scale;
+    const int h = kMapHeight * scale;
     constexpr int sub = 5;
     constexpr double leftLon = kMapCentreLon - 180.0;
-    constexpr double degPerX = 360.0 / w;
-    constexpr double degPerY = 180.0 / h;
+    const double degPerX = 360.0 / w;
+    const double degPerY = 180.0 / h;
 
     enum class Kind { Sea, Land, Ice, Italy };
     std::vector<Kind> kinds(std::size_t(w * h), Kind::Sea);
@@ -269,18 +273,20 @@ QImage renderWorldMap(const SurfaceMask& mask)
         return kinds[std::size_t(y * w + x)];
     };
     auto touchesSea = [&](int x, int y) {
-        return kindAt(x - 1, y) == Kind::Sea || kindAt(x + 1, y) == Kind::Sea || kindAt(x, y - 1) == Kind::Sea
-            || kindAt(x, y + 1) == Kind::Sea;
+        return kindAt(x - scale, y) == Kind::Sea || kindAt(x + scale, y) == Kind::Sea
+            || kindAt(x, y - scale) == Kind::Sea || kindAt(x, y + scale) == Kind::Sea;
     };
 
-    // Columns that hold a meridian at a multiple of 15 degrees.
+    // Columns that hold a meridian at a multiple of 15 degrees: the column of the
+    // 1x map, `scale` columns wide.
     std::vector<bool> meridian(std::size_t(w), false);
     for (int k = -12; k <= 12; ++k) {
         const double lon = kMapCentreLon + k * 15.0;
-        const double x = (lon - leftLon) / degPerX;
+        const double x = (lon - leftLon) / (360.0 / kMapWidth);
         const int col = int(std::floor(x));
-        if (x > 0.5 && x < w - 0.5)
-            meridian[std::size_t(col)] = true;
+        if (x > 0.5 && x < kMapWidth - 0.5)
+            for (int c = 0; c < scale; ++c)
+                meridian[std::size_t(col * scale + c)] = true;
     }
 
     QImage img(w, h, QImage::Format_Indexed8);

@@ -21,13 +21,16 @@ inline constexpr double kMapCentreLon = 15.0;
 double subSolarLongitude(int hour);
 
 // Orthographic view of the Earth centred on `centreLon`, seen from a little
-// north of the equator (`tiltDeg` degrees). Outside the disc is transparent.
-// Italy is painted red whenever it faces the viewer.
-QImage renderGlobe(const SurfaceMask& mask, double centreLon, double tiltDeg);
+// north of the equator (`tiltDeg` degrees), kGlobeSize pixels across times
+// `scale` (1, or 2 and 3 for screens of that many device pixels to a pixel).
+// Outside the disc is transparent. Italy is painted red whenever it faces the
+// viewer. The outline is `scale` pixels wide, so it looks the same at any scale.
+QImage renderGlobe(const SurfaceMask& mask, double centreLon, double tiltDeg, int scale = 1);
 
-// Equirectangular world map, kMapWidth x kMapHeight, whose middle column is
-// the meridian kMapCentreLon. Sea is blue with a faint line on every 15th
-// meridian, land green, ice white and Italy red.
-QImage renderWorldMap(const SurfaceMask& mask);
+// Equirectangular world map, kMapWidth x kMapHeight times `scale`, whose middle
+// column is the meridian kMapCentreLon. Sea is blue with a faint line on every
+// 15th meridian, land green, ice white and Italy red; lines and coasts are
+// `scale` pixels wide.
+QImage renderWorldMap(const SurfaceMask& mask, int scale = 1);
 
 } // namespace globes

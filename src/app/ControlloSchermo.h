@@ -1,0 +1,20 @@
+#pragma once
+// Starting the window system. When the application object cannot reach any screen
+// (no X server, no Wayland compositor, a display that does not answer), Qt reports
+// it and aborts the process with code 134. While the application object is being
+// made, the program instead says so in one Italian line on standard error and ends
+// with code 1; what Qt said meanwhile is kept back, and passed on only when the
+// screen was found after all.
+
+namespace ControlloSchermo {
+
+// Call right before making the application object.
+void Inizia();
+
+// Call right after: the window system is up; Qt's messages go their usual way again.
+void Riuscito();
+
+// The line written when there is no screen.
+const char* Messaggio();
+
+} // namespace ControlloSchermo

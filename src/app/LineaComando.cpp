@@ -1,0 +1,95 @@
+#include "LineaComando.h"
+
+#include <QCommandLineParser>
+
+#include "versione.h"
+
+namespace {
+
+// The program's name in messages: the one it was started by, without its folder.
+QString NomeProgramma(const QStringList& argomenti)
+{
+    if (argomenti.isEmpty())
+        return QStringLiteral("tempolino");
+    const QString nome = argomenti.constFirst().section(QLatin1Char('/'), -1);
+    return nome.isEmpty() ? QStringLiteral("tempolino") : nome;
+}
+
+} // namespace
+
+QString LineaComando::Aiuto()
+{
+    return QStringLiteral("Uso: tempolino [opzione]\n"
+                          "\n"
+                          "Tempolino insegna ai bambini a leggere l'orologio con le lancette: un grande\n"
+                          "orologio, esercizi per leggere e impostare l'ora, una prova finale e un\n"
+                          "orologio da stampare (o salvare come PDF) e ritagliare.\n"
+                          "Senza opzioni il programma si apre.\n"
+                          "\n"
+                          "Opzioni:\n"
+                          "  -h, --help         mostra questo aiuto ed esce\n"
+                          "  -v, --version      mostra la versione ed esce\n"
+                          "  -platform NOME     sceglie il sistema grafico di Qt (xcb, wayland, offscreen)\n"
+                          "  -display SCHERMO   lo schermo X11 su cui aprire le finestre\n"
+                          "\n"
+                          "Esce con 0 quando tutto va bene, 1 quando non trova uno schermo,\n"
+                          "2 quando riceve un'opzione che non conosce.\n");
+}
+
+QString LineaComando::Versione()
+{
+    return QStringLiteral("Tempolino " TEMPOLINO_VERSIONE "\n");
+}
+
+LineaComando::Esito LineaComando::Esamina(const QStringList& argomenti)
+{
+    QCommandLineParser parser;
+    // Qt's own options have one dash and a long name (-platform, -display); so do ours.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption aiuto(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption versione(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    // Left for the application object, which reads them itself.
+    const QCommandLineOption piattaforma(QStringLiteral("platform"), QString(), QStringLiteral("nome"));
+    const QCommandLineOption schermo(QStringLiteral("display"), QString(), QStringLiteral("schermo"));
+    parser.addOptions({aiuto, versione, piattaforma, schermo});
+
+    Esito esito;
+    const QString nome = NomeProgramma(argomenti);
+    const auto rifiuta = [&](const QString& motivo) {
+        esito.avvia = false;
+        esito.codice = 2;
+        esito.errori = nome + QStringLiteral(": ") + motivo + QLatin1Char('\n') + Aiuto();
+        return esito;
+    };
+
+    // The program's own name is not an argument to look at; an empty list has none.
+    QStringList daLeggere = argomenti;
+    if (daLeggere.isEmpty())
+        daLeggere << nome;
+    if (!parser.parse(daLeggere)) {
+        const QStringList sconosciute = parser.unknownOptionNames();
+        if (!sconosciute.isEmpty()) {
+            const QString prima = sconosciute.constFirst();
+            return rifiuta(QStringLiteral("opzione sconosciuta: %1%2")
+                               .arg(prima.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), prima));
+        }
+        // The only other failure: an option that needs a value was given none.
+        for (const QString& o : {QStringLiteral("platform"), QStringLiteral("display")})
+            if (daLeggere.contains(QLatin1Char('-') + o) || daLeggere.contains(QStringLiteral("--") + o))
+                return rifiuta(QStringLiteral("all'opzione -%1 manca il valore").arg(o));
+        return rifiuta(QStringLiteral("argomenti non validi"));
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return rifiuta(QStringLiteral("argomento inatteso: %1").arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(aiuto)) {
+        esito.avvia = false;
+        esito.uscita = Aiuto();
+        return esito;
+    }
+    if (parser.isSet(versione)) {
+        esito.avvia = false;
+        esito.uscita = Versione();
+        return esito;
+    }
+    return esito;
+}

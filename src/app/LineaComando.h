@@ -1,0 +1,28 @@
+#pragma once
+// The program's command line: the help and the version, in Italian, answered before
+// any window system is needed; anything else it does not know is refused with the
+// usage and exit code 2. Without options the program starts as usual.
+
+#include <QString>
+#include <QStringList>
+
+class LineaComando {
+public:
+    // What to do after reading the arguments.
+    struct Esito {
+        // True when the program starts; otherwise it ends at once with `codice`.
+        bool avvia = true;
+        int codice = 0;
+        // What to write on standard output and on standard error (either may be empty).
+        QString uscita;
+        QString errori;
+    };
+
+    // Reads the arguments as main() gets them, the program's own name first.
+    static Esito Esamina(const QStringList& argomenti);
+
+    // The text of --help.
+    static QString Aiuto();
+    // The text of --version.
+    static QString Versione();
+};

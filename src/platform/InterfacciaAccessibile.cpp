@@ -1,0 +1,9 @@
+#include "InterfacciaAccessibile.h"
+
+#include <QAccessible>
+
+void RinnovaInterfacciaAccessibile(QObject* oggetto)
+{
+    if (QAccessibleInterface* vecchia = QAccessible::queryAccessibleInterface(oggetto))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(vecchia));
+}

@@ -1,0 +1,96 @@
+// The command line: help and version in Italian on standard output with code 0,
+// anything unknown refused on standard error with the usage and code 2, and no
+// options at all starting the program.
+
+#include <QtTest>
+
+#include "LineaComando.h"
+#include "versione.h"
+
+class TestLineaComando : public QObject {
+    Q_OBJECT
+private slots:
+    void esamina_data();
+    void esamina();
+    void testiInItaliano();
+};
+
+void TestLineaComando::esamina_data()
+{
+    QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<bool>("avvia");
+    QTest::addColumn<int>("codice");
+    QTest::addColumn<QString>("uscita"); // a piece of standard output ("" = nothing written)
+    QTest::addColumn<QString>("errori"); // a piece of standard error ("" = nothing written)
+
+    const QString aiuto = QStringLiteral("Uso: tempolino");
+    const QString versione = QStringLiteral("Tempolino " TEMPOLINO_VERSIONE "\n");
+    const QString p = QStringLiteral("/usr/bin/tempolino");
+    QTest::newRow("no options") << QStringList{p} << true << 0 << ""
+                                << "";
+    QTest::newRow("no arguments at all") << QStringList{} << true << 0 << ""
+                                         << "";
+    QTest::newRow("--help") << QStringList{p, "--help"} << false << 0 << aiuto << "";
+    QTest::newRow("-h") << QStringList{p, "-h"} << false << 0 << aiuto << "";
+    QTest::newRow("--version") << QStringList{p, "--version"} << false << 0 << versione << "";
+    QTest::newRow("-v") << QStringList{p, "-v"} << false << 0 << versione << "";
+    QTest::newRow("help wins over a window-system option")
+        << QStringList{p, "-platform", "offscreen", "-h"} << false << 0 << aiuto << "";
+    QTest::newRow("Qt's -platform is left to Qt") << QStringList{p, "-platform", "offscreen"} << true << 0 << ""
+                                                  << "";
+    QTest::newRow("Qt's -display is left to Qt") << QStringList{p, "-display", ":5"} << true << 0 << ""
+                                                 << "";
+    QTest::newRow("unknown long option") << QStringList{p, "--colore"} << false << 2 << ""
+                                         << "tempolino: opzione sconosciuta: --colore\nUso:";
+    QTest::newRow("unknown short option") << QStringList{p, "-x"} << false << 2 << ""
+                                          << "tempolino: opzione sconosciuta: -x\nUso:";
+    QTest::newRow("unknown option after a good one") << QStringList{p, "-v", "--niente"} << false << 2 << ""
+                                                     << "opzione sconosciuta: --niente";
+    QTest::newRow("an argument that is no option") << QStringList{p, "foto.png"} << false << 2 << ""
+                                                   << "tempolino: argomento inatteso: foto.png\nUso:";
+    QTest::newRow("option without its value") << QStringList{p, "-platform"} << false << 2 << ""
+                                              << "all'opzione -platform manca il valore";
+    QTest::newRow("the name it was started by") << QStringList{"./build/tempolino-prova", "--x"} << false << 2 << ""
+                                                << "tempolino-prova: opzione";
+}
+
+void TestLineaComando::esamina()
+{
+    QFETCH(QStringList, argomenti);
+    QFETCH(bool, avvia);
+    QFETCH(int, codice);
+    QFETCH(QString, uscita);
+    QFETCH(QString, errori);
+    const LineaComando::Esito e = LineaComando::Esamina(argomenti);
+    QCOMPARE(e.avvia, avvia);
+    QCOMPARE(e.codice, codice);
+    if (uscita.isEmpty())
+        QVERIFY2(e.uscita.isEmpty(), qPrintable(e.uscita));
+    else
+        QVERIFY2(e.uscita.contains(uscita), qPrintable(e.uscita));
+    if (errori.isEmpty())
+        QVERIFY2(e.errori.isEmpty(), qPrintable(e.errori));
+    else
+        QVERIFY2(e.errori.contains(errori), qPrintable(e.errori));
+    // A refusal always shows how to use the program.
+    if (codice == 2)
+        QVERIFY(e.errori.endsWith(LineaComando::Aiuto()));
+}
+
+// The help names every option it accepts, says what the program is, and is in Italian.
+void TestLineaComando::testiInItaliano()
+{
+    const QString a = LineaComando::Aiuto();
+    for (const char* parola :
+         {"-h, --help", "-v, --version", "-platform", "-display", "orologio", "Opzioni:", "Senza opzioni"})
+        QVERIFY2(a.contains(QLatin1String(parola)), parola);
+    for (const char* inglese : {"Usage", "Options", "Displays", "version information"})
+        QVERIFY2(!a.contains(QLatin1String(inglese)), inglese);
+    // Fits a terminal of 80 columns.
+    for (const QString& riga : a.split(QLatin1Char('\n')))
+        QVERIFY2(riga.size() <= 80, qPrintable(riga));
+    QVERIFY(LineaComando::Versione().startsWith(QStringLiteral("Tempolino ")));
+}
+
+QTEST_GUILESS_MAIN(TestLineaComando)
+#include "tst_lineacomando.moc"
