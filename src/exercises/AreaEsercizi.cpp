@@ -128,7 +128,15 @@ void AreaEsercizi::CreaAiuti()
         cmbLivello->addItem(NomeLivello(static_cast<Livello>(i)));
     cmbLivello->setCurrentIndex(static_cast<int>(Livello::OgniMinuto));
     cmbLivello->setToolTip(QStringLiteral("Livello: quali orari chiedono gli esercizi"));
-    cmbLivello->setStyleSheet(QStringLiteral("QComboBox{background:rgb(255,255,224);color:black;padding-left:3px;}"));
+    // Coloured through its palette, not a style sheet: a style sheet hands the style a fresh
+    // palette at every paint, and each paint would leave two more pictures in Qt's pixmap
+    // cache (about 10 MB after a school morning of exercises).
+    QPalette colori = cmbLivello->palette();
+    for (const QPalette::ColorRole ruolo : {QPalette::Button, QPalette::Base, QPalette::Window})
+        colori.setColor(ruolo, QColor(255, 255, 224));
+    for (const QPalette::ColorRole ruolo : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+        colori.setColor(ruolo, Qt::black);
+    cmbLivello->setPalette(colori);
     lblLivello->setBuddy(cmbLivello);
     connect(cmbLivello, &QComboBox::currentIndexChanged, this, &AreaEsercizi::livelloScelto);
 
