@@ -146,3 +146,39 @@ wait_small_window() {
   done
   return 1
 }
+
+# Recording the private sound server's null sink, and clicking in the main window with
+# the time of the click. They use the test's $WORK folder, its sample rate $RATE and its
+# main window $WIN; the recorder runs as $REC.
+#
+# Starts recording the sink's monitor into $1 and returns once samples flow (the null
+# sink may sleep up to two seconds in its idle block before it delivers).
+record_start() {
+  parecord --raw --latency-msec=10 --device=test.monitor --rate=$RATE --channels=1 --format=s16le "$1" \
+    2>"$WORK/parecord.log" &
+  REC=$!
+  for _ in $(seq 1 60); do
+    [ "$(stat -c %s "$1" 2>/dev/null || echo 0)" -gt $((RATE / 5)) ] && return 0
+    kill -0 "$REC" 2>/dev/null || break
+    sleep 0.1
+  done
+  fail "the recording of the sound server does not run ($(cat "$WORK/parecord.log"))"
+}
+
+record_stop() {
+  kill -INT "$REC" 2>/dev/null
+  wait "$REC" 2>/dev/null
+  REC=""
+}
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# Clicks at ($1, $2) in the main window and prints the time of the click in ms.
+click_at() {
+  local t
+  xdotool mousemove --window "$WIN" "$1" "$2"
+  sleep 0.05
+  t=$(now_ms)
+  xdotool click 1
+  echo "$t"
+}

@@ -52,37 +52,6 @@ done
 
 # Records the null sink's monitor into $1 (raw, mono, $RATE Hz), with little
 # latency so the monitor follows the sink closely; returns once samples flow.
-record_start() {
-  parecord --raw --latency-msec=10 --device=test.monitor --rate=$RATE --channels=1 --format=s16le "$1" \
-    2>"$WORK/parecord.log" &
-  REC=$!
-  # The null sink may sleep up to two seconds in its idle block before it delivers.
-  for _ in $(seq 1 60); do
-    [ "$(stat -c %s "$1" 2>/dev/null || echo 0)" -gt $((RATE / 5)) ] && return 0
-    kill -0 "$REC" 2>/dev/null || break
-    sleep 0.1
-  done
-  fail "the recording of the sound server does not run ($(cat "$WORK/parecord.log"))"
-}
-
-record_stop() {
-  kill -INT "$REC" 2>/dev/null
-  wait "$REC" 2>/dev/null
-  REC=""
-}
-
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
-
-# Clicks at ($1, $2) in the main window and prints the time of the click in ms.
-click_at() {
-  local t
-  xdotool mousemove --window "$WIN" "$1" "$2"
-  sleep 0.05
-  t=$(now_ms)
-  xdotool click 1
-  echo "$t"
-}
-
 # Writes the sounds found in recording $1 to $2 and prints them.
 analyse() {
   "$ANALYSER" $RATE "$1" 101="$WORK/101.raw" 106="$WORK/106.raw" >"$2" || fail "the analyser failed on $1"

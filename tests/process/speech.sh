@@ -58,35 +58,6 @@ start_speechd() {
   fail "the private speech server did not start ($(tail -n 3 "$WORK/speechd.out"))"
 }
 
-record_start() {
-  parecord --raw --latency-msec=10 --device=test.monitor --rate=$RATE --channels=1 --format=s16le "$1" \
-    2>"$WORK/parecord.log" &
-  REC=$!
-  for _ in $(seq 1 60); do
-    [ "$(stat -c %s "$1" 2>/dev/null || echo 0)" -gt $((RATE / 5)) ] && return 0
-    kill -0 "$REC" 2>/dev/null || break
-    sleep 0.1
-  done
-  fail "the recording of the sound server does not run ($(cat "$WORK/parecord.log"))"
-}
-
-record_stop() {
-  kill -INT "$REC" 2>/dev/null
-  wait "$REC" 2>/dev/null
-  REC=""
-}
-
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
-
-click_at() {
-  local t
-  xdotool mousemove --window "$WIN" "$1" "$2"
-  sleep 0.05
-  t=$(now_ms)
-  xdotool click 1
-  echo "$t"
-}
-
 # Milliseconds of sound (anything above -40 dB) in recording $1 from $2 ms on.
 voiced_ms() {
   local bytes
