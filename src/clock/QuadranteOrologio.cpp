@@ -270,7 +270,6 @@ void QuadranteOrologio::MostraOra(float T, const CampiOra& campi)
         return;
     m_faccia = faccia;
     DisegnaFaccia();
-    AggiornaDescrizione();
 }
 
 void QuadranteOrologio::DisegnaFaccia()
@@ -312,12 +311,12 @@ void QuadranteOrologio::DisegnaFaccia()
         overChanged(sopra);
 }
 
-void QuadranteOrologio::AggiornaDescrizione()
+QString QuadranteOrologio::frase() const
 {
     // Screen readers hear the shown time as a sentence; during the exercises, where the
     // read-out and the labels are hidden, only where the hands point, never the answer.
-    // The sentence is kept without telling them: the running clock is not announced,
-    // only the changes the child makes (see AccessibileQuadrante).
+    // It is made when asked: the running clock is not announced, only the changes the
+    // child makes (see AccessibileQuadrante).
     const int ore = static_cast<int>(m_campi.ore), minuti = static_cast<int>(m_campi.minuti);
-    m_frase = MostraEtichette ? FraseOra(ore, minuti) : FraseLancette(ore, minuti);
+    return MostraEtichette ? FraseOra(ore, minuti) : FraseLancette(ore, minuti);
 }

@@ -72,7 +72,7 @@ public:
     int quadrantiDisegnati() const { return m_disegniQuadrante; }
     // What a screen reader says for the face: the shown time, or during the exercises
     // where the hands point.
-    const QString& frase() const { return m_frase; }
+    QString frase() const;
 
 signals:
     // The dial has just been drawn anew (at load, or for another style).
@@ -97,7 +97,6 @@ private:
     using Tratti = std::vector<Tratto>;
 
     void DisegnaFaccia();
-    void AggiornaDescrizione();
     void DisegnaTratto(QPainter& p, const Tratto& t) const;
     bool Tocca(const Tratto& t, const QRect& area) const;
     // A label's width in the face's units and the box of its ink from its baseline start.
@@ -134,5 +133,4 @@ private:
     Tratti m_sotto, m_sopra, m_nuoviSotto, m_nuoviSopra;
     // The labels' texts measured in the face's font, once each.
     QHash<QString, Misura> m_misure;
-    QString m_frase;
 };

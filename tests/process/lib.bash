@@ -49,19 +49,22 @@ wait_window() {
   return 1
 }
 
-# Prints the id of the visible main window (named Tempolino and at least 700 pixels
-# wide, unlike the round splash), waiting up to $1 seconds.
-wait_main_window() {
-  local seconds="$1" id w
+# Prints the id of a visible window named Tempolino whose width passes the test
+# "$2 700" ("-ge" or "-lt"), waiting up to $1 seconds.
+wait_tempolino_window() {
+  local seconds="$1" test="$2" id w
   for _ in $(seq 1 $((seconds * 10))); do
     for id in $(xdotool search --onlyvisible --name "^Tempolino$" 2>/dev/null); do
       w=$(xwininfo -id "$id" 2>/dev/null | awk '/Width:/ {print $2}')
-      [ -n "$w" ] && [ "$w" -ge 700 ] && { echo "$id"; return 0; }
+      [ -n "$w" ] && [ "$w" "$test" 700 ] && { echo "$id"; return 0; }
     done
     sleep 0.1
   done
   return 1
 }
+
+# The main window: at least 700 pixels wide, unlike the round splash.
+wait_main_window() { wait_tempolino_window "$1" -ge; }
 
 # Starts a private PulseAudio server with one null sink named "test" and exports
 # PULSE_SERVER for the programs started after it. Its socket, configuration and
@@ -133,19 +136,8 @@ wait_exit() {
   ! kill -0 "$pid" 2>/dev/null
 }
 
-# Prints the id of a visible window named Tempolino narrower than the main window (the
-# message window, a side window), waiting up to $1 seconds.
-wait_small_window() {
-  local seconds="$1" id w
-  for _ in $(seq 1 $((seconds * 10))); do
-    for id in $(xdotool search --onlyvisible --name "^Tempolino$" 2>/dev/null); do
-      w=$(xwininfo -id "$id" 2>/dev/null | awk '/Width:/ {print $2}')
-      [ -n "$w" ] && [ "$w" -lt 700 ] && { echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
-  return 1
-}
+# A window narrower than the main window: the message window, a side window.
+wait_small_window() { wait_tempolino_window "$1" -lt; }
 
 # Recording the private sound server's null sink, and clicking in the main window with
 # the time of the click. They use the test's $WORK folder, its sample rate $RATE and its
