@@ -12,10 +12,19 @@ LOG=$(mktemp)
 # (allowed: strndup stops at its length). Everything else stays as the suites have it.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 ASAN_OPTIONS="${ASAN_OPTIONS//strict_string_checks=1/strict_string_checks=0}"
+# When the main window does not come, what was there instead: whether the program still
+# runs, and every window the X server has with its size and state.
+what_was_there() {
+  if kill -0 "$APP" 2>/dev/null; then echo "the program is still running" >&2
+  else wait "$APP"; echo "the program ended with code $?" >&2; APP=""; fi
+  for id in $(xdotool search --name . 2>/dev/null); do
+    echo "window \"$(xdotool getwindowname "$id")\": $(xwininfo -id "$id" | awk '/Width:|Height:|Map State:/ {printf "%s ", $0}')" >&2
+  done
+}
 start_x 1280x1024
 "$PROGRAM" >"$LOG" 2>&1 &
 APP=$!
-main=$(wait_main_window 60) || { cat "$LOG" >&2; fail "the main window did not appear"; }
+main=$(wait_main_window 60) || { cat "$LOG" >&2; what_was_there; fail "the main window did not appear"; }
 sleep 1
 xdotool key --window "$main" alt+e
 wait_exit "$APP" 10 || fail "the program did not end after Esci"
