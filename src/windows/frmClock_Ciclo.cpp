@@ -38,6 +38,10 @@ void frmClock::Form_Load()
     AttendiSplash();
 
     BloccaAggiornamento(true);
+    // Maximizing is the window manager's work; without one (a bare X session) the window
+    // would keep its own small size while laid out for the screen. It starts as large as
+    // the screen's free area, and a window manager then maximizes it as usual.
+    setGeometry(screen()->availableGeometry());
     showMaximized();
     Form_Resize();
     tmrClock->start();

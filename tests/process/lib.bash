@@ -4,9 +4,10 @@
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts Xvfb on a free display with the given screen size and a window manager.
+# Starts Xvfb on a free display with the given screen size and a window manager;
+# with a second argument "nowm", without one.
 start_x() {
-  local size="$1"
+  local size="$1" wm="${2:-}"
   for n in $(seq 90 140); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
       DISPLAY_NUM=$n
@@ -22,8 +23,23 @@ start_x() {
     sleep 0.1
   done
   xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
-  matchbox-window-manager -use_titlebar no >/dev/null 2>&1 &
-  WM_PID=$!
+  # A window mapped before the window manager runs is never maximized: the program's
+  # main window would stay at its own size. Wait until the manager announces itself on
+  # the root window, and start it again if it died on the way.
+  for _ in 1 2 3; do
+    [ "$wm" = nowm ] && break
+    matchbox-window-manager -use_titlebar no >/dev/null 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 1 50); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break 2
+      kill -0 "$WM_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$WM_PID" 2>/dev/null
+    wait "$WM_PID" 2>/dev/null
+  done
+  [ "$wm" = nowm ] || xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" ||
+    fail "the window manager did not start on $DISPLAY"
   # Each test has its own runtime folder, so its lock does not meet a developer's running copy.
   XDG_RUNTIME_DIR=$(mktemp -d)
   export XDG_RUNTIME_DIR

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program under an X server: its main window appears after the splash,
-# a second copy ends at once without a window, and a screen below 800x600 gets
-# the message and no main window.
+# a second copy ends at once without a window, without a window manager the main
+# window still covers the screen, and a screen below 800x600 gets the message and no
+# main window.
 set -u
 PROGRAM="$1"
 . "$(dirname "$0")/lib.bash"
@@ -26,6 +27,17 @@ elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
 after=$(xdotool search --onlyvisible --name "^Tempolino$" | wc -l)
 [ "$after" = "$before" ] || fail "the second copy left a window"
 kill -0 "$APP" 2>/dev/null || fail "the first copy did not survive the second"
+kill "$APP"; wait "$APP" 2>/dev/null; APP=""
+stop_x
+
+# A bare X session without a window manager: nobody maximizes the window, which
+# covers the screen all the same.
+start_x 1024x768 nowm
+"$PROGRAM" >/dev/null 2>&1 &
+APP=$!
+main=$(wait_main_window 30) || fail "without a window manager the main window did not cover the screen"
+size=$(xwininfo -id "$main" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
+[ "$size" = 1024x768 ] || fail "without a window manager the main window is $size, not 1024x768"
 kill "$APP"; wait "$APP" 2>/dev/null; APP=""
 stop_x
 
