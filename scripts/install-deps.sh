@@ -8,6 +8,8 @@ PACKAGES=(
   build-essential cmake pkg-config
   # printing hands the page to the CUPS spooler through libcups
   libcups2-dev
+  # the sounds go to the sound server through libpulse, from a thread of their own
+  libpulse-dev
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
   # the screen reader's stand-in of the suites switches Qt's accessibility on (Qt's platform headers)
   qt6-base-private-dev

@@ -9,6 +9,11 @@
 #include <QtTest>
 
 #include "SystemPlatform.h"
+#if TEMPOLINO_PULSE
+#include "RealSoundPlayer.h"
+#else
+#include "QtSoundPlayer.h"
+#endif
 #include "TestWindow.h"
 #include "frmAbout.h"
 #include "frmClock.h"
@@ -95,7 +100,11 @@ void TestFaults::noSoundDeviceIsSilent()
     // No sound server to reach (whatever this machine has): every sound, a missing
     // one and a quick succession of them return at once without a fault.
     qputenv("PULSE_SERVER", "unix:/nonexistent/tempolino-test/native");
+#if TEMPOLINO_PULSE
     RealSoundPlayer player;
+#else
+    QtSoundPlayer player;
+#endif
     QElapsedTimer t;
     t.start();
     for (int round = 0; round < 3; ++round)
@@ -103,7 +112,14 @@ void TestFaults::noSoundDeviceIsSilent()
             player.play(id);
     QCoreApplication::processEvents();
     QVERIFY(t.elapsed() < 5000);
+#if TEMPOLINO_PULSE
+    // Only the newest sound counts; a real one asks for the server, which is not there.
+    player.play(101);
+    QTRY_VERIFY(player.conteggi().fallite >= 1);
+    QCOMPARE(player.conteggi().suonati, 0);
+#else
     QVERIFY(!player.hasOutput());
+#endif
 }
 
 void TestFaults::midnightDuringAnExercise()

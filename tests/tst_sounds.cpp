@@ -1,13 +1,23 @@
 // Sound effects: the sound button, which sounds the clock's controls play and
 // only while the sounds are on, and what the real player makes of every sound
-// for an output. Playing through a sound server is tested by the process-level
-// test (tests/process/sound.sh); here there is none.
+// for an output, and the real player facing servers that are missing, hang or
+// hang up. Playing through a sound server is tested by the process-level tests
+// (tests/process/sound.sh, sound_stalls.sh).
 
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#if TEMPOLINO_PULSE
 #include "RealSoundPlayer.h"
+#endif
 #include "TestWindow.h"
+#include "WavPcm.h"
 #include "frmClock.h"
 #include "modTempolino.h"
 
@@ -42,7 +52,10 @@ private slots:
     void usableButtonsSound103OncePerChange();
     void realPlayerPreparesEverySound_data();
     void realPlayerPreparesEverySound();
-    void realPlayerWithoutServerOpensNothing();
+#if TEMPOLINO_PULSE
+    void realPlayerFacingABrokenServer_data();
+    void realPlayerFacingABrokenServer();
+#endif
 };
 
 void TestSounds::soundButton_data()
@@ -156,7 +169,7 @@ void TestSounds::realPlayerPreparesEverySound()
     QFETCH(int, id);
     QFETCH(double, seconds);
     QFETCH(QAudioFormat, format);
-    const QByteArray dati = RealSoundPlayer::samplesFor(id, format);
+    const QByteArray dati = WavPcm::samplesOfSound(id, format);
     if (seconds == 0.0) {
         QVERIFY(dati.isEmpty());
         return;
@@ -178,15 +191,89 @@ void TestSounds::realPlayerPreparesEverySound()
     QVERIFY(canaliUguali);
 }
 
-void TestSounds::realPlayerWithoutServerOpensNothing()
+#if TEMPOLINO_PULSE
+
+namespace {
+
+// A socket that takes connections and never says a word: a sound server stopped
+// while it runs, as the kernel completes the connections it does not accept.
+class ServerMuto {
+public:
+    explicit ServerMuto(const QString& percorso) : m_fd(socket(AF_UNIX, SOCK_STREAM, 0))
+    {
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        const QByteArray p = QFile::encodeName(percorso);
+        qstrncpy(a.sun_path, p.constData(), sizeof a.sun_path);
+        m_ok = m_fd >= 0 && bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && listen(m_fd, 64) == 0;
+    }
+    ~ServerMuto()
+    {
+        if (m_fd >= 0)
+            close(m_fd);
+    }
+    ServerMuto(const ServerMuto&) = delete;
+    ServerMuto& operator=(const ServerMuto&) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    int m_fd;
+    bool m_ok = false;
+};
+
+} // namespace
+
+void TestSounds::realPlayerFacingABrokenServer_data()
 {
-    RealSoundPlayer player;
-    for (int id : {101, 106, 102, 100})
-        player.play(id);
-    QVERIFY(!player.hasOutput());
-    QVERIFY(!player.isPaused());
-    QCOMPARE(player.preparedSounds(), 0);
+    QTest::addColumn<QString>("server");
+    QTest::newRow("no server") << QStringLiteral("assente");
+    QTest::newRow("a server that never answers") << QStringLiteral("muto");
+    QTest::newRow("a server that hangs up at once") << QStringLiteral("riaggancia");
 }
+
+void TestSounds::realPlayerFacingABrokenServer()
+{
+    // Whatever the server does, play() only leaves the sound for the sound thread; the
+    // connection is given up (at its time limit when nothing answers), nothing is played
+    // late, and the next sound asks the server again instead of giving up for good.
+    QFETCH(QString, server);
+    QTemporaryDir cartella;
+    const QString presa = cartella.filePath(QStringLiteral("native"));
+    std::unique_ptr<ServerMuto> muto;
+    QLocalServer riaggancia;
+    if (server == QLatin1String("muto")) {
+        muto = std::make_unique<ServerMuto>(presa);
+        QVERIFY(muto->ok());
+    } else if (server == QLatin1String("riaggancia")) {
+        QVERIFY(riaggancia.listen(presa));
+        connect(&riaggancia, &QLocalServer::newConnection, &riaggancia, [&riaggancia] {
+            while (QLocalSocket* s = riaggancia.nextPendingConnection())
+                s->abort();
+        });
+    }
+    qputenv("PULSE_SERVER", QByteArray("unix:") + QFile::encodeName(presa));
+    {
+        RealSoundPlayer player(LimitiSuono{400, 150, 150});
+        player.play(101);
+        QTRY_COMPARE(player.conteggi().scartati, 1);
+        QCOMPARE(player.conteggi().fallite, 1);
+        // Asked again at the next sound, and given up again.
+        player.play(106);
+        QTRY_COMPARE(player.conteggi().scartati, 2);
+        QCOMPARE(player.conteggi().fallite, 2);
+        QCOMPARE(player.conteggi().connessioni, 0);
+        QCOMPARE(player.conteggi().suonati, 0);
+        // A sound not in the program asks nothing of the server.
+        player.play(100);
+        QTRY_COMPARE(player.conteggi().scartati, 3);
+        QCOMPARE(player.conteggi().fallite, 2);
+        // Destroyed while a connection hangs: the test would time out if it waited for it.
+        player.play(101);
+    }
+    qputenv("PULSE_SERVER", "unix:/nonexistent/tempolino-test/native");
+}
+
+#endif
 
 QTEST_MAIN(TestSounds)
 #include "tst_sounds.moc"

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "RealSoundPlayer.h"
+#include "WavPcm.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ struct Misura {
 
 std::vector<float> testaDi(int id, const QAudioFormat& formato)
 {
-    const QByteArray dati = RealSoundPlayer::samplesFor(id, formato);
+    const QByteArray dati = WavPcm::samplesOfSound(id, formato);
     const auto* s = reinterpret_cast<const qint16*>(dati.constData());
     const qsizetype n = dati.size() / 2;
     qsizetype a = 0;

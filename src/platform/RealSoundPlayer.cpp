@@ -1,198 +1,410 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RealSoundPlayer.h"
 
-#include <QAudioDevice>
-#include <QCoreApplication>
-#include <QFile>
-#include <QMediaDevices>
-#include <QThread>
+#include <QAudioFormat>
+#include <QHash>
+#include <algorithm>
+#include <chrono>
+#include <mutex>
+#include <optional>
+#include <pulse/pulseaudio.h>
+#include <thread>
 
 #include "Risorse.h"
 #include "WavPcm.h"
 
 namespace {
 
-// How much the output holds ahead of the speaker: the delay of a sound, and the
-// fewest bytes it starts on (a shorter sound is followed by silence up to it).
-constexpr qint64 kBufferMicroseconds = 20'000;
-// Once a sound should be over, how long to wait before pausing the output, and how
-// often to look again while the output still says it is playing.
-constexpr int kPauseAfterMs = 150;
-constexpr int kLookAgainMs = 100;
-constexpr int kLookAgainTimes = 20;
+using Orologio = std::chrono::steady_clock;
+using std::chrono::milliseconds;
 
-// Qt's audio connection is torn down at exit without first stopping the thread that
-// reads from the server; what the server still has to say about a stream closed just
-// before (it answers within a millisecond or two) can then crash the process. A
-// stream closed for good is therefore given a moment for that answer to arrive.
-void letTheServerAnswer()
-{
-    QThread::msleep(30);
-}
+// What the output holds ahead of the speaker: the delay of a sound, and the fewest
+// bytes a stream starts on (a shorter sound is followed by silence up to it).
+constexpr int kBufferMs = 20;
+// Once a sound should be over, how long its stream may take to say so.
+constexpr int kCodaMs = 1000;
 
 } // namespace
 
-RealSoundPlayer::~RealSoundPlayer()
-{
-    m_closing = true;
-    // Without the application object the output has gone with it, and nothing of
-    // Qt's may be touched any more.
-    if (!QCoreApplication::instance())
-        return;
-    const bool wasOpen = m_sink;
-    closeOutput();
-    delete m_owner.data();
-    if (wasOpen)
-        letTheServerAnswer();
-}
-
-bool RealSoundPlayer::isPaused() const
-{
-    return m_sink && m_sink->state() == QAudio::SuspendedState;
-}
-
-QByteArray RealSoundPlayer::samplesFor(int id, const QAudioFormat& format)
-{
-    const QString path = Risorse::percorsoSuono(id);
-    if (path.isEmpty())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const std::optional<WavPcm::Pcm> pcm = WavPcm::decode(file.readAll());
-    return pcm ? WavPcm::toFormat(*pcm, format) : QByteArray();
-}
-
-const QByteArray& RealSoundPlayer::samples(int id)
-{
-    auto it = m_samples.constFind(id);
-    if (it == m_samples.constEnd())
-        it = m_samples.insert(id, samplesFor(id, m_format));
-    return *it;
-}
-
-bool RealSoundPlayer::openOutput()
-{
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return false;
-    // The sounds are mono: the server spreads them over the device's channels.
-    QAudioFormat format = device.preferredFormat();
-    format.setChannelCount(1);
-    format.setChannelConfig(QAudioFormat::ChannelConfigMono);
-    if (!device.isFormatSupported(format))
-        format = device.preferredFormat();
-    if (!format.isValid())
-        return false;
-    if (!m_owner) {
-        m_owner = new QObject(QCoreApplication::instance());
-        m_pause = new QTimer(m_owner);
-        m_pause->setSingleShot(true);
-        QObject::connect(m_pause, &QTimer::timeout, m_owner, [this] { pauseWhenDone(); });
+// Lives on the sound thread, except for the request slot, which play() fills under
+// the mutex. Everything that talks to the server runs on the thread's own main loop.
+class RealSoundPlayer::Filo {
+public:
+    explicit Filo(LimitiSuono limiti) : m_limiti(limiti), m_loop(pa_mainloop_new())
+    {
+        if (m_loop)
+            m_thread = std::thread([this] { Esegui(); });
     }
-    if (format != m_format)
-        m_samples.clear();
-    m_format = format;
-    m_sink = new QAudioSink(device, format, m_owner);
-    // An application object that goes before the player takes the output with it.
-    QObject::connect(m_sink, &QObject::destroyed, [] {
-        if (QCoreApplication::closingDown())
-            letTheServerAnswer();
-    });
-    if (!startStream()) {
-        closeOutput();
-        return false;
+
+    ~Filo()
+    {
+        if (!m_loop)
+            return;
+        {
+            std::lock_guard<std::mutex> l(m_mutex);
+            m_fine = true;
+        }
+        pa_mainloop_wakeup(m_loop);
+        m_thread.join();
+        pa_mainloop_free(m_loop);
     }
-    return true;
-}
 
-bool RealSoundPlayer::startStream()
-{
-    // Asked for every time: the server answers with what it granted, often less.
-    m_sink->setBufferSize(m_format.bytesForDuration(kBufferMicroseconds));
-    m_io = m_sink->start();
-    m_minimumBytes = m_sink->bufferSize();
-    return m_io != nullptr;
-}
+    Filo(const Filo&) = delete;
+    Filo& operator=(const Filo&) = delete;
 
-void RealSoundPlayer::closeOutput()
-{
-    if (!m_sink)
-        return;
-    m_pause->stop();
-    QAudioSink* sink = m_sink;
-    m_sink = nullptr;
-    m_io = nullptr;
-    sink->stop();
-    // Qt's output runs pending events as it is destroyed: let that happen from the
-    // event loop, not in the middle of a sound's call.
-    sink->deleteLater();
-}
+    void Chiedi(int id)
+    {
+        if (!m_loop)
+            return;
+        {
+            std::lock_guard<std::mutex> l(m_mutex);
+            // Only the newest sound counts: one plays at a time, and a new one cuts the last.
+            if (m_richiesta)
+                ++m_conteggi.scartati;
+            m_richiesta = Richiesta{id, Orologio::now()};
+        }
+        pa_mainloop_wakeup(m_loop);
+    }
 
-bool RealSoundPlayer::outputReady()
-{
-    // Qt's audio thread learns first that the server has gone and tells the output
-    // through the event queue; hear that before driving the output, which must not
-    // be paused, resumed or written to once its stream is broken.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-    if (m_sink && m_sink->state() == QAudio::StoppedState)
-        closeOutput();
-    return m_sink || openOutput();
-}
+    Conteggi conteggi() const
+    {
+        std::lock_guard<std::mutex> l(m_mutex);
+        return m_conteggi;
+    }
+
+private:
+    struct Richiesta {
+        int id;
+        Orologio::time_point quando;
+    };
+
+    // ---- the thread's loop
+    void Esegui()
+    {
+        for (;;) {
+            std::optional<Richiesta> nuova;
+            {
+                std::lock_guard<std::mutex> l(m_mutex);
+                if (m_fine)
+                    break;
+                nuova.swap(m_richiesta);
+            }
+            Riordina();
+            if (nuova)
+                Suona(*nuova);
+            ControllaLimiti();
+            Riordina();
+            if (pa_mainloop_prepare(m_loop, AttesaMassima()) < 0 || pa_mainloop_poll(m_loop) < 0
+                || pa_mainloop_dispatch(m_loop) < 0)
+                break;
+        }
+        ChiudiFlusso();
+        ChiudiContesto();
+    }
+
+    // Microseconds until the nearest time limit, or -1 for none.
+    int AttesaMassima() const
+    {
+        std::optional<Orologio::time_point> prossimo;
+        for (const auto& t : {m_limiteContesto, m_limiteFlusso})
+            if (t && (!prossimo || *t < *prossimo))
+                prossimo = t;
+        if (!prossimo)
+            return -1;
+        const auto resta = std::chrono::duration_cast<std::chrono::microseconds>(*prossimo - Orologio::now());
+        return static_cast<int>(std::clamp<long long>(resta.count(), 0, 10'000'000));
+    }
+
+    void ControllaLimiti()
+    {
+        const auto ora = Orologio::now();
+        if (m_limiteFlusso && ora >= *m_limiteFlusso) {
+            // A stream the server never opened: the server is not answering.
+            const bool aperto = m_flusso && pa_stream_get_state(m_flusso) == PA_STREAM_READY;
+            ChiudiFlusso();
+            if (!aperto)
+                Abbandona();
+        }
+        if (m_limiteContesto && ora >= *m_limiteContesto)
+            Abbandona();
+    }
+
+    // Frees what the server's callbacks said is over: never inside the callbacks themselves.
+    void Riordina()
+    {
+        if (m_flussoFinito)
+            ChiudiFlusso();
+        if (m_contestoCaduto)
+            Abbandona();
+    }
+
+    // ---- the connection
+    void Suona(const Richiesta& r)
+    {
+        if (Risorse::percorsoSuono(r.id).isEmpty())
+            return Scarta();
+        if (m_attesa)
+            Conta(&Conteggi::scartati);
+        m_attesa = r;
+        if (m_contesto) {
+            if (m_frequenza > 0)
+                ApriFlusso();
+            return;
+        }
+        m_contesto = pa_context_new(pa_mainloop_get_api(m_loop), "Tempolino");
+        if (!m_contesto)
+            return Scarta();
+        pa_context_set_state_callback(m_contesto, &Filo::StatoContesto, this);
+        // A program that plays clicks never starts a sound server of its own.
+        if (pa_context_connect(m_contesto, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+            Abbandona();
+            return;
+        }
+        m_limiteContesto = Orologio::now() + milliseconds(m_limiti.connessioneMs);
+    }
+
+    static void StatoContesto(pa_context* c, void* dati)
+    {
+        auto* f = static_cast<Filo*>(dati);
+        switch (pa_context_get_state(c)) {
+        case PA_CONTEXT_READY:
+            // The sounds are made at the rate of the default output, which the server names.
+            pa_operation_unref(pa_context_get_server_info(c, &Filo::InfoServer, f));
+            break;
+        case PA_CONTEXT_FAILED:
+        case PA_CONTEXT_TERMINATED:
+            f->m_contestoCaduto = true;
+            break;
+        default:
+            break;
+        }
+    }
+
+    static void InfoServer(pa_context* c, const pa_server_info* info, void* dati)
+    {
+        auto* f = static_cast<Filo*>(dati);
+        if (!info) {
+            f->m_contestoCaduto = true;
+            return;
+        }
+        f->m_frequenzaServer = static_cast<int>(info->sample_spec.rate);
+        pa_operation_unref(pa_context_get_sink_info_by_name(c, info->default_sink_name, &Filo::InfoUscita, f));
+    }
+
+    static void InfoUscita(pa_context*, const pa_sink_info* info, int fine, void* dati)
+    {
+        auto* f = static_cast<Filo*>(dati);
+        if (info && !fine) {
+            f->m_frequenzaUscita = static_cast<int>(info->sample_spec.rate);
+            return;
+        }
+        // The list is over: the connection is ready for sounds.
+        f->Pronto(f->m_frequenzaUscita > 0 ? f->m_frequenzaUscita : f->m_frequenzaServer);
+    }
+
+    void Pronto(int frequenza)
+    {
+        if (frequenza <= 0) {
+            m_contestoCaduto = true;
+            return;
+        }
+        m_limiteContesto.reset();
+        if (frequenza != m_frequenza)
+            m_campioni.clear();
+        m_frequenza = frequenza;
+        {
+            std::lock_guard<std::mutex> l(m_mutex);
+            ++m_conteggi.connessioni;
+        }
+        if (m_attesa)
+            ApriFlusso();
+    }
+
+    // Drops the connection (refused, broken, or silent past its limit) and the sound
+    // waiting for it; the next sound asks the server again.
+    void Abbandona()
+    {
+        const bool connesso = m_contesto != nullptr;
+        ChiudiFlusso();
+        ChiudiContesto();
+        if (connesso) {
+            std::lock_guard<std::mutex> l(m_mutex);
+            ++m_conteggi.fallite;
+        }
+        if (m_attesa)
+            Scarta();
+    }
+
+    void ChiudiContesto()
+    {
+        m_limiteContesto.reset();
+        m_contestoCaduto = false;
+        m_frequenzaUscita = m_frequenzaServer = 0;
+        if (!m_contesto)
+            return;
+        pa_context_set_state_callback(m_contesto, nullptr, nullptr);
+        pa_context_disconnect(m_contesto);
+        pa_context_unref(m_contesto);
+        m_contesto = nullptr;
+    }
+
+    // ---- one sound's stream
+    void ApriFlusso()
+    {
+        ChiudiFlusso();
+        const Richiesta r = *m_attesa;
+        if (Orologio::now() - r.quando > milliseconds(m_limiti.ritardoMassimoMs))
+            return Scarta();
+        m_dati = Campioni(r.id);
+        if (m_dati.isEmpty())
+            return Scarta();
+        const pa_sample_spec formato{PA_SAMPLE_FLOAT32NE, static_cast<uint32_t>(m_frequenza), 1};
+        m_flusso = pa_stream_new(m_contesto, "Suono", &formato, nullptr);
+        if (!m_flusso)
+            return Scarta();
+        pa_stream_set_state_callback(m_flusso, &Filo::StatoFlusso, this);
+        const auto buffer = static_cast<uint32_t>(pa_usec_to_bytes(kBufferMs * 1000, &formato));
+        pa_buffer_attr attributi;
+        attributi.maxlength = static_cast<uint32_t>(-1);
+        attributi.tlength = buffer;
+        attributi.prebuf = static_cast<uint32_t>(-1);
+        attributi.minreq = static_cast<uint32_t>(-1);
+        attributi.fragsize = static_cast<uint32_t>(-1);
+        if (pa_stream_connect_playback(m_flusso, nullptr, &attributi, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
+            ChiudiFlusso();
+            return Scarta();
+        }
+        // Shorter sounds are followed by silence, so that the stream starts on them.
+        if (m_dati.size() < qsizetype(buffer))
+            m_dati.append(QByteArray(qsizetype(buffer) - m_dati.size(), '\0'));
+        m_limiteFlusso = r.quando + milliseconds(m_limiti.flussoMs);
+    }
+
+    static void StatoFlusso(pa_stream* s, void* dati)
+    {
+        auto* f = static_cast<Filo*>(dati);
+        if (s != f->m_flusso)
+            return;
+        switch (pa_stream_get_state(s)) {
+        case PA_STREAM_READY:
+            f->Scrivi();
+            break;
+        case PA_STREAM_FAILED:
+        case PA_STREAM_TERMINATED:
+            f->m_flussoFinito = true;
+            break;
+        default:
+            break;
+        }
+    }
+
+    void Scrivi()
+    {
+        if (!m_attesa)
+            return;
+        const Richiesta r = *m_attesa;
+        m_attesa.reset();
+        // The server answered, but too late for this click.
+        if (Orologio::now() - r.quando > milliseconds(m_limiti.ritardoMassimoMs)) {
+            m_flussoFinito = true;
+            Conta(&Conteggi::scartati);
+            return;
+        }
+        if (pa_stream_write(m_flusso, m_dati.constData(), static_cast<size_t>(m_dati.size()), nullptr, 0,
+                            PA_SEEK_RELATIVE)
+            < 0) {
+            m_flussoFinito = true;
+            Conta(&Conteggi::scartati);
+            return;
+        }
+        pa_operation_unref(pa_stream_drain(m_flusso, &Filo::Finito, this));
+        const pa_sample_spec* formato = pa_stream_get_sample_spec(m_flusso);
+        const auto durata = milliseconds(
+            static_cast<long long>(pa_bytes_to_usec(static_cast<uint64_t>(m_dati.size()), formato) / 1000));
+        m_limiteFlusso = Orologio::now() + durata + milliseconds(kCodaMs);
+        Conta(&Conteggi::suonati);
+    }
+
+    static void Finito(pa_stream* s, int, void* dati)
+    {
+        auto* f = static_cast<Filo*>(dati);
+        if (s == f->m_flusso)
+            f->m_flussoFinito = true;
+    }
+
+    void ChiudiFlusso()
+    {
+        m_limiteFlusso.reset();
+        m_flussoFinito = false;
+        if (!m_flusso)
+            return;
+        pa_stream_set_state_callback(m_flusso, nullptr, nullptr);
+        pa_stream_disconnect(m_flusso);
+        pa_stream_unref(m_flusso);
+        m_flusso = nullptr;
+    }
+
+    // The sound at the output's rate, decoded once.
+    const QByteArray& Campioni(int id)
+    {
+        auto it = m_campioni.constFind(id);
+        if (it == m_campioni.constEnd()) {
+            QAudioFormat formato;
+            formato.setSampleRate(m_frequenza);
+            formato.setChannelCount(1);
+            formato.setSampleFormat(QAudioFormat::Float);
+            it = m_campioni.insert(id, WavPcm::samplesOfSound(id, formato));
+        }
+        return *it;
+    }
+
+    void Scarta()
+    {
+        m_attesa.reset();
+        Conta(&Conteggi::scartati);
+    }
+
+    void Conta(int Conteggi::*quale)
+    {
+        std::lock_guard<std::mutex> l(m_mutex);
+        ++(m_conteggi.*quale);
+    }
+
+    const LimitiSuono m_limiti;
+    pa_mainloop* m_loop;
+    std::thread m_thread;
+
+    mutable std::mutex m_mutex;
+    std::optional<Richiesta> m_richiesta; // under the mutex
+    bool m_fine = false;                  // under the mutex
+    Conteggi m_conteggi;                  // under the mutex
+
+    // The sound thread's own.
+    pa_context* m_contesto = nullptr;
+    bool m_contestoCaduto = false;
+    std::optional<Orologio::time_point> m_limiteContesto;
+    int m_frequenzaServer = 0;
+    int m_frequenzaUscita = 0;
+    int m_frequenza = 0;
+    QHash<int, QByteArray> m_campioni;
+
+    std::optional<Richiesta> m_attesa; // the sound waiting for its connection or stream
+    pa_stream* m_flusso = nullptr;
+    bool m_flussoFinito = false;
+    std::optional<Orologio::time_point> m_limiteFlusso;
+    QByteArray m_dati;
+};
+
+RealSoundPlayer::RealSoundPlayer(LimitiSuono limiti) : m_filo(std::make_unique<Filo>(limiti)) {}
+
+RealSoundPlayer::~RealSoundPlayer() = default;
 
 void RealSoundPlayer::play(int id)
 {
-    if (m_closing || !QCoreApplication::instance() || Risorse::percorsoSuono(id).isEmpty())
-        return;
-    if (!outputReady())
-        return;
-    const QByteArray data = samples(id);
-    if (data.isEmpty())
-        return;
-    if (m_sink->state() == QAudio::SuspendedState)
-        m_sink->resume();
-    if (m_sink->state() == QAudio::ActiveState) {
-        // One sound at a time: the stream goes, and with it what it still held of the last one.
-        m_sink->stop();
-        if (!startStream()) {
-            closeOutput();
-            return;
-        }
-    }
-    // A stream whose server has just gone reports no room at all rather than an error.
-    if (m_sink->bytesFree() < 0) {
-        closeOutput();
-        return;
-    }
-    qint64 written = m_io->write(data);
-    if (data.size() < m_minimumBytes) {
-        const char silence = m_format.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : char(0);
-        written += m_io->write(QByteArray(m_minimumBytes - data.size(), silence));
-    }
-    m_lookAgain = 0;
-    m_pause->start(static_cast<int>(m_format.durationForBytes(static_cast<qint32>(written)) / 1000) + kPauseAfterMs);
+    m_filo->Chiedi(id);
 }
 
-void RealSoundPlayer::pauseWhenDone()
+RealSoundPlayer::Conteggi RealSoundPlayer::conteggi() const
 {
-    if (!m_sink)
-        return;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-    switch (m_sink->state()) {
-    case QAudio::StoppedState:
-        closeOutput();
-        break;
-    case QAudio::ActiveState:
-        // The server has not said yet that the sound is over.
-        if (++m_lookAgain < kLookAgainTimes) {
-            m_pause->start(kLookAgainMs);
-            break;
-        }
-        m_sink->suspend();
-        break;
-    case QAudio::IdleState:
-        m_sink->suspend();
-        break;
-    case QAudio::SuspendedState:
-        break;
-    }
+    return m_filo->conteggi();
 }

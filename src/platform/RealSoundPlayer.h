@@ -1,64 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The real sound player: one audio output, opened at the first sound and kept
-// for the whole run, fed with the samples of the sound to play. Each sound is
-// decoded from the resources once and kept in the output's format. A new sound
-// cuts the one still playing; between sounds the output is paused, so the idle
-// program costs nothing. Without a sound server or device, or when the server
-// goes away, play() stays silent and returns at once; the next sound after the
-// server is back opens the output again.
+// The real sound player: the program's sounds handed to the PulseAudio server
+// (PipeWire's too) from a thread of its own, so that a server that hangs, goes away
+// or comes back never holds up the windows.
+//
+// play() only leaves the sound's number for the sound thread and wakes it; it never
+// waits for anything. The sound thread connects to the server when a sound is asked
+// for and none is connected, plays each sound as a short stream of its own (a new
+// sound cuts the one still playing) and closes the stream when the sound is over, so
+// the idle program costs nothing. Everything it asks of the server has a time limit:
+// a connection not ready within 2 s, or a stream the server does not open within 1 s,
+// is given up and the connection dropped; a sound that could not start within 0.4 s of
+// its click is not played late. A server that is away is asked again at the next
+// sound, so it is used as soon as it is back, however long it was away, and nothing
+// runs while no sound is asked for.
 
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QByteArray>
-#include <QHash>
-#include <QPointer>
-#include <QTimer>
+#include <memory>
 
 #include "Platform.h"
 
-class QIODevice;
+// The time limits of the sound thread.
+struct LimitiSuono {
+    // How late a sound may start, after its click, and still be played.
+    int ritardoMassimoMs = 400;
+    // How long a connection may take to become ready.
+    int connessioneMs = 2000;
+    // How long the server may take to open a sound's stream.
+    int flussoMs = 1000;
+};
 
 class RealSoundPlayer : public SoundPlayer {
 public:
-    RealSoundPlayer() = default;
-    // Closes the output. The output belongs to the application object, so if that
-    // goes first it closes the output with it, and the player has nothing left to do.
+    explicit RealSoundPlayer(LimitiSuono limiti = {});
+    // Stops the sound thread at once: closing a connection waits for no answer.
     ~RealSoundPlayer() override;
     RealSoundPlayer(const RealSoundPlayer&) = delete;
     RealSoundPlayer& operator=(const RealSoundPlayer&) = delete;
 
     void play(int id) override;
 
-    // The samples of sound `id` as written to an output of `format`; empty for an
-    // unknown or unreadable sound.
-    static QByteArray samplesFor(int id, const QAudioFormat& format);
-
-    // Whether an output is open (playing, or paused between sounds).
-    bool hasOutput() const { return m_sink != nullptr; }
-    // Whether the open output is paused, as it is when nothing plays.
-    bool isPaused() const;
-    // How many sounds have been decoded for the open output.
-    int preparedSounds() const { return static_cast<int>(m_samples.size()); }
+    // What the sound thread has done so far, for tests and measurements.
+    struct Conteggi {
+        int connessioni = 0; // connections that became ready
+        int fallite = 0;     // connections refused, broken, or given up at their time limit
+        int suonati = 0;     // sounds handed whole to the server
+        int scartati = 0;    // sounds not played: no server, or too late
+    };
+    Conteggi conteggi() const;
 
 private:
-    bool openOutput();
-    bool startStream();
-    void closeOutput();
-    bool outputReady();
-    const QByteArray& samples(int id);
-    void pauseWhenDone();
-
-    // Parent of the output and the timer, a child of the application object: made
-    // with the first sound, gone with the player or with the application, whichever
-    // goes first. Qt's audio must not outlive the application with a stream open.
-    QPointer<QObject> m_owner;
-    QPointer<QAudioSink> m_sink;
-    QIODevice* m_io = nullptr; // the sink's, valid while it is
-    QPointer<QTimer> m_pause;
-    QAudioFormat m_format;
-    // The fewest bytes the output starts playing on: shorter sounds get silence after them.
-    qint64 m_minimumBytes = 0;
-    QHash<int, QByteArray> m_samples;
-    int m_lookAgain = 0;
-    bool m_closing = false;
+    class Filo;
+    std::unique_ptr<Filo> m_filo;
 };

@@ -18,13 +18,22 @@
 #include <utility>
 
 #include "RealSpeech.h"
+#if TEMPOLINO_PULSE
+#include "RealSoundPlayer.h"
+#else
+#include "QtSoundPlayer.h"
+#endif
 #include "Risorse.h"
 
 void Platform::useSystem()
 {
     clock = std::make_unique<RealClock>();
     random = std::make_unique<RealRandom>();
+#if TEMPOLINO_PULSE
     sound = std::make_unique<RealSoundPlayer>();
+#else
+    sound = std::make_unique<QtSoundPlayer>();
+#endif
     dialogs = std::make_unique<RealDialogs>();
     events = std::make_unique<RealEventPump>();
     desktop = std::make_unique<RealDesktop>();

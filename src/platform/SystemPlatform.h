@@ -2,7 +2,6 @@
 // The real implementations of the platform seams, over Qt.
 
 #include "Platform.h"
-#include "RealSoundPlayer.h"
 
 #include <QElapsedTimer>
 #include <QLockFile>

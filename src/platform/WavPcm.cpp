@@ -1,5 +1,8 @@
 #include "WavPcm.h"
 
+#include "Risorse.h"
+
+#include <QFile>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -216,6 +219,18 @@ QByteArray toFormat(const Pcm& pcm, const QAudioFormat& format)
         }
     }
     return uscita;
+}
+
+QByteArray samplesOfSound(int id, const QAudioFormat& format)
+{
+    const QString path = Risorse::percorsoSuono(id);
+    if (path.isEmpty())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const std::optional<Pcm> pcm = decode(file.readAll());
+    return pcm ? toFormat(*pcm, format) : QByteArray();
 }
 
 } // namespace WavPcm

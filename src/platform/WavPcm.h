@@ -30,4 +30,8 @@ std::vector<float> resample(const std::vector<float>& samples, int fromRate, int
 // signal copied into every channel; empty for a format it cannot write.
 QByteArray toFormat(const Pcm& pcm, const QAudioFormat& format);
 
+// The program's sound `id` (from the resources) as written to an output of `format`;
+// empty for an unknown or unreadable sound. Safe on any thread.
+QByteArray samplesOfSound(int id, const QAudioFormat& format);
+
 } // namespace WavPcm

@@ -42,11 +42,11 @@ int main(int argc, char* argv[])
 
     auto uno = std::make_unique<RealSoundPlayer>();
     uno->play(primo);
-    const bool aperto = uno->hasOutput();
     attendi(400);
+    const bool aperto = uno->conteggi().suonati == 1;
     t.start();
     uno.reset();
-    std::printf("with the application: output %s, destroyed in %lld ms\n", aperto ? "open" : "missing",
+    std::printf("with the application: sound %s, destroyed in %lld ms\n", aperto ? "played" : "missing",
                 static_cast<long long>(t.elapsed()));
 
     auto due = std::make_unique<RealSoundPlayer>();
