@@ -17,6 +17,7 @@ private slots:
     void keyOnlyOnTheFocusedFace();
     void quietDuringTheExercises();
     void soundsOffMeansNoVoice();
+    void voiceReadiedWhenTheWindowShows();
     void sayingCanBeHeard();
     void loudspeakerOutOfTheDial_data();
     void loudspeakerOutOfTheDial();
@@ -110,6 +111,19 @@ void TestSpeech::soundsOffMeansNoVoice()
     QCOMPARE(tw.fake.speech->stops, 1);
     altoparlante->click();
     QCOMPARE(tw.fake.speech->said, QStringList{QStringLiteral("Sono le dieci del mattino")});
+}
+
+void TestSpeech::voiceReadiedWhenTheWindowShows()
+{
+    // The engine starts in the background as soon as the main window is up, once, so the
+    // child's first question is answered at once; nothing is said for it.
+    TestWindow tw;
+    QVERIFY(tw.w->isVisible());
+    QCOMPARE(tw.fake.speech->prepares, 1);
+    QVERIFY(tw.fake.speech->said.isEmpty());
+    tw.c<QToolButton>("cmdAscoltaOra")->click();
+    QCOMPARE(tw.fake.speech->prepares, 1);
+    QCOMPARE(tw.fake.speech->said.size(), 1);
 }
 
 void TestSpeech::sayingCanBeHeard()

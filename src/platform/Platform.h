@@ -94,6 +94,9 @@ public:
     virtual void say(const QString& text) = 0;
     // Stops what is being said.
     virtual void stop() = 0;
+    // Gets the voice ready in the background, so that the first text is said without
+    // waiting for the engine to start; never waits itself.
+    virtual void prepare() {}
 };
 
 // Keeps a second copy of the program from starting for the same user.

@@ -1,7 +1,12 @@
 #include "RealSpeech.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QThread>
+#include <QTimer>
+#include <csignal>
+#include <pthread.h>
 
 #ifdef TEMPOLINO_SPEECH
 #include <QTextToSpeech>
@@ -13,42 +18,111 @@ namespace {
 // How long the program's end waits for the voice's thread to stop.
 constexpr unsigned long kAttesaChiusura = 2000;
 
+// Milliseconds on a clock that only runs forwards, never 0.
+qint64 Adesso()
+{
+    return QDeadlineTimer::current().deadline() + 1;
+}
+
 #ifdef TEMPOLINO_SPEECH
+
+// Marks the voice's thread as busy inside the engine for as long as it lives.
+class Occupato {
+public:
+    explicit Occupato(std::atomic<qint64>& segno) : m_segno(segno) { m_segno = Adesso(); }
+    ~Occupato() { m_segno = 0; }
+    Occupato(const Occupato&) = delete;
+    Occupato& operator=(const Occupato&) = delete;
+
+private:
+    std::atomic<qint64>& m_segno;
+};
 
 // Lives on the voice's thread and owns the engine there.
 class Lettore : public QObject {
 public:
+    explicit Lettore(std::shared_ptr<std::atomic<qint64>> occupato) : m_occupato(std::move(occupato))
+    {
+        m_attesa.setSingleShot(true);
+        m_attesa.setInterval(RealSpeech::kLimiteVoceMs);
+        QObject::connect(&m_attesa, &QTimer::timeout, this, [this] { VoceMuta(); });
+    }
+
     // Starts the engine and chooses an Italian voice; without one the engine goes.
+    // An engine that cannot reach its service is tried again at the next text; one that
+    // has no Italian voice is not.
     void Prepara()
     {
-        if (QTextToSpeech::availableEngines().isEmpty())
+        if (m_voce || m_senzaItaliano)
             return;
+        Occupato o(*m_occupato);
+        if (QTextToSpeech::availableEngines().isEmpty()) {
+            m_senzaItaliano = true;
+            return;
+        }
         auto* voce = new QTextToSpeech(this);
-        if (voce->state() == QTextToSpeech::Error || !ScegliItaliano(*voce)) {
+        if (voce->state() == QTextToSpeech::Error) {
+            delete voce;
+            return;
+        }
+        if (!ScegliItaliano(*voce)) {
+            m_senzaItaliano = true;
             delete voce;
             return;
         }
         // A little slower than the engine's usual pace, for a child.
         voce->setRate(-0.2);
+        QObject::connect(voce, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State s) {
+            if (s == QTextToSpeech::Speaking)
+                m_attesa.stop();
+        });
         m_voce = voce;
     }
 
     void Dici(const QString& testo)
     {
+        Prepara();
         if (!m_voce || m_voce->state() == QTextToSpeech::Error)
             return;
+        Occupato o(*m_occupato);
         if (m_voce->state() == QTextToSpeech::Speaking)
             m_voce->stop();
+        m_testo = testo;
         m_voce->say(testo);
+        // The engine says nothing when its service has gone: it is heard starting soon.
+        m_attesa.start();
     }
 
     void Ferma()
     {
-        if (m_voce)
+        m_attesa.stop();
+        if (m_voce) {
+            Occupato o(*m_occupato);
             m_voce->stop();
+        }
     }
 
 private:
+    // The engine did not start speaking: its connection to the speech service is lost
+    // (the service was stopped, or started again). A new engine connects anew and says
+    // the text once more; if the service is still away, nothing is said.
+    void VoceMuta()
+    {
+        {
+            Occupato o(*m_occupato);
+            delete m_voce.data();
+        }
+        if (m_testo.isEmpty())
+            return;
+        const QString testo = m_testo;
+        m_testo.clear();
+        Prepara();
+        if (!m_voce || m_voce->state() == QTextToSpeech::Error)
+            return;
+        Occupato o(*m_occupato);
+        m_voce->say(testo);
+    }
+
     // Only Italian: a voice of another language would read the words wrongly.
     static bool ScegliItaliano(QTextToSpeech& voce)
     {
@@ -74,7 +148,12 @@ private:
         return true;
     }
 
+    std::shared_ptr<std::atomic<qint64>> m_occupato;
     QPointer<QTextToSpeech> m_voce;
+    QTimer m_attesa;
+    bool m_senzaItaliano = false;
+    // The text whose start is awaited.
+    QString m_testo;
 };
 
 Lettore* ComeLettore(QObject* o)
@@ -110,17 +189,61 @@ RealSpeech::~RealSpeech()
     // since a thread still running must not be destroyed.
 }
 
+void RealSpeech::abbandona()
+{
+    if (!m_filo)
+        return;
+    QThread* filo = m_filo;
+    QObject* lettore = m_lettore.data();
+    m_filo = nullptr;
+    m_lettore = nullptr;
+    m_occupato.reset();
+    // Whenever the service lets it go, the thread closes its engine and ends, and its
+    // object is deleted here; until then it is left alone.
+    if (lettore) {
+        QMetaObject::invokeMethod(
+            lettore,
+            [lettore, filo] {
+                delete lettore;
+                filo->quit();
+            },
+            Qt::QueuedConnection);
+    } else {
+        filo->quit();
+    }
+    QObject::connect(filo, &QThread::finished, filo, &QObject::deleteLater);
+}
+
 bool RealSpeech::avvia()
 {
 #ifdef TEMPOLINO_SPEECH
-    if (m_avviato)
+    if (m_filo && m_occupato) {
+        // A thread that has been inside one call of the engine for too long is held by a
+        // speech service that does not answer: a new one takes over.
+        const qint64 dentro = m_occupato->load();
+        if (dentro != 0 && Adesso() - dentro > kLimiteFiloMs)
+            abbandona();
+    }
+    if (m_filo)
         return m_lettore != nullptr;
-    m_avviato = true;
     if (!QCoreApplication::instance())
         return false;
+    m_occupato = std::make_shared<std::atomic<qint64>>(0);
     m_filo = new QThread;
     m_filo->setObjectName(QStringLiteral("voce"));
-    auto* lettore = new Lettore;
+    // Writing to a speech service that has gone must fail, not end the program: the
+    // signal for a broken connection is kept from the voice's thread and from the
+    // threads its engine starts.
+    QObject::connect(
+        m_filo, &QThread::started, m_filo,
+        [] {
+            sigset_t segnali;
+            sigemptyset(&segnali);
+            sigaddset(&segnali, SIGPIPE);
+            pthread_sigmask(SIG_BLOCK, &segnali, nullptr);
+        },
+        Qt::DirectConnection);
+    auto* lettore = new Lettore(m_occupato);
     lettore->moveToThread(m_filo);
     m_lettore = lettore;
     m_filo->start();
@@ -128,9 +251,13 @@ bool RealSpeech::avvia()
         lettore, [lettore] { lettore->Prepara(); }, Qt::QueuedConnection);
     return true;
 #else
-    m_avviato = true;
     return false;
 #endif
+}
+
+void RealSpeech::prepare()
+{
+    avvia();
 }
 
 void RealSpeech::say(const QString& text)

@@ -2,17 +2,25 @@
 // The real voice: Qt's text to speech (over speech-dispatcher on Linux) with an
 // Italian voice.
 //
-// The engine lives on a thread of its own, started at the first text to say, never
-// before: a program whose child never asks for the time to be said touches no speech
-// service. Starting the engine takes seconds (it lists every voice of the system) and
-// a speech service that has stopped answering would hold it for ever; on its own
-// thread neither ever holds up the windows. No engine, an engine that fails, no
-// Italian language or no voice for it: nothing is said, and nothing else changes. A
-// new text cuts the one still being said. Built without Qt's speech module, the voice
-// is always silent.
+// The engine lives on a thread of its own, started when the main window is shown
+// (prepare()) or at the first text to say, whichever comes first. Starting the engine
+// takes seconds (it lists every voice of the system), and a speech service that has
+// stopped answering would hold it for ever; on its own thread neither ever holds up
+// the windows. No engine, an engine that fails, no Italian language or no voice for
+// it: nothing is said, and nothing else changes. A new text cuts the one still being
+// said.
+//
+// A speech service that goes away and comes back is used again: an engine that does
+// not start speaking within a few seconds of a text has lost its service, and is made
+// anew (which connects again) for that text and the next ones. A voice's thread held
+// by a service that no longer answers is left behind, and the next text gets a new
+// thread. Nothing runs while nothing is said. Built without Qt's speech module, the
+// voice is always silent.
 
 #include <QPointer>
 #include <QString>
+#include <atomic>
+#include <memory>
 
 #include "Platform.h"
 
@@ -29,13 +37,24 @@ public:
 
     void say(const QString& text) override;
     void stop() override;
+    void prepare() override;
+
+    // How long the engine may take to start speaking a text before it counts as lost.
+    static constexpr int kLimiteVoceMs = 3000;
+    // How long the voice's thread may stay inside one call of the engine (its start
+    // included) before it counts as held by a service that does not answer.
+    static constexpr int kLimiteFiloMs = 8000;
 
 private:
-    // Starts the thread and the engine on it, once; false when there can be no voice.
+    // Starts the thread and the engine on it, if there is none; false when there can
+    // be no voice.
     bool avvia();
+    // Leaves a thread held by the speech service to end by itself.
+    void abbandona();
 
     QThread* m_filo = nullptr;
     // The object on the thread that owns the engine.
     QPointer<QObject> m_lettore;
-    bool m_avviato = false;
+    // When the thread entered the call it is still in (ms on a monotonic clock), or 0.
+    std::shared_ptr<std::atomic<qint64>> m_occupato;
 };

@@ -53,6 +53,9 @@ void frmClock::Form_Load()
     picAnalogic->DisegnaSfondoDigitale();
     platform().events->processEvents();
     BloccaAggiornamento(false);
+    // The voice's engine takes seconds to start: it starts now, in the background, so
+    // that the first time the child asks, the time is said at once.
+    platform().speech->prepare();
 }
 
 void frmClock::AttendiSplash()

@@ -108,8 +108,10 @@ class FakeSpeech : public Speech {
 public:
     QStringList said;
     int stops = 0;
+    int prepares = 0;
     void say(const QString& text) override { said.append(text); }
     void stop() override { ++stops; }
+    void prepare() override { ++prepares; }
 };
 
 class FakeInstance : public InstanceGuard {
