@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QtTest>
 
+#include "ConsegnaStampa.h"
 #include "ErroriStampa.h"
 #include "FakePlatform.h"
 #include "FoglioPdf.h"
@@ -292,6 +293,9 @@ private slots:
         QTest::newRow("user not allowed") << 2 << PrintError::NotAllowed << 12
                                           << "Questo utente del computer non ha il permesso di stampare su questa "
                                              "stampante. Chiedi a chi gestisce il computer di darlo, poi riprova.";
+        QTest::newRow("spooler not answering") << 0 << PrintError::SpoolerNoAnswer << 13
+                                               << "Il servizio di stampa non risponde. Riprova tra qualche minuto, "
+                                                  "oppure salva l'orologio come PDF per stamparlo più tardi.";
     }
     void erroriDiStampa()
     {
@@ -461,7 +465,7 @@ private slots:
         QTest::addColumn<QString>("sottopercorso"); // inside a fresh temporary folder
         QTest::addColumn<QString>("motivo");
         QTest::newRow("folder that does not exist") << "manca/orologio.pdf"
-                                                    << "La cartella scelta non esiste";
+                                                    << "manca» non esiste";
         QTest::newRow("a folder of that name") << "cartella.pdf"
                                                << "c'è già una cartella";
     }
@@ -493,6 +497,65 @@ private slots:
         QVERIFY(!f->isVisible());
     }
 
+    // While the spooler keeps the page waiting, the window shows that it is printing and
+    // answers, and does not close under the job; a spooler that answers in the end
+    // prints, one that never does is print error 13 after the time limit, followed by
+    // the closing guard, and the next press prints once it answers again.
+    void attesaDelloSpooler_data()
+    {
+        QTest::addColumn<bool>("risponde");
+        QTest::newRow("the spooler answers late") << true;
+        QTest::newRow("the spooler never answers") << false;
+    }
+    void attesaDelloSpooler()
+    {
+        QFETCH(bool, risponde);
+        fake.printers->waits = true;
+        fake.printers->hold = true;
+        f->findChild<ConsegnaStampa*>()->impostaLimite(risponde ? 60'000 : 100);
+        Digita(f->txtDati[0], QStringLiteral("Ada"));
+        fake.dialogs->answers = {Dialogs::Ok, Dialogs::No};
+        QTest::mouseClick(f->cmdStampa, Qt::LeftButton);
+
+        QVERIFY(f->StampaInCorso());
+        QCOMPARE(f->cmdStampa->text(), QStringLiteral("Stampa in corso…"));
+        for (QWidget* w : std::initializer_list<QWidget*>{f->cmdStampa, f->cmdSalvaPdf, f->cmdEsci, f->txtDati[0]})
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        // Esc and the close box wait for the printer's answer.
+        f->reject();
+        f->close();
+        QVERIFY(f->isVisible());
+        QVERIFY(fake.dialogs->boxes.isEmpty());
+
+        if (risponde) {
+            fake.printers->hold = false;
+            QTRY_COMPARE(fake.dialogs->boxes.size(), 1);
+            QCOMPARE(fake.dialogs->boxes[0].text, QStringLiteral("Stampa inviata alla stampante."));
+            QCOMPARE(fake.printers->printed.size(), 1);
+            QVERIFY(f->Stampato);
+            QVERIFY(!f->isVisible());
+            return;
+        }
+        QTRY_COMPARE(fake.dialogs->boxes.size(), 2);
+        QCOMPARE(fake.dialogs->boxes[0].text, ErroriStampa::Messaggio(PrintError::SpoolerNoAnswer));
+        QCOMPARE(fake.dialogs->boxes[1].text, kDomanda);
+        QTRY_COMPARE(fake.printers->stopped.load(), 1);
+        QVERIFY(f->isVisible());
+        QVERIFY(!f->Stampato);
+        QVERIFY(!f->StampaInCorso());
+        QCOMPARE(f->cmdStampa->text(), QStringLiteral("Stampa &orologio!"));
+        QVERIFY(f->cmdStampa->isEnabled() && f->cmdSalvaPdf->isEnabled() && f->cmdEsci->isEnabled());
+        QCOMPARE(f->txtDati[0]->text(), QStringLiteral("Ada"));
+
+        // The spooler is back: the reward is still there.
+        fake.printers->hold = false;
+        QTest::mouseClick(f->cmdStampa, Qt::LeftButton);
+        QTRY_COMPARE(fake.dialogs->boxes.size(), 3);
+        QCOMPARE(fake.dialogs->boxes[2].text, QStringLiteral("Stampa inviata alla stampante."));
+        QCOMPARE(fake.printers->printed.size(), 1);
+        QVERIFY(!f->isVisible());
+    }
+
     // Yes after an error closes the window unprinted.
     void erroreELasciare()
     {
@@ -509,7 +572,7 @@ private slots:
     // past the table passes for one.
     void tabellaErrori()
     {
-        constexpr int kUltimo = static_cast<int>(PrintError::NotAllowed);
+        constexpr int kUltimo = static_cast<int>(PrintError::SpoolerNoAnswer);
         QStringList descrizioni;
         for (int n = 1; n <= kUltimo; ++n) {
             const QString d = ErroriStampa::Descrizione(static_cast<PrintError>(n));

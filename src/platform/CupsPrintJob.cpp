@@ -1,14 +1,14 @@
 #include "CupsPrintJob.h"
 
-#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QPageSize>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QRectF>
 #include <QStringList>
-#include <QTimer>
+#include <chrono>
+#include <cstdlib>
 #include <cups/cups.h>
+#include <thread>
 
 #include "PdfPage.h"
 
@@ -42,71 +42,104 @@ const char* const kTitolo = "Tempolino - orologio da ritagliare";
 
 // How long to wait for the spooler to accept a connection.
 constexpr int kConnectMs = 1500;
+// How often a wait for the spooler looks whether it should end.
+constexpr double kGuardaOgniSecondi = 0.2;
 // How often the new job is looked at while it is watched.
 constexpr int kWatchStepMs = 100;
 
-// The page layout and resolution of the printer, as Qt reads them from its
-// description: the margins the sheet is laid out with.
-bool LayoutDellaStampante(const QString& nomeQt, QPageLayout& layout, int& risoluzione)
+qint64 Adesso()
 {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(nomeQt);
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setFullPage(false);
-    // A printer Qt does not see: a plain A4 page.
-    if (info.isNull())
-        printer.setOutputFormat(QPrinter::PdfFormat);
-    if (!printer.setPageSize(QPageSize(QPageSize::A4)) || !printer.setPageOrientation(QPageLayout::Portrait))
-        return false;
-    layout = printer.pageLayout();
-    risoluzione = printer.resolution();
-    return true;
+    return QDeadlineTimer::current().deadline();
 }
 
-// Lets the windows repaint for a moment without taking the child's clicks and keys,
-// which wait until the print job is over.
-void AttendiUnPoco(int ms)
+// The A4 page as the printer describes it: the sheet less the margins it cannot print on.
+bool LayoutDellaStampante(http_t* http, cups_dest_t* dest, QPageLayout& layout)
 {
-    QEventLoop attesa;
-    QTimer::singleShot(ms, &attesa, &QEventLoop::quit);
-    attesa.exec(QEventLoop::ExcludeUserInputEvents);
+    cups_dinfo_t* info = cupsCopyDestInfo(http, dest);
+    if (!info)
+        return false;
+    cups_size_t misura;
+    const bool trovata = cupsGetDestMediaByName(http, dest, info, CUPS_MEDIA_A4, CUPS_MEDIA_FLAGS_DEFAULT, &misura);
+    cupsFreeDestInfo(info);
+    if (!trovata)
+        return false;
+    // Hundredths of a millimetre; a sheet that is not A4 after all is refused.
+    if (std::abs(misura.width - 21000) > 100 || std::abs(misura.length - 29700) > 100)
+        return false;
+    const QMarginsF margini(misura.left / 100.0, misura.top / 100.0, misura.right / 100.0, misura.bottom / 100.0);
+    layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margini, QPageLayout::Millimeter);
+    return layout.isValid();
 }
 
 } // namespace
 
-std::unique_ptr<PrintJob> CupsPrintJob::openDefault(PrintError& error)
+http_t* CupsPrintJob::connetti(Attesa& attesa)
 {
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+    http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectMs, nullptr);
+    if (http)
+        httpSetTimeout(http, kGuardaOgniSecondi, &CupsPrintJob::continuaAttesa, &attesa);
+    return http;
+}
+
+int CupsPrintJob::continuaAttesa(http_t*, void* dati)
+{
+    auto* a = static_cast<Attesa*>(dati);
+    const bool basta = (a->stop && a->stop->load()) || (a->scadenza != 0 && Adesso() >= a->scadenza);
+    if (basta)
+        a->interrotta = true;
+    return basta ? 0 : 1;
+}
+
+std::unique_ptr<PrintJob> CupsPrintJob::openDefault(PrintError& error, const std::atomic<bool>& stop)
+{
+    auto attesa = std::make_unique<Attesa>();
+    attesa->stop = &stop;
+    http_t* http = connetti(*attesa);
+    if (!http) {
+        error = PrintError::SpoolerNotRunning;
+        return nullptr;
+    }
+    const auto chiudi = [&http] {
+        httpClose(http);
+        http = nullptr;
+    };
+    cups_dest_t* dest = cupsGetNamedDest(http, nullptr, nullptr);
     if (!dest) {
         // Without the spooler there is no default printer either; say which it is.
-        error = spoolerAnswers() ? PrintError::NoDefaultPrinter : PrintError::SpoolerNotRunning;
+        error = attesa->interrotta ? PrintError::SpoolerNoAnswer
+            : spoolerAnswers()     ? PrintError::NoDefaultPrinter
+                                   : PrintError::SpoolerNotRunning;
+        chiudi();
         return nullptr;
     }
     const QByteArray nome(dest->name);
-    const QString nomeQt = dest->instance
-        ? QString::fromLocal8Bit(dest->name) + QLatin1Char('/') + QString::fromLocal8Bit(dest->instance)
-        : QString::fromLocal8Bit(dest->name);
     const char* stato = cupsGetOption("printer-state", dest->num_options, dest->options);
     const char* accetta = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     const int statoStampante = stato ? QByteArray(stato).toInt() : 0;
     const bool accettaLavori = !accetta || qstrcmp(accetta, "false") != 0;
-    cupsFreeDests(1, dest);
 
     error = forPrinter(statoStampante, accettaLavori);
-    if (error != PrintError::None)
-        return nullptr;
-
     QPageLayout layout;
-    int risoluzione = 0;
-    if (!LayoutDellaStampante(nomeQt, layout, risoluzione)) {
-        error = PrintError::PaperUnavailable;
+    if (error == PrintError::None && !LayoutDellaStampante(http, dest, layout))
+        error = attesa->interrotta ? PrintError::SpoolerNoAnswer : PrintError::PaperUnavailable;
+    cupsFreeDests(1, dest);
+    if (error != PrintError::None) {
+        chiudi();
         return nullptr;
     }
-    return std::unique_ptr<PrintJob>(new CupsPrintJob(nome, layout, risoluzione));
+    std::unique_ptr<CupsPrintJob> job(new CupsPrintJob(http, nome, layout));
+    job->m_attesa = std::move(attesa);
+    return job;
 }
 
-CupsPrintJob::CupsPrintJob(QByteArray destination, QPageLayout layout, int resolution)
-    : m_destination(std::move(destination)), m_layout(std::move(layout)), m_resolution(resolution)
+CupsPrintJob::CupsPrintJob(http_t* http, QByteArray destination, QPageLayout layout)
+    : m_http(http), m_destination(std::move(destination)), m_layout(std::move(layout))
 {
+}
+
+CupsPrintJob::~CupsPrintJob()
+{
+    httpClose(m_http);
 }
 
 double CupsPrintJob::printableWidthMm() const
@@ -133,8 +166,10 @@ bool CupsPrintJob::spoolerAnswers()
     return true;
 }
 
-PrintError CupsPrintJob::failure(Step step, int status)
+PrintError CupsPrintJob::failure(Step step, int status) const
 {
+    if (m_attesa->interrotta)
+        return PrintError::SpoolerNoAnswer;
     if (!spoolerAnswers())
         return PrintError::SpoolerNotRunning;
     const PrintError e = forStatus(step, status);
@@ -143,29 +178,44 @@ PrintError CupsPrintJob::failure(Step step, int status)
 
 PrintError CupsPrintJob::print(const std::function<PrintError(QPainter&)>& draw)
 {
-    // The whole page is drawn before the spooler hears of it, so a failure of ours
-    // never leaves a job in the queue.
-    QByteArray pdf;
-    const PrintError e = PdfPage::render(m_layout, m_resolution, QString::fromUtf8(kTitolo), draw, pdf);
+    const PrintError e = render(draw);
     if (e != PrintError::None)
         return e;
-    const PrintError inviato = send(pdf);
-    if (inviato != PrintError::None)
-        return inviato;
+    const std::atomic<bool> mai{false};
+    return send(mai);
+}
+
+PrintError CupsPrintJob::render(const std::function<PrintError(QPainter&)>& draw)
+{
+    // The whole document is drawn before the spooler hears of it, so a failure of ours
+    // never leaves a job in the queue.
+    m_pdf.clear();
+    return PdfPage::render(m_layout, kResolution, QString::fromUtf8(kTitolo), draw, m_pdf);
+}
+
+PrintError CupsPrintJob::send(const std::atomic<bool>& stop)
+{
+    if (m_pdf.isEmpty())
+        return PrintError::NotSent;
+    m_attesa->stop = &stop;
+    m_attesa->interrotta = false;
+    const PrintError e = consegna();
+    if (e != PrintError::None)
+        return e;
     return watch();
 }
 
-PrintError CupsPrintJob::send(const QByteArray& pdf)
+PrintError CupsPrintJob::consegna()
 {
     // The paper as Qt's own print engine asks for it; everything else is the printer's default.
     cups_option_t* opzioni = nullptr;
     int numOpzioni = cupsAddOption("media", "A4", 0, &opzioni);
-    m_jobId = cupsCreateJob(CUPS_HTTP_DEFAULT, m_destination.constData(), kTitolo, numOpzioni, opzioni);
+    m_jobId = cupsCreateJob(m_http, m_destination.constData(), kTitolo, numOpzioni, opzioni);
     cupsFreeOptions(numOpzioni, opzioni);
     if (m_jobId == 0)
         return failure(Step::CreateJob, cupsLastError());
 
-    if (cupsStartDocument(CUPS_HTTP_DEFAULT, m_destination.constData(), m_jobId, kTitolo, CUPS_FORMAT_PDF, 1)
+    if (cupsStartDocument(m_http, m_destination.constData(), m_jobId, kTitolo, CUPS_FORMAT_PDF, 1)
         != HTTP_STATUS_CONTINUE) {
         const PrintError e = failure(Step::SendDocument, cupsLastError());
         cancel();
@@ -173,12 +223,12 @@ PrintError CupsPrintJob::send(const QByteArray& pdf)
     }
     constexpr qsizetype kPezzo = 64 * 1024;
     bool scritto = true;
-    for (qsizetype da = 0; da < pdf.size() && scritto; da += kPezzo) {
-        const size_t quanto = static_cast<size_t>(qMin(kPezzo, pdf.size() - da));
-        scritto = cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData() + da, quanto) == HTTP_STATUS_CONTINUE;
+    for (qsizetype da = 0; da < m_pdf.size() && scritto; da += kPezzo) {
+        const size_t quanto = static_cast<size_t>(qMin(kPezzo, m_pdf.size() - da));
+        scritto = cupsWriteRequestData(m_http, m_pdf.constData() + da, quanto) == HTTP_STATUS_CONTINUE;
     }
     // Finishing reads the spooler's answer to the whole document, also after a failed write.
-    const ipp_status_t esito = cupsFinishDocument(CUPS_HTTP_DEFAULT, m_destination.constData());
+    const ipp_status_t esito = cupsFinishDocument(m_http, m_destination.constData());
     PrintError e = PrintError::None;
     if (esito > StatusLastSuccess)
         e = failure(Step::SendDocument, esito);
@@ -186,6 +236,8 @@ PrintError CupsPrintJob::send(const QByteArray& pdf)
         e = failure(Step::SendDocument, cupsLastError());
     if (e != PrintError::None)
         cancel();
+    else
+        m_consegnato = true;
     return e;
 }
 
@@ -195,6 +247,9 @@ PrintError CupsPrintJob::watch()
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/jobs/%d", m_jobId);
     static const char* const kAttributi[] = {"job-state", "job-state-reasons"};
 
+    // The pages are in the spooler's hands: from here on the job is only looked at, and
+    // for a short time whatever the spooler does.
+    m_attesa->scadenza = Adesso() + kWatchMs;
     QElapsedTimer tempo;
     tempo.start();
     for (;;) {
@@ -203,9 +258,9 @@ PrintError CupsPrintJob::watch()
         ippAddString(richiesta, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
         ippAddStrings(richiesta, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                       static_cast<int>(std::size(kAttributi)), nullptr, kAttributi);
-        ipp_t* risposta = cupsDoRequest(CUPS_HTTP_DEFAULT, richiesta, "/");
-        // The page is in the spooler's hands; when the spooler cannot say more about
-        // the job, there is nothing the child could do about it.
+        ipp_t* risposta = cupsDoRequest(m_http, richiesta, "/");
+        // When the spooler cannot say more about the job, there is nothing the child
+        // could do about it.
         if (!risposta || cupsLastError() > StatusLastSuccess) {
             ippDelete(risposta);
             return PrintError::None;
@@ -226,14 +281,24 @@ PrintError CupsPrintJob::watch()
                 cancel();
             return e;
         }
-        if (tempo.elapsed() >= kWatchMs)
+        if (tempo.elapsed() >= kWatchMs || m_attesa->stop->load())
             return PrintError::None;
-        AttendiUnPoco(kWatchStepMs);
+        std::this_thread::sleep_for(std::chrono::milliseconds(kWatchStepMs));
     }
 }
 
 void CupsPrintJob::cancel()
 {
-    if (m_jobId != 0)
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, m_destination.constData(), m_jobId, 0);
+    if (m_jobId == 0)
+        return;
+    // Also after the spooler stopped answering: one more short try, so that a job left
+    // behind does not print later, unasked for.
+    const qint64 scadenza = m_attesa->scadenza;
+    const std::atomic<bool>* stop = m_attesa->stop;
+    const std::atomic<bool> mai{false};
+    m_attesa->stop = &mai;
+    m_attesa->scadenza = Adesso() + 1000;
+    cupsCancelJob2(m_http, m_destination.constData(), m_jobId, 0);
+    m_attesa->stop = stop;
+    m_attesa->scadenza = scadenza;
 }

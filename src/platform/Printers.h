@@ -1,12 +1,15 @@
 #pragma once
 // The system's default printer.
 //
-// A job is one A4 portrait page, drawn by a function the caller hands over. Where
-// the program is built with CUPS the page goes to the spooler through CUPS's own
-// interface, which tells whether the spooler took it (CupsPrintJob); elsewhere it
-// goes through Qt's print support (QtPrintJob).
+// A job is a drawing on A4 portrait pages, made by a function the caller hands over.
+// Where the program is built with CUPS the pages go to the spooler through CUPS's own
+// interface, which tells whether the spooler took them (CupsPrintJob); elsewhere they
+// go through Qt's print support (QtPrintJob). Talking to the spooler can take long or
+// hang: the windows hand a job over with ConsegnaStampa, which keeps it off their
+// thread and gives up after a time limit.
 
 #include <QString>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -28,6 +31,7 @@ enum class PrintError : int {
     JobCancelled = 10,     // the spooler cancelled the job as soon as it had it
     JobAborted = 11,       // the spooler gave the job up at once because of an error
     NotAllowed = 12,       // this user may not print on the printer
+    SpoolerNoAnswer = 13,  // the print service of the system is there but does not answer in time
 };
 
 class PrintJob {
@@ -38,19 +42,42 @@ public:
     // Where the printable area starts on the sheet, in millimetres.
     virtual double leftMarginMm() const = 0;
     virtual double topMarginMm() const = 0;
-    // Draws the page with `draw` (painter origin at the top-left corner of the
-    // printable area, in the device's own units) and sends it to the printer.
+    // Draws the pages with `draw` (painter origin at the top-left corner of the
+    // printable area, in the device's own units) and sends them to the printer.
     // When `draw` or the printer fails, the document is cancelled and nothing is
-    // printed; the error is returned.
+    // printed; the error is returned. May wait on the spooler.
     virtual PrintError print(const std::function<PrintError(QPainter&)>& draw) = 0;
+
+    // print() in two halves, for a caller that keeps the spooler off the windows'
+    // thread: render() draws the pages on the caller's thread and keeps them; send()
+    // hands them to the printer, on any thread, and gives up (SpoolerNoAnswer) soon
+    // after `stop` is set. A job that cannot split its work prints whole in render().
+    virtual PrintError render(const std::function<PrintError(QPainter&)>& draw) { return print(draw); }
+    virtual PrintError send(const std::atomic<bool>& stop)
+    {
+        (void)stop;
+        return PrintError::None;
+    }
+    // True once the spooler has the whole document: what is left of send() is short,
+    // and stopping it would no longer keep the page from printing. Safe on any thread.
+    virtual bool handedOver() const { return false; }
 };
 
 class Printers {
 public:
     virtual ~Printers() = default;
-    // Chooses the default printer and sets it up for one A4 portrait page.
-    // Null with `error` set when that is not possible.
+    // Chooses the default printer and sets it up for A4 portrait pages.
+    // Null with `error` set when that is not possible. May wait on the spooler.
     virtual std::unique_ptr<PrintJob> openDefault(PrintError& error) = 0;
+    // The same, giving up (SpoolerNoAnswer) soon after `stop` is set; safe on any thread.
+    virtual std::unique_ptr<PrintJob> openDefaultUntil(PrintError& error, const std::atomic<bool>& stop)
+    {
+        (void)stop;
+        return openDefault(error);
+    }
+    // Whether opening and sending may wait on a spooler, and so belong off the
+    // windows' thread.
+    virtual bool mayWait() const { return false; }
 };
 
 // The system's default printer: through CUPS where the program was built with it,
@@ -58,4 +85,6 @@ public:
 class RealPrinters : public Printers {
 public:
     std::unique_ptr<PrintJob> openDefault(PrintError& error) override;
+    std::unique_ptr<PrintJob> openDefaultUntil(PrintError& error, const std::atomic<bool>& stop) override;
+    bool mayWait() const override;
 };

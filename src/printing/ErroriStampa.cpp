@@ -38,6 +38,9 @@ constexpr Voce kErrori[] = {
     {PrintError::NotAllowed,
      "Questo utente del computer non ha il permesso di stampare su questa stampante. Chiedi a chi gestisce il "
      "computer di darlo, poi riprova."},
+    {PrintError::SpoolerNoAnswer,
+     "Il servizio di stampa non risponde. Riprova tra qualche minuto, oppure salva l'orologio come PDF per stamparlo "
+     "più tardi."},
 };
 
 } // namespace

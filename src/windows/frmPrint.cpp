@@ -1,6 +1,7 @@
 #include "frmPrint.h"
 #include "Controlli.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -9,6 +10,7 @@
 #include <QPixmap>
 #include <QStandardPaths>
 
+#include "ConsegnaStampa.h"
 #include "ErroriStampa.h"
 #include "FoglioPdf.h"
 #include "LimiteCaratteri.h"
@@ -33,12 +35,19 @@ QLabel* immagine(QWidget* parent, const QString& nome, const QString& figura, QS
 
 } // namespace
 
-frmPrint::frmPrint(QWidget* parent) : QDialog(parent)
+frmPrint::frmPrint(QWidget* parent) : QDialog(parent), m_consegna(new ConsegnaStampa(*platform().printers, this))
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("Tempolino - Stampa orologio"));
+    connect(m_consegna, &ConsegnaStampa::finita, this, &frmPrint::StampaFinita);
     CreaControlli();
     Form_Load();
+}
+
+frmPrint::~frmPrint()
+{
+    if (StampaInCorso())
+        QApplication::restoreOverrideCursor();
 }
 
 void frmPrint::CreaControlli()
@@ -209,30 +218,53 @@ Foglio::OpzioniFoglio frmPrint::OpzioniCorrenti() const
 
 void frmPrint::cmdStampa_Click()
 {
-    PrintError errore = PrintError::None;
-    std::unique_ptr<PrintJob> lavoro = platform().printers->openDefault(errore);
-    if (lavoro) {
-        Foglio::OpzioniFoglio opzioni = OpzioniCorrenti();
-        opzioni.larghezzaStampabile = lavoro->printableWidthMm();
+    if (StampaInCorso())
+        return;
+    const Foglio::OpzioniFoglio scelte = OpzioniCorrenti();
+    MostraAttesa(true);
+    // Drawn when the printer's page is known, with the choices of the moment of the click.
+    m_consegna->avvia([this, scelte](QPainter& p, const PrintJob& lavoro) {
+        Foglio::OpzioniFoglio opzioni = scelte;
+        opzioni.larghezzaStampabile = lavoro.printableWidthMm();
         CentroX = static_cast<float>(opzioni.larghezzaStampabile / 2);
         CentroY = Foglio::CentroY;
-        // The printer may take a moment to say whether it took the page; the window
-        // repaints meanwhile, but does not close under the print job.
-        m_inStampa = true;
-        errore = lavoro->print([&opzioni](QPainter& p) { return Foglio::DisegnaFoglio(p, opzioni); });
-        // Release the printer before talking to the child.
-        lavoro.reset();
-        m_inStampa = false;
-    }
+        return Foglio::DisegnaFoglio(p, opzioni);
+    });
+}
+
+bool frmPrint::StampaInCorso() const
+{
+    return m_consegna->inCorso();
+}
+
+void frmPrint::StampaFinita(PrintError errore)
+{
+    MostraAttesa(false);
     if (errore != PrintError::None) {
         MostraErrore(errore);
         close();
-        return;
+    } else {
+        platform().dialogs->messageBox(this, Dialogs::Icon::Information, QStringLiteral("Tempolino"),
+                                       QStringLiteral("Stampa inviata alla stampante."), Dialogs::Buttons::Ok);
+        Stampato = true;
+        close();
     }
-    platform().dialogs->messageBox(this, Dialogs::Icon::Information, QStringLiteral("Tempolino"),
-                                   QStringLiteral("Stampa inviata alla stampante."), Dialogs::Buttons::Ok);
-    Stampato = true;
-    close();
+    emit stampaConclusa(errore);
+}
+
+void frmPrint::MostraAttesa(bool attesa)
+{
+    static const QString kTestoStampa = QStringLiteral("Stampa &orologio!");
+    cmdStampa->setText(attesa ? QStringLiteral("Stampa in corso…") : kTestoStampa);
+    // The choices stay as they were drawn; the window closes only once the printer answered.
+    for (QWidget* w : std::initializer_list<QWidget*>{optStileQuadrante[0], optStileQuadrante[1], txtDati[0],
+                                                      txtDati[1], cmdStampa, cmdSalvaPdf, cmdEsci})
+        w->setEnabled(!attesa);
+    chkPrintMinuti->setEnabled(!attesa && grpStileQuadrante->isSelected(0));
+    if (attesa)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 QString frmPrint::FilePdfProposto()
@@ -294,7 +326,8 @@ void frmPrint::Form_Unload(bool& cancel)
 
 void frmPrint::reject()
 {
-    if (m_inStampa)
+    // The window waits for the printer's answer before it goes.
+    if (StampaInCorso())
         return;
     bool cancel = false;
     Form_Unload(cancel);

@@ -13,15 +13,23 @@
 
 #include "FoglioOrologio.h"
 #include "OptionGroup.h"
+#include "Printers.h"
+
+class ConsegnaStampa;
 
 class frmPrint : public QDialog {
     Q_OBJECT
 public:
     explicit frmPrint(QWidget* parent = nullptr);
+    ~frmPrint() override;
 
     void Form_Load();
     void optStileQuadrante_Click(int index);
+    // Hands the sheet to the default printer; the window shows that it is working and
+    // answers meanwhile, and StampaFinita follows.
     void cmdStampa_Click();
+    // True while the sheet is being handed to the printer.
+    bool StampaInCorso() const;
     // Saves the sheet as a PDF file where the child's parents choose, instead of printing it.
     void cmdSalvaPdf_Click();
     // The file the save question proposes: "Orologio da ritagliare.pdf" in the user's
@@ -67,10 +75,16 @@ public slots:
     // Every way of closing (the button, the close box, Esc) passes the closing guard.
     void reject() override;
 
+signals:
+    // The print job is over: the window has said how it went, and closed or not.
+    void stampaConclusa(PrintError errore);
+
 private:
-    // True while a page is being handed to the printer.
-    bool m_inStampa = false;
+    ConsegnaStampa* m_consegna;
 
     void CreaControlli();
+    void StampaFinita(PrintError errore);
+    // Shows that the sheet is on its way (the controls wait, the pointer is busy), or not.
+    void MostraAttesa(bool attesa);
     void MostraErrore(PrintError errore);
 };

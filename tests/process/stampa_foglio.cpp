@@ -16,6 +16,7 @@
 // was sent, 1 when the window reported a print error, 2 on bad use.
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -121,6 +122,12 @@ int main(int argc, char** argv)
     const Foglio::OpzioniFoglio opzioni = finestra.OpzioniCorrenti();
 
     finestra.cmdStampa->click();
+    // The sheet goes to the spooler off the window's thread: the window answers meanwhile.
+    if (finestra.StampaInCorso()) {
+        QEventLoop attesa;
+        QObject::connect(&finestra, &frmPrint::stampaConclusa, &attesa, &QEventLoop::quit);
+        attesa.exec();
+    }
     std::printf("STAMPATO: %s\nFINESTRA: %s\n", finestra.Stampato ? "si" : "no",
                 finestra.isVisible() ? "aperta" : "chiusa");
     std::fflush(stdout);

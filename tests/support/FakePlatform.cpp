@@ -1,5 +1,8 @@
 #include "FakePlatform.h"
 
+#include <chrono>
+#include <thread>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QPageLayout>
@@ -146,6 +149,18 @@ std::unique_ptr<PrintJob> FakePrinters::openDefault(PrintError& error)
     if (error != PrintError::None)
         return nullptr;
     return std::make_unique<FakePrintJob>(*this, m_folder->filePath(QStringLiteral("pagina_%1.pdf").arg(opened)));
+}
+
+std::unique_ptr<PrintJob> FakePrinters::openDefaultUntil(PrintError& error, const std::atomic<bool>& stop)
+{
+    while (hold && !stop)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    if (stop) {
+        ++stopped;
+        error = PrintError::SpoolerNoAnswer;
+        return nullptr;
+    }
+    return openDefault(error);
 }
 
 namespace {

@@ -144,6 +144,16 @@ public:
     QStringList printed; // the PDF of every page sent, in order
     std::unique_ptr<PrintJob> openDefault(PrintError& error) override;
 
+    // Like a spooler: choosing the printer is left to another thread (ConsegnaStampa).
+    bool waits = false;
+    // While set, choosing the printer waits, as on a spooler that does not answer, until
+    // it is cleared or the caller says stop (then SpoolerNoAnswer).
+    std::atomic<bool> hold{false};
+    // How many waits ended because the caller said stop.
+    std::atomic<int> stopped{0};
+    bool mayWait() const override { return waits; }
+    std::unique_ptr<PrintJob> openDefaultUntil(PrintError& error, const std::atomic<bool>& stop) override;
+
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
 };
