@@ -12,7 +12,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTime>
 #include <utility>
@@ -133,19 +135,34 @@ int RealDialogs::execModal(QDialog& dialog)
 QString RealDialogs::saveFileName(QWidget* parent, const QString& title, const QString& proposed,
                                   const QString& nameFilter)
 {
-    // Qt's file dialog (the desktop's own where Qt has one for it): it asks before
-    // writing over a file that exists.
-    QFileDialog dialogo(parent, title);
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setFileMode(QFileDialog::AnyFile);
-    dialogo.setNameFilter(nameFilter);
-    const QFileInfo proposta(proposed);
-    dialogo.setDefaultSuffix(proposta.suffix());
-    dialogo.setDirectory(proposta.absolutePath());
-    dialogo.selectFile(proposta.fileName());
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
-        return {};
-    return dialogo.selectedFiles().constFirst();
+    // Qt's file dialog keeps its history, last folder and looks in the user's settings
+    // ("QtProject.conf") when it closes. The program keeps nothing between runs: while
+    // the dialog lives, Qt's user settings point to a folder of its own, which goes
+    // with it.
+    QTemporaryDir impostazioni;
+    if (impostazioni.isValid()) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, impostazioni.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, impostazioni.path());
+    }
+    QString scelto;
+    {
+        // Qt's file dialog (the desktop's own where Qt has one for it): it asks before
+        // writing over a file that exists.
+        QFileDialog dialogo(parent, title);
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        dialogo.setFileMode(QFileDialog::AnyFile);
+        dialogo.setNameFilter(nameFilter);
+        const QFileInfo proposta(proposed);
+        dialogo.setDefaultSuffix(proposta.suffix());
+        dialogo.setDirectory(proposta.absolutePath());
+        dialogo.selectFile(proposta.fileName());
+        if (dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty())
+            scelto = dialogo.selectedFiles().constFirst();
+    }
+    const QString utente = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, utente);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, utente);
+    return scelto;
 }
 
 void RealEventPump::processEvents()

@@ -4,8 +4,12 @@
 // millimetres, to print later anywhere.
 
 #include <QString>
+#include <functional>
 
 #include "ComposizioneFoglio.h"
+#include "Printers.h"
+
+class QPainter;
 
 namespace Foglio {
 
@@ -21,7 +25,17 @@ inline constexpr double kLarghezzaPdf = 210 - 2 * kMarginePdf;
 
 // Draws the sheet with `opzioni` (whose printable width is set here) and writes it
 // to `file`, replacing it whole or leaving what was there untouched. Empty on
-// success; otherwise what went wrong, in Italian, for the child's parents.
+// success; otherwise what went wrong and what to do, in plain Italian, for the
+// child's parents.
 QString SalvaPdf(const QString& file, OpzioniFoglio opzioni);
+
+// Draws on A4 portrait pages in millimetres with the border above: origin at the
+// top-left corner of the drawing area, `larghezza` its width in millimetres. A drawing
+// of several pages starts each next one with newPage() on the painter's device
+// (a QPagedPaintDevice).
+using DisegnoPdf = std::function<PrintError(QPainter& painter, double larghezza)>;
+
+// Any drawing saved as SalvaPdf saves the sheet, with the document's title `titolo`.
+QString SalvaDisegnoPdf(const QString& file, const QString& titolo, const DisegnoPdf& disegno);
 
 } // namespace Foglio
