@@ -5,6 +5,7 @@
 #include <QPageSize>
 #include <QRectF>
 #include <QStringList>
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cups/cups.h>
@@ -46,6 +47,11 @@ constexpr int kConnectMs = 1500;
 constexpr double kGuardaOgniSecondi = 0.2;
 // How often the new job is looked at while it is watched.
 constexpr int kWatchStepMs = 100;
+// The border Qt's print support leaves by default: 10 points.
+constexpr double kMargineMinimoMm = 10 * 25.4 / 72;
+// The resolution the pages are drawn at, as Qt's print support draws them: the PDF is
+// lines and text, and the pictures bring their own resolution.
+constexpr int kRisoluzione = 1200;
 
 qint64 Adesso()
 {
@@ -66,7 +72,10 @@ bool LayoutDellaStampante(http_t* http, cups_dest_t* dest, QPageLayout& layout)
     // Hundredths of a millimetre; a sheet that is not A4 after all is refused.
     if (std::abs(misura.width - 21000) > 100 || std::abs(misura.length - 29700) > 100)
         return false;
-    const QMarginsF margini(misura.left / 100.0, misura.top / 100.0, misura.right / 100.0, misura.bottom / 100.0);
+    // At least the border Qt's print support leaves by default (10 points), also on a
+    // printer that says it prints to the edge: the page is laid out as it always was.
+    const auto lato = [](int centesimi) { return std::max(centesimi / 100.0, kMargineMinimoMm); };
+    const QMarginsF margini(lato(misura.left), lato(misura.top), lato(misura.right), lato(misura.bottom));
     layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margini, QPageLayout::Millimeter);
     return layout.isValid();
 }
@@ -127,13 +136,13 @@ std::unique_ptr<PrintJob> CupsPrintJob::openDefault(PrintError& error, const std
         chiudi();
         return nullptr;
     }
-    std::unique_ptr<CupsPrintJob> job(new CupsPrintJob(http, nome, layout));
+    std::unique_ptr<CupsPrintJob> job(new CupsPrintJob(http, nome, layout, kRisoluzione));
     job->m_attesa = std::move(attesa);
     return job;
 }
 
-CupsPrintJob::CupsPrintJob(http_t* http, QByteArray destination, QPageLayout layout)
-    : m_http(http), m_destination(std::move(destination)), m_layout(std::move(layout))
+CupsPrintJob::CupsPrintJob(http_t* http, QByteArray destination, QPageLayout layout, int resolution)
+    : m_http(http), m_destination(std::move(destination)), m_layout(std::move(layout)), m_resolution(resolution)
 {
 }
 
@@ -190,7 +199,7 @@ PrintError CupsPrintJob::render(const std::function<PrintError(QPainter&)>& draw
     // The whole document is drawn before the spooler hears of it, so a failure of ours
     // never leaves a job in the queue.
     m_pdf.clear();
-    return PdfPage::render(m_layout, kResolution, QString::fromUtf8(kTitolo), draw, m_pdf);
+    return PdfPage::render(m_layout, m_resolution, QString::fromUtf8(kTitolo), draw, m_pdf);
 }
 
 PrintError CupsPrintJob::send(const std::atomic<bool>& stop)

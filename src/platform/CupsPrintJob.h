@@ -3,8 +3,8 @@
 // spooler's answer at every step is read: whether the printer exists and is
 // accepting jobs, whether the job was created, whether the pages went in, and what
 // became of the job in its first moments (a job the spooler cancels or gives up at
-// once). The pages are drawn into a PDF in memory, over the page layout the printer
-// describes for A4.
+// once). The pages are drawn into a PDF in memory, over the page layout and at the
+// resolution the printer describes for A4.
 //
 // Every request goes over a connection of the job's own whose waits are cut short as
 // soon as the caller says stop: a spooler that takes connections but never answers
@@ -42,9 +42,6 @@ public:
 
     // How long the job is watched after the pages went in, at most.
     static constexpr int kWatchMs = 2000;
-    // The resolution the pages are drawn at: the PDF is made of lines and text, and
-    // the pictures stay sharp.
-    static constexpr int kResolution = 1200;
 
 private:
     // Waits on the connection end when `stop` is set, or at the deadline if one is set.
@@ -54,7 +51,7 @@ private:
         bool interrotta = false;
     };
 
-    CupsPrintJob(http_t* http, QByteArray destination, QPageLayout layout);
+    CupsPrintJob(http_t* http, QByteArray destination, QPageLayout layout, int resolution);
 
     static http_t* connetti(Attesa& attesa);
     static int continuaAttesa(http_t* http, void* dati);
@@ -74,6 +71,7 @@ private:
     std::unique_ptr<Attesa> m_attesa;
     QByteArray m_destination;
     QPageLayout m_layout;
+    int m_resolution;
     QByteArray m_pdf;
     int m_jobId = 0;
     std::atomic<bool> m_consegnato{false};
