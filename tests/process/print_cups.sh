@@ -43,6 +43,7 @@ CUPSD_PID=""
 OUTPUT=""
 cleanup() {
   if [ -n "$CUPSD_PID" ] && kill -0 "$CUPSD_PID" 2>/dev/null; then
+    kill -CONT "$CUPSD_PID" 2>/dev/null
     kill "$CUPSD_PID" 2>/dev/null
     for _ in $(seq 1 50); do kill -0 "$CUPSD_PID" 2>/dev/null || break; sleep 0.1; done
     kill -9 "$CUPSD_PID" 2>/dev/null
@@ -121,16 +122,18 @@ if ! scheduler_running; then
 fi
 
 # ---- the print window against a spooler that does not take the page
-# Runs the print window; its messages and state are in $WORK/<case>.out.
-print_window() {
+# Runs the print window; its messages, state and how it answered are in $WORK/<case>.out.
+print_window() {  # case, more arguments of the helper...
+  local name=$1
+  shift
   QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype/liberation \
-    "$HELPER" "$WORK/unused.txt" >"$WORK/$1.out" 2>&1
+    "$HELPER" "$WORK/unused.txt" "$@" >"$WORK/$name.out" 2>&1
 }
 # The window must show the print error number $2, then the closing guard (answered
 # Yes by the helper, so the window closes), with the sheet not printed.
-expect_error() {  # case, error number, what is wrong
+expect_error() {  # case, error number, what is wrong, more arguments of the helper...
   local out="$WORK/$1.out" status first second count
-  print_window "$1"
+  print_window "$1" "${@:4}"
   status=$?
   first=$(grep -m1 '^MESSAGGIO:' "$out")
   second=$(grep '^MESSAGGIO:' "$out" | sed -n 2p)
@@ -321,6 +324,33 @@ check_line "the rule" "$(sheet "$LEFT" 100)" "$(sheet "$TOP" 272)" "$(sheet "$TO
 check_line "the outer circle's top" "$CENTRE_X" "$(sheet "$TOP" 4.5)" "$(sheet "$TOP" 2)" "$(sheet "$TOP" 10)"
 check_line "the inner circle's top" "$CENTRE_X" "$(sheet "$TOP" 8.5)" "$(sheet "$TOP" 2)" "$(sheet "$TOP" 10)"
 check_line "the centre mark's top" "$CENTRE_X" "$(sheet "$TOP" 95.5)" "$(sheet "$TOP" 90)" "$(sheet "$TOP" 97)"
+
+# ---- a scheduler that stops answering (SIGSTOP) while the page goes to it: the window
+# keeps answering (its thread never waits 0.1 s); a scheduler that goes on within the
+# time limit prints the page, one that does not is print error 13 and the closing guard
+answering() {  # case, what
+  local slowest
+  slowest=$(sed -n 's/^RISPOSTA: //p' "$WORK/$1.out")
+  [ -n "$slowest" ] && [ "$slowest" -le 100 ] \
+    || { cat "$WORK/$1.out" >&2; fail "$2: the print window went ${slowest:-?} ms without answering"; }
+  echo "$2: the window answered all along (longest pause ${slowest} ms, $(sed -n 's/^ATTESA: //p' "$WORK/$1.out") ms in all)"
+}
+kill -STOP "$CUPSD_PID"
+print_window frozen_then_back &
+helper=$!
+sleep 2
+kill -CONT "$CUPSD_PID"
+wait "$helper" || { cat "$WORK/frozen_then_back.out" >&2; fail "a scheduler stopped for 2 s: the page was not sent"; }
+grep -q '^MESSAGGIO: Stampa inviata alla stampante.$' "$WORK/frozen_then_back.out" \
+  || { cat "$WORK/frozen_then_back.out" >&2; fail "a scheduler stopped for 2 s: no \"Stampa inviata\""; }
+answering frozen_then_back "a scheduler stopped for 2 s"
+
+kill -STOP "$CUPSD_PID"
+expect_error frozen 13 "a scheduler that does not answer" --limite=3000
+kill -CONT "$CUPSD_PID"
+answering frozen "a scheduler that does not answer"
+scheduler_running || fail "the scheduler did not go on after it was stopped"
+nothing_queued "a scheduler that did not answer"
 
 # ---- a scheduler that is not running any more
 kill "$CUPSD_PID" 2>/dev/null

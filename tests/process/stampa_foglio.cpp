@@ -3,7 +3,7 @@
 // the page should land. The process-level printing test runs it against a real
 // print spooler.
 //
-//   stampa_foglio <expected-words-file> [name] [surname] [--romani]
+//   stampa_foglio <expected-words-file> [name] [surname] [--romani] [--limite=ms]
 //
 // The expected file has one word a line, tab-separated: the word, the left edge
 // and the baseline of its box on the sheet and its font size, in millimetres, and
@@ -12,10 +12,14 @@
 // Message boxes are answered with their default button (OK, and Yes to leave
 // without printing) and written to standard output, one "MESSAGGIO:" line each,
 // followed by whether the sheet counts as printed ("STAMPATO: si|no") and whether
-// the window closed ("FINESTRA: chiusa|aperta"). The exit status is 0 when the page
+// the window closed ("FINESTRA: chiusa|aperta"). While the page goes to the spooler
+// a timer of the window's thread ticks every 10 ms: "RISPOSTA: ms" is the longest the
+// window went without answering, "ATTESA: ms" how long the printing took; --limite
+// sets how long the spooler may take before the window gives up. The exit status is 0 when the page
 // was sent, 1 when the window reported a print error, 2 on bad use.
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFontMetricsF>
@@ -24,8 +28,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextStream>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
+#include "ConsegnaStampa.h"
 #include "FoglioOrologio.h"
 #include "Platform.h"
 #include "frmPrint.h"
@@ -97,14 +104,17 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
-        std::fprintf(stderr, "use: stampa_foglio <expected-words-file> [name] [surname] [--romani]\n");
+        std::fprintf(stderr, "use: stampa_foglio <expected-words-file> [name] [surname] [--romani] [--limite=ms]\n");
         return 2;
     }
     QStringList nomi;
     bool romani = false;
+    int limiteMs = 0;
     for (const QString& a : args.mid(1)) {
         if (a == QLatin1String("--romani"))
             romani = true;
+        else if (a.startsWith(QLatin1String("--limite=")))
+            limiteMs = a.mid(9).toInt();
         else
             nomi << a;
     }
@@ -121,13 +131,27 @@ int main(int argc, char** argv)
         finestra.txtDati[i]->setText(nomi[i]);
     const Foglio::OpzioniFoglio opzioni = finestra.OpzioniCorrenti();
 
+    if (limiteMs > 0)
+        finestra.findChild<ConsegnaStampa*>()->impostaLimite(limiteMs);
+    QElapsedTimer orologio;
+    orologio.start();
     finestra.cmdStampa->click();
     // The sheet goes to the spooler off the window's thread: the window answers meanwhile.
+    // A timer of the window's thread measures how long it went without answering.
+    qint64 ultimo = orologio.elapsed(), lentezza = ultimo;
     if (finestra.StampaInCorso()) {
+        QTimer battito;
+        QObject::connect(&battito, &QTimer::timeout, &battito, [&] {
+            lentezza = std::max(lentezza, orologio.elapsed() - ultimo);
+            ultimo = orologio.elapsed();
+        });
+        battito.start(10);
         QEventLoop attesa;
         QObject::connect(&finestra, &frmPrint::stampaConclusa, &attesa, &QEventLoop::quit);
         attesa.exec();
     }
+    std::printf("RISPOSTA: %lld\nATTESA: %lld\n", static_cast<long long>(lentezza),
+                static_cast<long long>(orologio.elapsed()));
     std::printf("STAMPATO: %s\nFINESTRA: %s\n", finestra.Stampato ? "si" : "no",
                 finestra.isVisible() ? "aperta" : "chiusa");
     std::fflush(stdout);
