@@ -41,7 +41,7 @@ private:
 // Lives on the voice's thread and owns the engine there.
 class Lettore : public QObject {
 public:
-    explicit Lettore(std::shared_ptr<std::atomic<qint64>> occupato) : m_occupato(std::move(occupato))
+    explicit Lettore(std::shared_ptr<std::atomic<qint64>> occupato) : m_occupato(std::move(occupato)), m_attesa(this)
     {
         m_attesa.setSingleShot(true);
         m_attesa.setInterval(RealSpeech::kLimiteVoceMs);
@@ -73,14 +73,25 @@ public:
         // A little slower than the engine's usual pace, for a child.
         voce->setRate(-0.2);
         QObject::connect(voce, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State s) {
-            if (s == QTextToSpeech::Speaking)
+            if (s == QTextToSpeech::Speaking) {
                 m_attesa.stop();
+            } else if (s == QTextToSpeech::Error && m_attesa.isActive()) {
+                // The engine says at once that it cannot reach its service.
+                m_attesa.stop();
+                QMetaObject::invokeMethod(
+                    this, [this] { VoceMuta(); }, Qt::QueuedConnection);
+            }
         });
         m_voce = voce;
     }
 
     void Dici(const QString& testo)
     {
+        // An engine that failed before is made anew: its service may be back.
+        if (m_voce && m_voce->state() == QTextToSpeech::Error) {
+            Occupato o(*m_occupato);
+            delete m_voce.data();
+        }
         Prepara();
         if (!m_voce || m_voce->state() == QTextToSpeech::Error)
             return;
@@ -88,9 +99,10 @@ public:
         if (m_voce->state() == QTextToSpeech::Speaking)
             m_voce->stop();
         m_testo = testo;
-        m_voce->say(testo);
-        // The engine says nothing when its service has gone: it is heard starting soon.
+        // The engine says nothing when its service has gone: it is heard starting soon,
+        // or it says at once that it cannot (while the text is handed over).
         m_attesa.start();
+        m_voce->say(testo);
     }
 
     void Ferma()
@@ -121,6 +133,7 @@ private:
             return;
         Occupato o(*m_occupato);
         m_voce->say(testo);
+        // A second engine that cannot speak either is not made again until the next text.
     }
 
     // Only Italian: a voice of another language would read the words wrongly.
@@ -150,6 +163,7 @@ private:
 
     std::shared_ptr<std::atomic<qint64>> m_occupato;
     QPointer<QTextToSpeech> m_voce;
+    // A child, so that it moves to the voice's thread with its owner.
     QTimer m_attesa;
     bool m_senzaItaliano = false;
     // The text whose start is awaited.

@@ -11,8 +11,8 @@
 // said.
 //
 // A speech service that goes away and comes back is used again: an engine that does
-// not start speaking within a few seconds of a text has lost its service, and is made
-// anew (which connects again) for that text and the next ones. A voice's thread held
+// not start speaking within 4 s of a text has lost its service, and is made anew
+// (which connects again) for that text and the next ones. A voice's thread held
 // by a service that no longer answers is left behind, and the next text gets a new
 // thread. Nothing runs while nothing is said. Built without Qt's speech module, the
 // voice is always silent.
@@ -39,11 +39,13 @@ public:
     void stop() override;
     void prepare() override;
 
-    // How long the engine may take to start speaking a text before it counts as lost.
-    static constexpr int kLimiteVoceMs = 3000;
-    // How long the voice's thread may stay inside one call of the engine (its start
-    // included) before it counts as held by a service that does not answer.
-    static constexpr int kLimiteFiloMs = 8000;
+    // How long the engine may take to start speaking a text before it counts as lost
+    // (it starts within a tenth of a second when its service is there).
+    static constexpr int kLimiteVoceMs = 4000;
+    // How long the voice's thread may stay inside one call of the engine before it
+    // counts as held by a service that does not answer: the engine's start, which lists
+    // every voice of the system, takes 2 to 5 seconds on a busy computer.
+    static constexpr int kLimiteFiloMs = 30000;
 
 private:
     // Starts the thread and the engine on it, if there is none; false when there can
