@@ -18,11 +18,15 @@ start_x() {
   Xvfb ":$DISPLAY_NUM" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
   XVFB_PID=$!
   export DISPLAY=":$DISPLAY_NUM"
-  for _ in $(seq 1 50); do
+  # Up to 15 s: a machine busy with builds starts it slowly.
+  for _ in $(seq 1 150); do
     xdpyinfo >/dev/null 2>&1 && break
     sleep 0.1
   done
-  xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+  if ! xdpyinfo >/dev/null 2>&1; then
+    kill "$XVFB_PID" 2>/dev/null
+    fail "Xvfb did not start on $DISPLAY"
+  fi
   # A window mapped before the window manager runs is never maximized: the program's
   # main window would stay at its own size. Wait until the manager announces itself on
   # the root window, and start it again if it died on the way.
@@ -180,6 +184,21 @@ record_stop() {
 }
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# Milliseconds recorded so far in recording $1.
+recorded_ms() {
+  echo $(($(stat -c %s "$1") * 1000 / 2 / RATE))
+}
+
+# Milliseconds from $2 ms of recording $1 to the first sound (above -40 dB) after it.
+onset_ms() {
+  local all rest
+  all=$(sox -t raw -r $RATE -e signed -b 16 -c 1 "$1" -t raw - trim "$(awk -v m="$2" 'BEGIN { print m / 1000 }')" \
+    2>/dev/null | wc -c)
+  rest=$(sox -t raw -r $RATE -e signed -b 16 -c 1 "$1" -t raw - trim "$(awk -v m="$2" 'BEGIN { print m / 1000 }')" \
+    silence 1 0.005 1% 2>/dev/null | wc -c)
+  echo $(((all - rest) * 1000 / 2 / RATE))
+}
 
 # Clicks at ($1, $2) in the main window and prints the time of the click in ms.
 click_at() {

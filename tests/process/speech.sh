@@ -5,8 +5,9 @@
 # clicked: a voice must come out of the sink's monitor, and the windows must go on
 # answering while the voice's engine starts (it takes seconds): two sounds of the
 # command panel clicked meanwhile come out as far apart as they were clicked. With the
-# sounds switched off the loudspeaker says nothing. The program then ends by its exit
-# button at once. Started again with no speech service to talk to, the program stays
+# sounds switched off the loudspeaker says nothing. The speech service is then killed
+# and started again under the running program: the next click of the loudspeaker is
+# heard again, within a few seconds. The program then ends by its exit button at once. Started again with no speech service to talk to, the program stays
 # silent, answers and ends as before. A server that cannot start is a failure.
 #
 # KEEP=1 leaves the recordings and logs in place for a look.
@@ -30,7 +31,7 @@ cleanup() {
   [ -n "$APP" ] && kill "$APP" 2>/dev/null
   [ -n "$SD" ] && kill "$SD" 2>/dev/null && wait "$SD" 2>/dev/null
   # A speech server the program may have started by itself lives in the test's home.
-  for pidfile in "$WORK"/home/.cache/speech-dispatcher/pid "$XDG_RUNTIME_DIR"/speech-dispatcher/pid; do
+  for pidfile in "$WORK"/home/.cache/speech-dispatcher/pid "${XDG_RUNTIME_DIR:-/nonexistent}"/speech-dispatcher/pid; do
     [ -f "$pidfile" ] && kill "$(cat "$pidfile")" 2>/dev/null
   done
   stop_pulse
@@ -134,6 +135,23 @@ after=$(speak_and_click "$WORK/voice.raw" "$WORK/voice.found") || fail "$after"
 voice=$(voiced_ms "$WORK/voice.raw" $((after + 200)))
 echo "voice after the clicks: $voice ms" >&2
 [ "$voice" -ge 1000 ] || fail "the loudspeaker said nothing ($voice ms of sound after the clicks)"
+
+# ---- the speech service is killed and started again: the voice comes back
+kill "$SD" 2>/dev/null
+wait "$SD" 2>/dev/null
+start_speechd
+record_start "$WORK/again.raw"
+offset=$(recorded_ms "$WORK/again.raw")
+click_at $SPEAK_X $SPEAK_Y >/dev/null
+back=""
+# A new engine lists every voice of the system again: seconds on a busy machine.
+for _ in $(seq 1 80); do
+  sleep 0.5
+  [ "$(voiced_ms "$WORK/again.raw" "$offset")" -ge 1000 ] && { back=yes; break; }
+done
+record_stop
+[ -n "$back" ] || fail "the voice did not come back after the speech service started again"
+echo "voice back after the restart: $(onset_ms "$WORK/again.raw" "$offset") ms after the click" >&2
 
 # ---- with the sounds off the loudspeaker says nothing
 click_at $SOUND_X $SOUND_Y >/dev/null
