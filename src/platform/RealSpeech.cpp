@@ -179,24 +179,32 @@ Lettore* ComeLettore(QObject* o)
 
 } // namespace
 
+namespace {
+
+// The engine goes on its own thread, with the object that owns it, whenever the thread
+// gets to it; then the thread ends.
+void ChiudiSulFilo(QObject* lettore, QThread* filo)
+{
+    if (!lettore) {
+        filo->quit();
+        return;
+    }
+    QMetaObject::invokeMethod(
+        lettore,
+        [lettore, filo] {
+            delete lettore;
+            filo->quit();
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace
+
 RealSpeech::~RealSpeech()
 {
     if (!m_filo)
         return;
-    // The engine goes on its own thread, with the object that owns it; then the thread ends.
-    if (m_lettore) {
-        QObject* lettore = m_lettore.data();
-        QThread* filo = m_filo;
-        QMetaObject::invokeMethod(
-            lettore,
-            [lettore, filo] {
-                delete lettore;
-                filo->quit();
-            },
-            Qt::QueuedConnection);
-    } else {
-        m_filo->quit();
-    }
+    ChiudiSulFilo(m_lettore.data(), m_filo);
     if (m_filo->wait(kAttesaChiusura))
         delete m_filo;
     // Otherwise the speech service holds the thread: it is left to end with the process,
@@ -214,17 +222,7 @@ void RealSpeech::abbandona()
     m_occupato.reset();
     // Whenever the service lets it go, the thread closes its engine and ends, and its
     // object is deleted here; until then it is left alone.
-    if (lettore) {
-        QMetaObject::invokeMethod(
-            lettore,
-            [lettore, filo] {
-                delete lettore;
-                filo->quit();
-            },
-            Qt::QueuedConnection);
-    } else {
-        filo->quit();
-    }
+    ChiudiSulFilo(lettore, filo);
     QObject::connect(filo, &QThread::finished, filo, &QObject::deleteLater);
 }
 
