@@ -3,10 +3,15 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <csignal>
 #include <pthread.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #ifdef TEMPOLINO_SPEECH
 #include <QTextToSpeech>
@@ -25,6 +30,35 @@ qint64 Adesso()
 }
 
 #ifdef TEMPOLINO_SPEECH
+
+// Whether speech-dispatcher takes connections where its clients look for it: the
+// address in SPEECHD_ADDRESS, or its socket in the user's runtime folder.
+bool ServizioInAscolto()
+{
+    const QString indirizzo = qEnvironmentVariable("SPEECHD_ADDRESS");
+    QString presa;
+    if (indirizzo.startsWith(QLatin1String("unix_socket:")))
+        presa = indirizzo.mid(12);
+    else if (!indirizzo.isEmpty())
+        return true; // over the network: let the engine try
+    else
+        presa = (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")
+                     ? QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+                     : qEnvironmentVariable("XDG_RUNTIME_DIR"))
+            + QStringLiteral("/speech-dispatcher/speechd.sock");
+    const QByteArray percorso = QFile::encodeName(presa);
+    sockaddr_un a{};
+    if (percorso.isEmpty() || percorso.size() >= static_cast<qsizetype>(sizeof a.sun_path))
+        return false;
+    a.sun_family = AF_UNIX;
+    qstrncpy(a.sun_path, percorso.constData(), sizeof a.sun_path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const bool ascolta = ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+    ::close(fd);
+    return ascolta;
+}
 
 // Marks the voice's thread as busy inside the engine for as long as it lives.
 class Occupato {
@@ -83,6 +117,16 @@ public:
             }
         });
         m_voce = voce;
+    }
+
+    // Starts the engine ahead of the first text, when its service is already running: a
+    // speech-dispatcher that is not is started by the engine itself, as a daemon with
+    // its voices, which a program that may never speak should not do at every start.
+    void PreparaSeCeServizio()
+    {
+        if (QTextToSpeech::availableEngines().contains(QLatin1String("speechd")) && !ServizioInAscolto())
+            return;
+        Prepara();
     }
 
     void Dici(const QString& testo)
@@ -259,8 +303,6 @@ bool RealSpeech::avvia()
     lettore->moveToThread(m_filo);
     m_lettore = lettore;
     m_filo->start();
-    QMetaObject::invokeMethod(
-        lettore, [lettore] { lettore->Prepara(); }, Qt::QueuedConnection);
     return true;
 #else
     return false;
@@ -269,7 +311,13 @@ bool RealSpeech::avvia()
 
 void RealSpeech::prepare()
 {
-    avvia();
+    if (!avvia())
+        return;
+#ifdef TEMPOLINO_SPEECH
+    QObject* lettore = m_lettore.data();
+    QMetaObject::invokeMethod(
+        lettore, [lettore] { ComeLettore(lettore)->PreparaSeCeServizio(); }, Qt::QueuedConnection);
+#endif
 }
 
 void RealSpeech::say(const QString& text)

@@ -2,11 +2,11 @@
 // The real voice: Qt's text to speech (over speech-dispatcher on Linux) with an
 // Italian voice.
 //
-// The engine lives on a thread of its own, started when the main window is shown
-// (prepare()) or at the first text to say, whichever comes first. Starting the engine
-// takes seconds (it lists every voice of the system), and a speech service that has
-// stopped answering would hold it for ever; on its own thread neither ever holds up
-// the windows. No engine, an engine that fails, no Italian language or no voice for
+// The engine lives on a thread of its own. Starting it takes seconds (it lists every
+// voice of the system), so it starts when the main window is shown (prepare()) if the
+// speech service is already running, or else at the first text to say. A speech
+// service that has stopped answering would hold the engine for ever; on its own
+// thread neither ever holds up the windows. No engine, an engine that fails, no Italian language or no voice for
 // it: nothing is said, and nothing else changes. A new text cuts the one still being
 // said.
 //

@@ -7,26 +7,25 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # Starts Xvfb on a free display with the given screen size and a window manager;
 # with a second argument "nowm", without one.
 start_x() {
-  local size="$1" wm="${2:-}"
+  local size="$1" wm="${2:-}" n started=""
+  # A free number, and a server of our own on it: another test starting at the same
+  # moment may take the number first, and then ours ends at once and the next is tried.
   for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      DISPLAY_NUM=$n
-      break
-    fi
-  done
-  [ -n "${DISPLAY_NUM:-}" ] || fail "no free X display number"
-  Xvfb ":$DISPLAY_NUM" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-  XVFB_PID=$!
-  export DISPLAY=":$DISPLAY_NUM"
-  # Up to 15 s: a machine busy with builds starts it slowly.
-  for _ in $(seq 1 150); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  if ! xdpyinfo >/dev/null 2>&1; then
+    { [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; } && continue
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    # Up to 15 s: a machine busy with builds starts it slowly.
+    for _ in $(seq 1 150); do
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      xdpyinfo >/dev/null 2>&1 && kill -0 "$XVFB_PID" 2>/dev/null && { started=yes; break; }
+      sleep 0.1
+    done
+    [ -n "$started" ] && { DISPLAY_NUM=$n; break; }
     kill "$XVFB_PID" 2>/dev/null
-    fail "Xvfb did not start on $DISPLAY"
-  fi
+    wait "$XVFB_PID" 2>/dev/null
+  done
+  [ -n "$started" ] || fail "Xvfb did not start on any display from :90 to :140"
   # A window mapped before the window manager runs is never maximized: the program's
   # main window would stay at its own size. Wait until the manager announces itself on
   # the root window, and start it again if it died on the way.
