@@ -549,6 +549,7 @@ private slots:
 
         // The spooler is back: the reward is still there.
         fake.printers->hold = false;
+        f->findChild<ConsegnaStampa*>()->impostaLimite(60'000);
         QTest::mouseClick(f->cmdStampa, Qt::LeftButton);
         QTRY_COMPARE(fake.dialogs->boxes.size(), 3);
         QCOMPARE(fake.dialogs->boxes[2].text, QStringLiteral("Stampa inviata alla stampante."));
