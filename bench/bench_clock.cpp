@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one clock tick and of rebuilding the dial, at both size factors; the
 // tick beside a floor: a bare widget painting the same primitives at the same size.
 
@@ -54,7 +55,7 @@ void BM_DisegnaQuadrante(benchmark::State& state)
     TestWindow tw(schermo(static_cast<int>(state.range(0))), 36000);
     tw.c<OptionGroup>("grpStyleNum")->select(static_cast<int>(state.range(1)));
     for (auto _ : state)
-        tw.w->DisegnaQuadrante();
+        tw.c<QuadranteOrologio>("p1")->DisegnaQuadrante();
 }
 
 } // namespace
@@ -63,7 +64,7 @@ void BM_DisegnaPaesaggio(benchmark::State& state)
 {
     TestWindow tw(schermo(static_cast<int>(state.range(0))), 36000);
     for (auto _ : state)
-        tw.w->DisegnaPaesaggio(static_cast<int>(state.range(1)));
+        tw.c<Scena>("picWindows")->DisegnaPaesaggio(static_cast<int>(state.range(1)));
 }
 
 // The message window from the call to the window drawn on screen and closed again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One step of a drag of the hands on the face, at both size factors: the move of the
 // pointer found on the grabbed hand (the hit test and the angle), the step of the
 // adjustment (RegolaOra, which shows the time everywhere), and the face painted on
@@ -37,11 +38,11 @@ void BM_PassoTrascinamento(benchmark::State& state)
 {
     TestWindow tw(schermo(static_cast<int>(state.range(0))), 36000);
     const auto caso = static_cast<Caso>(state.range(1));
-    modTempolino::SuoniAttivi = false;
+    tw.stato()->ImpostaSuoniAttivi(false);
     tw.c<OptionGroup>("grpCtrTime")->select(0);
     // 10:00, or 09:59 so that the next minute is a new hour.
     const float inizio = caso == MinutiAttraversoLOra ? 35940.0f : 36000.0f;
-    tw.w->ImpostaTempoCorrente(inizio);
+    tw.w->stato()->MostraOra(inizio);
     auto* p1 = tw.c<QuadranteOrologio>("p1");
     p1->setFocus();
     const Lancetta lancetta = caso == Ore ? Lancetta::Ore : Lancetta::Minuti;
@@ -56,9 +57,10 @@ void BM_PassoTrascinamento(benchmark::State& state)
         avanti = !avanti;
     }
     QTest::mouseRelease(p1, Qt::LeftButton, Qt::NoModifier, Verso(p1, da, r));
-    if (tw.w->tempoCorrente() != inizio && tw.w->tempoCorrente() != inizio + (caso == Ore ? 3600 : 60))
+    if (tw.w->stato()->TempoCorrente() != inizio
+        && tw.w->stato()->TempoCorrente() != inizio + (caso == Ore ? 3600 : 60))
         state.SkipWithError("the hand did not follow the pointer");
-    modTempolino::SuoniAttivi = true;
+    tw.stato()->ImpostaSuoniAttivi(true);
 }
 
 // Which hand a press takes, and the steps a move amounts to, without the window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks run offscreen inside a QApplication, on the stand-in platform,
 // so they measure drawing and logic and never wait on the wall clock.
 #include <QApplication>

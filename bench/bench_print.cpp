@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time to render the whole cut-out sheet into a PDF at printer resolution, as
 // a print job draws it: with all the minute numbers and with Roman numerals.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Instructions per redraw of the clock face, counted by callgrind under Xvfb at
 # 1024x768 (the large face, radius 234), beside the bare Qt floor in the same run:
 # the program's real main window ticked N times a second apart in shown time, each

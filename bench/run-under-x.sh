@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real program under Xvfb at 1024x768, side by side in the same run with the
 # bare Qt floor (bench/floor/bare_clock.cpp: a face of the same size with the same
 # primitives, redrawn once a second) and `xclock -update 1`, and reports for each:

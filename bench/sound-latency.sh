@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures how long a sound takes from RealSoundPlayer::play() to its first
 # samples out of the sound server: starts a private PulseAudio server with a
 # null sink (tests/process/lib.bash) and runs the recorder and player of

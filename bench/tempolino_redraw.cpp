@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real clock face redrawn N times back to back, for callgrind: the program's main
 // window on the stand-in platform (so the shown time can be set), shown on the window
 // system at hand, and N ticks a second apart in shown time, each followed by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a program takes from its launch until it has put something on the
 // screen: watches one pixel of an X screen and starts the program; the time is
 // taken when that pixel is neither what it was before the launch nor black (a

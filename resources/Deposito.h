@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program keeps the pictures it has rendered and the texts it has read,
 // so that each is made once. Its owner decides how long that lasts: the program's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own resources, asked for by number as the windows know them
 // (101 a sound, 200 + h the globe of hour h, 301 the first saying, ...) or, for

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Tempolino need.
-# Only what is missing is installed, so a second run is quick and changes nothing.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the Debian packages Tempolino needs: with "run", what building and running
+# the program need; with "test" (the default), those and what the tests, benchmarks and
+# checks need besides. Only what is missing is installed, so a second run is quick and
+# changes nothing.
 set -euo pipefail
 
-PACKAGES=(
+# What building and running the program need (`make run`).
+RUN_PACKAGES=(
   # build
   build-essential cmake pkg-config
   # printing hands the page to the CUPS spooler through libcups
@@ -11,8 +15,6 @@ PACKAGES=(
   # the sounds go to the sound server through libpulse, from a thread of their own
   libpulse-dev
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
-  # the screen reader's stand-in of the suites switches Qt's accessibility on (Qt's platform headers)
-  qt6-base-private-dev
   libqt6svg6 libqt6multimedia6
   # the time said aloud: Qt's speech module over speech-dispatcher with the espeak-ng voices
   # (its Italian voice); Debian's CMake package of the module also asks for Qt6QmlIntegration,
@@ -21,6 +23,13 @@ PACKAGES=(
   speech-dispatcher speech-dispatcher-espeak-ng
   # fonts: Liberation Sans stands in for Arial with the same metrics
   fonts-liberation fontconfig
+)
+
+# What the tests, the benchmarks and the checks need besides (`make test`).
+TEST_PACKAGES=(
+  # the suites' stand-ins reach into Qt: the screen reader's (accessibility) and the
+  # stand-in clock's (Qt's event dispatcher of the platform)
+  qt6-base-private-dev
   # process-level tests: a real X server, a small window manager and window tools
   xvfb xauth x11-utils x11-apps xdotool matchbox-window-manager imagemagick faketime
   # accessibility test: a private session bus, the AT-SPI bus and registry, a reader of the tree
@@ -29,13 +38,23 @@ PACKAGES=(
   pulseaudio pulseaudio-utils
   # printing tests: a print spooler with a PDF printer, and PDF readers
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-  # benchmarks, sanitizers and fuzzing; instruction counts and the first pixels on an X screen
+  # benchmarks, sanitizers (and their runtime) and fuzzing; instruction counts and the
+  # first pixels on an X screen
   libbenchmark-dev clang libclang-rt-14-dev valgrind libx11-dev
   # generators of the pictures, checks of the sounds (and the sound test's resampling)
   xplanet-images librsvg2-bin sox
   # desktop integration and package checks (the manual pages are read with man)
   desktop-file-utils appstream dpkg-dev file lintian man-db binutils
 )
+
+case "${1:-test}" in
+  run) PACKAGES=("${RUN_PACKAGES[@]}") ;;
+  test) PACKAGES=("${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
+  *)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard and screen readers: every control known by a caption or a tooltip has an
 // accessible name, the clock face says the shown time and announces the changes the
 // child makes (never the running clock), option buttons are radio buttons, the boxes
@@ -154,7 +155,7 @@ void TestAccessibility::exercisesNeverTellTheAnswer()
     QWidget* p1 = tw.c("p1");
     tw.c<QToolButton>("cmdTest")->click();
     tw.c<OptionGroup>("grpTest")->select(tipo);
-    tw.w->ImpostaTempoCorrente(49200); // 13:40
+    tw.w->stato()->MostraOra(49200); // 13:40
     const QString detta = descrizione(p1);
     QCOMPARE(detta, FraseLancette(13, 40));
     QVERIFY(!detta.contains(QLatin1String("13")) && !detta.contains(QLatin1String("40")));
@@ -353,14 +354,11 @@ void TestAccessibility::childChangesAreAnnounced_data()
     QTest::addColumn<QString>("ultimo");
 
     const Azione tasto = [](TestWindow& tw) { QTest::keyClick(tw.c("p1"), Qt::Key_Right); };
-    const Azione pulsante = [](TestWindow& tw) {
-        tw.fake.events->onPause = [&tw] { tw.w->cmdTime_MouseUp(MinutiAvanti); };
-        tw.w->cmdTime_MouseDown(MinutiAvanti);
-    };
+    const Azione pulsante = [](TestWindow& tw) { QTest::mouseClick(tw.c("cmdTime", MinutiAvanti), Qt::LeftButton); };
     // The minute hand from 42 to 45 minutes in three moves of one minute.
     const Azione trascina = [](TestWindow& tw) {
         auto* p1 = tw.c<QuadranteOrologio>("p1");
-        const int m = static_cast<int>(tw.w->tempoCorrente()) % 3600 / 60;
+        const int m = static_cast<int>(tw.w->stato()->TempoCorrente()) % 3600 / 60;
         QTest::mousePress(p1, Qt::LeftButton, Qt::NoModifier, suQuadrante(p1, 6 * m, 100));
         for (int k = 1; k <= 3; ++k)
             QTest::mouseMove(p1, suQuadrante(p1, 6 * (m + k), 100));
@@ -386,7 +384,7 @@ void TestAccessibility::childChangesAreAnnounced()
     } else {
         tw.c<OptionGroup>("grpCtrTime")->select(0);
     }
-    tw.w->ImpostaTempoCorrente(hm(6, 42));
+    tw.w->stato()->MostraOra(hm(6, 42));
     QWidget* p1 = tw.c("p1");
     p1->setFocus();
     const LettoreSchermo lettore(p1);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birthday calculator: its computation with a fixed "today", and the date boxes
 // of the curiosities window as the child types, pastes and presses "OK!".
 
@@ -5,6 +6,7 @@
 
 #include "CalcoloCompleanno.h"
 #include "FakePlatform.h"
+#include "InterruttoreSuoni.h"
 #include "frmExt.h"
 #include "modTempolino.h"
 
@@ -16,8 +18,10 @@ const QString kErrore =
     QStringLiteral("Alcuni dati immessi non sono validi oppure la data non è confrontabile o è incompleta.\r\n"
                    "Controlla meglio la data che hai scritto e riprova.");
 
-QString righe(const QString& giorno, const QString& eta, const QString& ultima)
+QString righe(const char* giornoUtf8, const char* etaUtf8, const QString& ultima)
 {
+    const QString giorno = QString::fromUtf8(giornoUtf8);
+    const QString eta = QString::fromUtf8(etaUtf8);
     return QStringLiteral("Il tuo giorno di nascita è stato di: ") + giorno + QStringLiteral("\r\nOggi hai: ") + eta
         + QStringLiteral("\r\n") + ultima;
 }
@@ -63,6 +67,7 @@ private slots:
 
 private:
     FakePlatform fake{};
+    InterruttoreSuoni suoni;
     frmExt* finestra = nullptr;
     void scrivi(int casella, const QString& testo);
 };
@@ -71,7 +76,7 @@ void TestBirthday::init()
 {
     fake = FakePlatform::install();
     fake.clock->date = QDate(2024, 3, 10);
-    modTempolino::SuoniAttivi = true;
+    suoni.imposta(true);
     finestra = new frmExt;
     finestra->show();
 }
@@ -343,7 +348,7 @@ void TestBirthday::controlloCasella()
 
 void TestBirthday::nomeGiorno()
 {
-    const QStringList nomi{"Lunedì", "Martedì", "Mercoledì", "Giovedì", "Venerdì", "Sabato", "Domenica"};
+    const QStringList nomi = QString::fromUtf8("Lunedì Martedì Mercoledì Giovedì Venerdì Sabato Domenica").split(u' ');
     for (int i = 1; i <= 7; ++i)
         QCOMPARE(NomeGiorno(i), nomi[i - 1]);
     QVERIFY(NomeGiorno(0).isEmpty());
@@ -477,7 +482,7 @@ void TestBirthday::okMostraIlRisultatoESuona()
     QFETCH(QString, giorno);
     QFETCH(int, suonati);
 
-    modTempolino::SuoniAttivi = suoni;
+    this->suoni.imposta(suoni);
     scrivi(0, giorno);
     scrivi(1, QStringLiteral("03"));
     scrivi(2, QStringLiteral("2010"));

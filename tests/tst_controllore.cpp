@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise controller without any window: the nine questions of the final test
 // played against stand-ins of the clock and of the exercise area, with every message,
 // numeral style, tick, the print window and the closing of the area in their order.
@@ -20,7 +21,6 @@ struct OrologioFinto : OrologioEsercizi {
     QVector<int> stili;
     int stampe = 0;
     int chiusure = 0;
-    bool chiuso = false;
     std::function<void(Messaggio)> suMessaggio;
 
     void ImpostaTempoCorrente(float t) override { T = t; }
@@ -50,7 +50,6 @@ struct OrologioFinto : OrologioEsercizi {
     }
     void ApriStampa() override { ++stampe; }
     void ChiudiEsercizi() override { ++chiusure; }
-    bool inChiusura() const override { return chiuso; }
 };
 
 // The exercise area as the controller sees it: the boxes, the saying and the row.
@@ -74,7 +73,7 @@ struct VistaFinta : VistaEsercizi {
     void MostraIstruzione(const QString&) override {}
     void ScriviPremiOK() override {}
     void FermaScrittura() override {}
-    void SpuntaTipo(int) override {}
+    void SpuntaTipo(SceltaEsercizio) override {}
     void AbilitaTipi(bool a) override { tipiAbilitati = a; }
     void SvuotaPerProva() override { h.clear(), m.clear(), orario.clear(); }
     void DisegnaOrologiProva() override { ++righe; }
@@ -90,15 +89,15 @@ struct Partita {
     // Answers the question on screen, right or with the hours one off, and presses "OK!".
     void rispondi(bool giusta)
     {
-        const int tipo = static_cast<int>(esercizi.tipoEsercizio());
+        const TipoDomanda tipo = esercizi.tipoEsercizio();
         const int errore = giusta ? 0 : 3600;
-        if (tipo == 0) {
+        if (tipo == TipoDomanda::Lettura) {
             const int t = (static_cast<int>(orologio.T) + errore) % 86400;
             vista.h = QString::number(t / 3600);
             vista.m = QString::number(t % 3600 / 60);
         } else {
             int H = 0, M = 0;
-            if (tipo == 1)
+            if (tipo == TipoDomanda::Impostazione)
                 H = vista.h.toInt(), M = vista.m.toInt();
             else
                 OrarioModoDiDire(vista.orario, H, M);
@@ -115,7 +114,6 @@ class TestControllore : public QObject {
 private slots:
     void finalTest_data();
     void finalTest();
-    void closedDuringAMessageStopsAtOnce();
 };
 
 void TestControllore::finalTest_data()
@@ -125,21 +123,21 @@ void TestControllore::finalTest_data()
     QTest::addColumn<QVector<int>>("messaggi");
     QTest::addColumn<QVector<int>>("spunte");
     QTest::addColumn<int>("stampe");
-    QTest::addColumn<short>("passo");
+    QTest::addColumn<bool>("superata");
 
     const QVector<bool> nove(9, true);
     QTest::newRow("nine right answers") << nove << QVector<int>{6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8}
-                                        << QVector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << 1 << short(9);
+                                        << QVector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << 1 << true;
     QVector<bool> unErrore = nove;
     unErrore.insert(4, false); // the fifth question, set by figures, wrong once
     QTest::newRow("one error allowed") << unErrore << QVector<int>{6, 0, 0, 0, 0, 9, 0, 0, 0, 0, 0, 8}
-                                       << QVector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << 1 << short(9);
+                                       << QVector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << 1 << true;
     QTest::newRow("two errors end the test")
         << QVector<bool>{true, false, true, true, true, true, true, false} << QVector<int>{6, 0, 9, 0, 0, 0, 0, 0, 7}
-        << QVector<int>{1, 2, 3, 4, 5, 6} << 0 << short(-1);
+        << QVector<int>{1, 2, 3, 4, 5, 6} << 0 << false;
     QTest::newRow("two errors on one saying")
         << QVector<bool>{true, true, true, true, true, true, false, false} << QVector<int>{6, 0, 0, 0, 0, 0, 0, 9, 7}
-        << QVector<int>{1, 2, 3, 4, 5, 6} << 0 << short(-1);
+        << QVector<int>{1, 2, 3, 4, 5, 6} << 0 << false;
 }
 
 void TestControllore::finalTest()
@@ -148,14 +146,15 @@ void TestControllore::finalTest()
     QFETCH(QVector<int>, messaggi);
     QFETCH(QVector<int>, spunte);
     QFETCH(int, stampe);
-    QFETCH(short, passo);
+    QFETCH(bool, superata);
 
     Partita p;
     QSignalSpy domande(&p.esercizi, &ControlloreEsercizi::domandaPronta);
     // Reading questions at 9:12, 15:40 and 23:05; setting questions at 6:30, 12:00, 0:01.
     p.orologio.casuali = {33120, 56400, 83100, 23400, 43200, 60};
-    p.esercizi.optTest_Click(3);
+    p.esercizi.optTest_Click(SceltaEsercizio::TestFinale);
     QVERIFY(p.esercizi.provaInCorso());
+    QVERIFY(p.esercizi.faseProva() == FaseProva::InCorso);
     QVERIFY(!p.vista.tipiAbilitati);
     QCOMPARE(p.vista.righe, 1);
     for (bool giusta : risposte)
@@ -164,36 +163,21 @@ void TestControllore::finalTest()
     QCOMPARE(p.orologio.messaggi, messaggi);
     QCOMPARE(p.vista.spunte, spunte);
     QCOMPARE(p.orologio.stampe, stampe);
-    QCOMPARE(p.esercizi.passoProva(), passo);
+    // The right answers counted, and how the test ended; it still counts as the test
+    // until the area opens again.
+    QCOMPARE(p.esercizi.passoProva(), static_cast<int>(spunte.size()));
+    QVERIFY(p.esercizi.faseProva() == (superata ? FaseProva::Superata : FaseProva::Persa));
+    QVERIFY(p.esercizi.provaInCorso());
     // The test ends by closing the area, whether passed or lost.
     QCOMPARE(p.orologio.chiusure, 1);
     // Three readings, three settings by figures, three sayings, each trio in Arabic,
     // Roman numerals, then dots: the style is set before every question.
-    const int poste = passo == 9 ? 9 : static_cast<int>(spunte.size()) + 1;
+    const int poste = superata ? 9 : static_cast<int>(spunte.size()) + 1;
     QVector<int> tipi;
     for (const QList<QVariant>& d : std::as_const(domande))
-        tipi << d.at(0).toInt();
+        tipi << static_cast<int>(d.at(0).value<TipoDomanda>());
     QCOMPARE(tipi, (QVector<int>{0, 0, 0, 1, 1, 1, 2, 2, 2}.mid(0, poste)));
     QCOMPARE(p.orologio.stili, (QVector<int>{1, 2, 0, 1, 2, 0, 1, 2, 0}.mid(0, poste)));
-}
-
-void TestControllore::closedDuringAMessageStopsAtOnce()
-{
-    Partita p;
-    p.orologio.casuali = {33120};
-    // The program is closed while "Risposta esatta!" is on screen.
-    p.orologio.suMessaggio = [&p](Messaggio m) {
-        if (m == Messaggio::RispostaEsatta)
-            p.orologio.chiuso = true;
-    };
-    p.esercizi.optTest_Click(3);
-    p.rispondi(true);
-    QCOMPARE(p.orologio.messaggi, (QVector<int>{6, 0}));
-    QCOMPARE(p.esercizi.passoProva(), short(0));
-    // No tick, no next question, no style, no closing of an area that is already gone.
-    QVERIFY(p.vista.spunte.isEmpty());
-    QCOMPARE(p.orologio.stili, QVector<int>{1});
-    QCOMPARE(p.orologio.chiusure, 0);
 }
 
 QTEST_MAIN(TestControllore)

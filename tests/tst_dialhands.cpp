@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dial and the hands: Roman numerals, the corners of the hands at both sizes
 // and with the exercise factor, their labels, the drawn face, and the dial being
 // drawn once rather than on every tick.
@@ -160,7 +161,7 @@ void TestDialHands::exerciseHandsAreLongerWithoutLabelsOrSeconds()
     p1->ImpostaFattoreLancette(1.2f);
     p1->ImpostaEtichette(false);
     p1->ImpostaSecondi(false);
-    w->MostraOra(10800);
+    w->stato()->MostraOra(10800);
     QVERIFY(!grigio(lungo(w, 90, 83)));
     QVERIFY(blu(lungo(w, 90, 40)));
     // No second hand: straight down from the centre the dial shows (the minute hand points up).

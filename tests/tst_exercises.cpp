@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise area and its questions: opening and closing it, the three kinds of
 // question, the instruction texts, the sayings, the prompt typed letter by letter
 // and the pointer put on the adjustment buttons.
@@ -80,18 +81,16 @@ void TestExercises::instructionTexts_data()
         << QStringLiteral("Prova ad impostare, facendo sempre molta attenzione alla posizione del sole o della luna, "
                           "le lancette dell'orologio all'orario indicato nella casella qui a fianco.\r\n"
                           "Per spostare le lancette utilizza i quattro pulsantini nel lato destro dell'orologio.");
-    QTest::newRow("final test") << 3 << QString();
-    QTest::newRow("none") << -1 << QString();
 }
 
 void TestExercises::instructionTexts()
 {
     QFETCH(int, tipo);
     QFETCH(QString, atteso);
-    QCOMPARE(TestoIstruzioni(tipo).toUtf8(), atteso.toUtf8());
+    QCOMPARE(TestoIstruzioni(static_cast<TipoDomanda>(tipo)).toUtf8(), atteso.toUtf8());
     // The window's own function gives the same text.
     TestWindow tw;
-    QCOMPARE(tw.esercizi()->MessaggioTest(tipo), atteso);
+    QCOMPARE(tw.esercizi()->MessaggioTest(static_cast<TipoDomanda>(tipo)), atteso);
 }
 
 void TestExercises::sayingsTable_data()
@@ -187,7 +186,7 @@ void TestExercises::openingSetsTheClockForExercises()
         QVERIFY(tw.c("optStyleNum", i)->isEnabled());
     }
     // The question's time is on the hands only; the read-out keeps its old text.
-    QCOMPARE(w->tempoCorrente(), 15 * 3600.0f + 20 * 60.0f);
+    QCOMPARE(w->stato()->TempoCorrente(), 15 * 3600.0f + 20 * 60.0f);
     QCOMPARE(lblDigitalClock->text(), lettura);
 }
 
@@ -215,12 +214,13 @@ void TestExercises::openingAlwaysStartsWithReading()
     cmdTest->click();
     QVERIFY(grpTest->isSelected(0));
     QVERIFY(accanto(w, 0));
-    QCOMPARE(EserciziDi(w)->tipoEsercizio(), 0.0f);
+    QVERIFY(EserciziDi(w)->tipoEsercizio() == TipoDomanda::Lettura);
     QVERIFY(!EserciziDi(w)->provaInCorso());
     QVERIFY(tw.casella(0)->isVisibleTo(tw.c("picTest")));
     QVERIFY(!tw.casella(0)->isReadOnly() && !tw.casella(1)->isReadOnly());
     QVERIFY(tw.c("lblModiDiDire")->isHidden());
-    QCOMPARE(tw.c<QLabel>("lblMessaggioTest")->text(), TestoIstruzioni(0));
+    QCOMPARE(tw.c<QLabel>("lblMessaggioTest")->text(), TestoIstruzioni(TipoDomanda::Lettura));
+    tw.fake.clock->advance(0.301);
     QCOMPARE(tw.c<QLabel>("lblPremiOK")->text(), TestoPremiOK());
 }
 
@@ -228,13 +228,18 @@ void TestExercises::openingClosesTheMap()
 {
     TestWindow tw;
     QToolButton* chkFusiOrari = tw.c<QToolButton>("chkFusiOrari");
+    // The map is still opening when the exercises open: its animation stops there.
     chkFusiOrari->setChecked(true);
+    tw.fake.clock->advance(0.3);
     tw.c<QToolButton>("cmdTest")->click();
     QVERIFY(!chkFusiOrari->isChecked());
     QVERIFY(!chkFusiOrari->isEnabled());
+    QVERIFY(tw.c("picfusi")->isHidden());
     tw.c<QPushButton>("cmdExitTest")->click();
     QVERIFY(!chkFusiOrari->isChecked());
     QVERIFY(chkFusiOrari->isEnabled());
+    // The clock the animation held runs again.
+    QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
 }
 
 void TestExercises::closingRestoresTheClock()
@@ -268,7 +273,7 @@ void TestExercises::closingRestoresTheClock()
     QVERIFY(tw.fake.sound->played.contains(106));
     // The next tick shows the computer's time again, seconds included.
     tw.tickAt(11 * 3600 + 7);
-    QCOMPARE(w->tempoCorrente(), 11 * 3600 + 7.0f);
+    QCOMPARE(w->stato()->TempoCorrente(), 11 * 3600 + 7.0f);
     QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("11:00:07"));
 }
 
@@ -296,13 +301,13 @@ void TestExercises::handsGrowDuringExercises()
     // out for the measure.
     Trova<QuadranteOrologio>(w, "p1")->ImpostaEtichette(false);
     Trova<QuadranteOrologio>(w, "p1")->ImpostaSecondi(false);
-    w->ImpostaTempoCorrente(0);
+    w->stato()->MostraOra(0);
     const int normale = pixelRossi(w);
     Trova<QuadranteOrologio>(w, "p1")->ImpostaEtichette(true);
     Trova<QuadranteOrologio>(w, "p1")->ImpostaSecondi(true);
     tw.c<QToolButton>("cmdTest")->click();
     tw.c<OptionGroup>("grpTest")->select(1);
-    QCOMPARE(w->tempoCorrente(), 0.0f);
+    QCOMPARE(w->stato()->TempoCorrente(), 0.0f);
     const int esercizio = pixelRossi(w);
     // 20% longer and 20% wider: 1.44 times the area.
     const double rapporto = double(esercizio) / normale;
@@ -317,14 +322,14 @@ void TestExercises::readingQuestion()
     tw.c<QToolButton>("cmdTest")->click();
     tw.fake.random->scripted = {estrazionePer(23 * 3600 + 59 * 60)};
     EserciziDi(w)->PreparaLettura();
-    QCOMPARE(w->tempoCorrente(), 23 * 3600.0f + 59 * 60);
-    QCOMPARE(EserciziDi(w)->tipoEsercizio(), 0.0f);
+    QCOMPARE(w->stato()->TempoCorrente(), 23 * 3600.0f + 59 * 60);
+    QVERIFY(EserciziDi(w)->tipoEsercizio() == TipoDomanda::Lettura);
     QVERIFY(tw.casella(0)->text().isEmpty() && tw.casella(1)->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), tw.casella(0));
     // A draw that would round up to 24:00 sets the question at 00:00.
     tw.fake.random->scripted = {0.99999999};
     EserciziDi(w)->PreparaLettura();
-    QCOMPARE(w->tempoCorrente(), 0.0f);
+    QCOMPARE(w->stato()->TempoCorrente(), 0.0f);
 }
 
 void TestExercises::settingQuestionFromFigures_data()
@@ -362,13 +367,13 @@ void TestExercises::settingQuestionFromFigures()
     QVERIFY(tw.casella(0)->isReadOnly() && tw.casella(1)->isReadOnly());
     QVERIFY(tw.casella(0)->isVisibleTo(tw.c("picTest")) && tw.c("lblModiDiDire")->isHidden());
     // The boxes cannot be changed by typing.
-    QTest::keyClicks(tw.casella(0), "1");
+    QTest::keyClicks(tw.casella(0), QStringLiteral("1"));
     QCOMPARE(tw.casella(0)->text(), ore);
     // The hands start at midnight.
-    QCOMPARE(w->tempoCorrente(), 0.0f);
-    QCOMPARE(EserciziDi(w)->tipoEsercizio(), 1.0f);
+    QCOMPARE(w->stato()->TempoCorrente(), 0.0f);
+    QVERIFY(EserciziDi(w)->tipoEsercizio() == TipoDomanda::Impostazione);
     QVERIFY(accanto(w, 1));
-    QCOMPARE(tw.c<QLabel>("lblMessaggioTest")->text(), TestoIstruzioni(1));
+    QCOMPARE(tw.c<QLabel>("lblMessaggioTest")->text(), TestoIstruzioni(TipoDomanda::Impostazione));
     QVERIFY(codici.isEmpty());
     // The pointer jumps onto the centre of "Ore avanti ".
     QVERIFY(!tw.fake.desktop->cursorMoves.isEmpty());
@@ -382,7 +387,7 @@ void TestExercises::settingQuestionFromSaying()
     frmClock* w = tw.w;
     QLabel* lblModiDiDire = tw.c<QLabel>("lblModiDiDire");
     tw.c<QToolButton>("cmdTest")->click();
-    w->ImpostaTempoCorrente(0);
+    w->stato()->MostraOra(0);
     tw.fake.random->scripted = {estrazioneDetto(10)};
     tw.fake.desktop->cursorMoves.clear();
 
@@ -393,9 +398,9 @@ void TestExercises::settingQuestionFromSaying()
     QVERIFY(lblModiDiDire->isVisibleTo(tw.c("picTest")));
     QVERIFY(tw.casella(0)->isHidden() && tw.casella(1)->isHidden());
     QVERIFY(tw.c("lbl_hh")->isHidden() && tw.c("lbl_mm")->isHidden());
-    QCOMPARE(w->tempoCorrente(), 0.0f);
-    QCOMPARE(EserciziDi(w)->tipoEsercizio(), 2.0f);
-    QCOMPARE(w->ultimiValori()[2], short(10));
+    QCOMPARE(w->stato()->TempoCorrente(), 0.0f);
+    QVERIFY(EserciziDi(w)->tipoEsercizio() == TipoDomanda::ModoDiDire);
+    QCOMPARE(w->stato()->ultimiValori().modoDiDire, 10);
     QVERIFY(accanto(w, 2));
     QCOMPARE(tw.fake.desktop->cursorMoves.size(), 1);
     QCOMPARE(QApplication::focusWidget(), tw.c("p1"));
@@ -409,7 +414,7 @@ void TestExercises::consecutiveSayingsDiffer()
     OptionGroup* grpTest = tw.c<OptionGroup>("grpTest");
     QLabel* lblModiDiDire = tw.c<QLabel>("lblModiDiDire");
     cmdTest->click();
-    w->ImpostaTempoCorrente(0);
+    w->stato()->MostraOra(0);
     tw.fake.random->scripted = {estrazioneDetto(8)};
     grpTest->select(2);
     QCOMPARE(lblModiDiDire->text(), QStringLiteral("Mezzogiorno meno un quarto"));
@@ -424,8 +429,8 @@ void TestExercises::consecutiveSayingsDiffer()
     // The last saying is remembered across closing and reopening the area.
     tw.c<QPushButton>("cmdExitTest")->click();
     cmdTest->click();
-    QCOMPARE(w->ultimiValori()[2], short(16));
-    w->ImpostaTempoCorrente(0);
+    QCOMPARE(w->stato()->ultimiValori().modoDiDire, 16);
+    w->stato()->MostraOra(0);
     tw.fake.random->scripted = {estrazioneDetto(16), estrazioneDetto(1)};
     grpTest->select(2);
     QCOMPARE(lblModiDiDire->text(), QStringLiteral("Mezzanotte"));
@@ -451,28 +456,25 @@ void TestExercises::promptTypedLetterByLetter()
     tw.c<QToolButton>("cmdTest")->click();
     if (tipo == 0)
         grpTest->select(1);
-    QStringList visti;
-    QVector<bool> manoVisibile;
-    tw.fake.events->onPause = [&] {
-        visti << lblPremiOK->text();
-        manoVisibile << imgIndicaOK->isVisibleTo(picTest);
-    };
-    tw.fake.events->pauses = 0;
-    tw.fake.events->pausedMs = 0;
+    tw.fake.clock->advance(1);
 
     grpTest->select(tipo);
-
+    // A letter every 7 ms, the first at once; the hand pointing at "OK!" once all are there.
     const QString prompt = TestoPremiOK();
     QCOMPARE(prompt.size(), 43);
-    QStringList attesi;
-    for (int i = 1; i <= 43; ++i)
+    QStringList visti, attesi;
+    QVector<bool> manoVisibile;
+    for (int i = 1; i <= 43; ++i) {
         attesi << prompt.left(i);
+        visti << lblPremiOK->text();
+        manoVisibile << imgIndicaOK->isVisibleTo(picTest);
+        tw.fake.clock->advance(0.007);
+    }
     QCOMPARE(visti, attesi);
     QVERIFY(!manoVisibile.contains(true));
-    QCOMPARE(tw.fake.events->pausedMs, qint64(43 * 7));
     QCOMPARE(lblPremiOK->text(), prompt);
     QVERIFY(imgIndicaOK->isVisibleTo(picTest));
-    tw.fake.events->onPause = nullptr;
+    QVERIFY(!tw.c<QTimer>("tmrPremiOK")->isActive());
 }
 
 void TestExercises::promptWholeWhenAnotherKindIsChosenWhileTyping()
@@ -480,25 +482,24 @@ void TestExercises::promptWholeWhenAnotherKindIsChosenWhileTyping()
     TestWindow tw;
     frmClock* w = tw.w;
     OptionGroup* grpTest = tw.c<OptionGroup>("grpTest");
+    QLabel* lblPremiOK = tw.c<QLabel>("lblPremiOK");
     tw.c<QToolButton>("cmdTest")->click();
     grpTest->select(1);
-    int pausa = 0;
-    tw.fake.events->onPause = [&] {
-        if (++pausa == 10)
-            tw.c<QRadioButton>("optTest_2")->click();
-    };
-    tw.fake.events->pausedMs = 0;
+    tw.fake.clock->advance(1);
 
     grpTest->select(0);
-
-    QCOMPARE(tw.c<QLabel>("lblPremiOK")->text(), TestoPremiOK());
+    tw.fake.clock->advance(0.07);
+    QCOMPARE(lblPremiOK->text(), TestoPremiOK().left(11));
+    // Another kind while the prompt is typed: its prompt starts again from the first letter.
+    tw.c<QRadioButton>("optTest_2")->click();
+    QCOMPARE(lblPremiOK->text(), TestoPremiOK().left(1));
+    QVERIFY(tw.c("imgIndicaOK")->isHidden());
+    tw.fake.clock->advance(0.301);
+    QCOMPARE(lblPremiOK->text(), TestoPremiOK());
     QVERIFY(tw.c("imgIndicaOK")->isVisibleTo(tw.c("picTest")));
     QVERIFY(grpTest->isSelected(2));
     QVERIFY(accanto(w, 2));
-    QCOMPARE(tw.c<QLabel>("lblMessaggioTest")->text(), TestoIstruzioni(2));
-    // The interrupted typing does not start over once the newer one has finished.
-    QCOMPARE(tw.fake.events->pausedMs, qint64((10 + 43) * 7));
-    tw.fake.events->onPause = nullptr;
+    QCOMPARE(tw.c<QLabel>("lblMessaggioTest")->text(), TestoIstruzioni(TipoDomanda::ModoDiDire));
 }
 
 void TestExercises::areaClosedWhileTyping()
@@ -506,21 +507,23 @@ void TestExercises::areaClosedWhileTyping()
     TestWindow tw;
     QToolButton* cmdTest = tw.c<QToolButton>("cmdTest");
     QWidget* picTest = tw.c("picTest");
-    int pausa = 0;
-    tw.fake.events->onPause = [&] {
-        if (++pausa == 5)
-            tw.c<QPushButton>("cmdExitTest")->click();
-    };
     cmdTest->click();
-    tw.fake.events->onPause = nullptr;
+    tw.fake.clock->advance(0.035);
+    QVERIFY(tw.c<QTimer>("tmrPremiOK")->isActive());
+    tw.c<QPushButton>("cmdExitTest")->click();
 
     QVERIFY(picTest->isHidden());
     QVERIFY(tw.c("picAnalogic")->isVisible());
     QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
-    QCOMPARE(pausa, 5);
+    // The typing stopped with the area.
+    QVERIFY(!tw.c<QTimer>("tmrPremiOK")->isActive());
+    const QString lasciato = tw.c<QLabel>("lblPremiOK")->text();
+    tw.fake.clock->advance(1);
+    QCOMPARE(tw.c<QLabel>("lblPremiOK")->text(), lasciato);
     // The area opens again as usual.
     cmdTest->click();
     QVERIFY(picTest->isVisible());
+    tw.fake.clock->advance(0.301);
     QCOMPARE(tw.c<QLabel>("lblPremiOK")->text(), TestoPremiOK());
     QVERIFY(tw.c("imgIndicaOK")->isVisibleTo(picTest));
 }

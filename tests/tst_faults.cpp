@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults from the system and from the calendar: the program goes on, tells the
 // child what it must and loses nothing. Closing the program in the middle of a
 // handler that lets events run, a help page that is missing, unreadable or
@@ -35,19 +36,16 @@ void TestFaults::closingWhileThePromptTypes()
     tw.w->show();
     QTest::mouseClick(tw.c("cmdTest"), Qt::LeftButton);
     QVERIFY(!tw.c("picTest")->isHidden());
-    int pause = 0;
     QPointer<frmClock> finestra(tw.w);
-    QPointer<QWidget> cmdEsci = tw.c("cmdEsci");
-    tw.fake.events->onPause = [&] {
-        if (++pause == 5 && cmdEsci)
-            QTest::mouseClick(cmdEsci, Qt::LeftButton);
-    };
-    // A real click: the option button's own handler is on the stack while the window closes.
     QTest::mouseClick(tw.c("optTest", 1), Qt::LeftButton, {}, QPoint(5, 5));
-    tw.fake.events->onPause = nullptr;
+    tw.fake.clock->advance(0.035);
+    QVERIFY(tw.c<QTimer>("tmrPremiOK")->isActive());
+    // "Esci" while the prompt is typed: the window goes, and its typing with it.
+    QTest::mouseClick(tw.c("cmdEsci"), Qt::LeftButton);
     flushDeletes();
     QVERIFY(finestra.isNull());
     QVERIFY(!frmClock::caricato());
+    tw.fake.clock->advance(1);
 }
 
 void TestFaults::helpPageBesideTheProgramOrInstalledApart()
@@ -126,27 +124,32 @@ void TestFaults::midnightDuringAnExercise()
 {
     TestWindow tw(QSize(1024, 768), 86399);
     tw.tickAt(86399);
-    tw.w->cmdTest_Click();
+    tw.c<QToolButton>("cmdTest")->click();
     QVERIFY(!tw.c<QTimer>("tmrClock")->isActive());
     tw.fake.clock->advance(65); // the computer's clock passes midnight
-    tw.w->cmdExitTest_Click();
+    tw.c<QPushButton>("cmdExitTest")->click();
     QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
-    tw.w->tmrClock_Timer();
+    tw.w->stato()->tmrClock_Timer();
     QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("0:01:04"));
     QCOMPARE(tw.c<QLabel>("lblMPSN")->text(), QStringLiteral("Notte"));
-    QCOMPARE(tw.w->ultimiValori()[0], short(0));
+    QCOMPARE(tw.w->stato()->ultimiValori().ora, 0);
 }
 
 void TestFaults::midnightDuringTheMapAnimation()
 {
     TestWindow tw(QSize(1024, 768), 86399.5);
     tw.tickAt(86399.5);
-    // The animation's 24 pauses of 60 ms carry the computer's clock past midnight.
+    // The animation's 24 steps of 60 ms carry the computer's clock past midnight; the
+    // clock does not tick meanwhile.
     tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
+    tw.fake.clock->advance(1);
+    QVERIFY(!tw.c<QTimer>("tmrClock")->isActive());
+    QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("23:59:59"));
+    tw.fake.clock->advance(0.44);
     QVERIFY(tw.fake.clock->seconds < 10);
     QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
-    tw.w->tmrClock_Timer();
-    QCOMPARE(tw.w->ultimiValori()[0], short(0));
+    tw.w->stato()->tmrClock_Timer();
+    QCOMPARE(tw.w->stato()->ultimiValori().ora, 0);
     QVERIFY(tw.c<QLabel>("lblDigitalClock")->text().startsWith(QStringLiteral("0:00:0")));
     QVERIFY(!tw.c<PictureBox>("picfusi")->isHidden());
 }

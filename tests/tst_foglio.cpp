@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed sheet: what lands on the page and where, in millimetres.
 // Texts are read back from a real PDF with pdftotext; circles, lines and pictures
 // from a paint device that records what the sheet's painter draws.
@@ -267,9 +268,8 @@ private slots:
 
         QCOMPARE(ore.size(), 12);
         for (int h = 1; h <= 12; ++h) {
-            const QString t = romani
-                ? QStringList{"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"}[h - 1]
-                : QString::number(h);
+            const QString t = romani ? QStringLiteral("I II III IV V VI VII VIII IX X XI XII").split(u' ')[h - 1]
+                                     : QString::number(h);
             const QPointF atteso = PuntoSulCerchio(pag.CentroX, CentroY, h * 30, RaggioOre);
             const auto trovate = ParoleDove(ore, [&](const ParolaPdf& w) { return w.testo == t; });
             QVERIFY2(trovate.size() == 1, qPrintable(t));
@@ -394,7 +394,7 @@ private slots:
                                       << "Zoë";
         QTest::newRow("none") << ""
                               << "";
-        QTest::newRow("20 characters each") << "Mariavittoriaelisab" + QString("a") << "Dell'Acqua Bianchini";
+        QTest::newRow("20 characters each") << QStringLiteral("Mariavittoriaelisaba") << "Dell'Acqua Bianchini";
     }
     void datiPersonali()
     {

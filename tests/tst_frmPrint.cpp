@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print window: its controls, the numeral style and the minute numbers, the
 // closing guard, a print that succeeds and every print error, on the stand-in
 // printer that renders the page into a PDF.
@@ -134,30 +135,33 @@ private slots:
         const QString gufo = QStringLiteral("\U0001F989");                // an owl: two code units
         const QString bandiera = QStringLiteral("\U0001F1EE\U0001F1F9");  // the Italian flag
         const QString diciotto = QStringLiteral("Niccolò Maria Giov");    // 18 characters
+        const QString a19 = QStringLiteral("a").repeated(19);
         QTest::newRow("typed, cut at 20")
             << "" << -1 << "Niccolò Maria Giovanni Battista" << false << "Niccolò Maria Giovan";
         QTest::newRow("pasted, cut at 20")
             << "" << -1 << "Niccolò Maria Giovanni Battista" << true << "Niccolò Maria Giovan";
         QTest::newRow("short name unchanged") << "" << -1 << "Zoë" << false << "Zoë";
         QTest::newRow("emoji as the 20th character, typed")
-            << diciotto + "a" << -1 << QString(gufo + gufo) << false << QString(diciotto + "a" + gufo);
+            << diciotto + u'a' << -1 << QString(gufo + gufo) << false << QString(diciotto + u'a' + gufo);
         QTest::newRow("emoji as the 20th character, pasted")
-            << "" << -1 << QString(diciotto + "a" + pollice + "b") << true << QString(diciotto + "a" + pollice);
+            << "" << -1 << QString(diciotto + u'a' + pollice + u'b') << true << QString(diciotto + u'a' + pollice);
         QTest::newRow("emoji past the 20th character, pasted")
-            << "" << -1 << QString(diciotto + "ab" + pollice) << true << QString(diciotto + "ab");
+            << "" << -1 << QString(diciotto + QLatin1String("ab") + pollice) << true
+            << QString(diciotto + QLatin1String("ab"));
         QTest::newRow("twenty emoji of many code units")
             << "" << -1 << famiglia.repeated(25) << true << famiglia.repeated(20);
         QTest::newRow("flags stay pairs") << "" << -1 << bandiera.repeated(21) << true << bandiera.repeated(20);
         QTest::newRow("combining accent kept with its letter, pasted")
-            << "" << -1 << QString("a").repeated(19) + e_acuta + "x" << true << QString("a").repeated(19) + e_acuta;
-        QTest::newRow("combining accent typed on the 20th letter") << QString("a").repeated(19)
-                + "e" << -1 << QStringLiteral("\u0301") << false << QString("a").repeated(19) + e_acuta;
+            << "" << -1 << a19 + e_acuta + u'x' << true << a19 + e_acuta;
+        QTest::newRow("combining accent typed on the 20th letter")
+            << a19 + u'e' << -1 << QStringLiteral("\u0301") << false << a19 + e_acuta;
         QTest::newRow("combining accent never cut from its letter")
-            << QString("a").repeated(19) << -1 << QString("b" + e_acuta) << true << QString("a").repeated(19) + "b";
+            << a19 << -1 << QString(u'b' + e_acuta) << true << a19 + u'b';
         QTest::newRow("full box: typing in the middle adds nothing")
-            << QString("abcdefghij").repeated(2) << 5 << "XYZ" << false << QString("abcdefghij").repeated(2);
+            << QStringLiteral("abcdefghij").repeated(2) << 5 << "XYZ" << false
+            << QStringLiteral("abcdefghij").repeated(2);
         QTest::newRow("pasting in the middle keeps what was there")
-            << QString("abcdefghij") + "klmnopq" << 3 << "XYZW" << true << QString("abcXYZdefghijklmnopq");
+            << QStringLiteral("abcdefghijklmnopq") << 3 << "XYZW" << true << QStringLiteral("abcXYZdefghijklmnopq");
     }
     void nomiAlPiuVentiCaratteri()
     {

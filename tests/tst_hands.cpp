@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The child moves the hands on the face: which hand a press grabs, the steps a drag
 // or a key amounts to with their wrap around midnight and noon, dragging on the real
 // window with the mouse and a finger, the pointer, the keys, the sound, the focus
@@ -107,14 +108,14 @@ QList<double> Arco(double da, double a)
 void Manuale(TestWindow& tw, float T)
 {
     tw.c<OptionGroup>("grpCtrTime")->select(0);
-    tw.w->ImpostaTempoCorrente(T);
+    tw.w->stato()->MostraOra(T);
     tw.fake.sound->played.clear();
 }
 
 // Answers the reading question on screen right.
 void RispondiLettura(TestWindow& tw)
 {
-    const int t = static_cast<int>(tw.w->tempoCorrente());
+    const int t = static_cast<int>(tw.w->stato()->TempoCorrente());
     tw.casella(0)->setText(QString::number(t / 3600));
     tw.casella(1)->setText(QString::number(t % 3600 / 60));
     tw.c<QPushButton>("cmdVerificaTest")->click();
@@ -130,7 +131,6 @@ Q_DECLARE_METATYPE(Preparazione)
 class TestHands : public QObject {
     Q_OBJECT
 private slots:
-    void init() { modTempolino::SuoniAttivi = true; }
 
     // ---- the geometry, without a window
     void grabbing_data();
@@ -291,13 +291,13 @@ void TestHands::dragOnTheFace()
     QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), lettura);
     QCOMPARE(spy.count(), passi);
     // The face, the scene and the globe follow every step, as with the buttons.
-    const float T = tw.w->tempoCorrente();
+    const float T = tw.w->stato()->TempoCorrente();
     QCOMPARE(f.p1->facciaDisegnata().secondo, static_cast<long>(T));
-    QCOMPARE(tw.w->ultimiValori()[0], short(std::floor(T / 3600)));
-    QCOMPARE(tw.w->oreCorrenti(), T / 3600);
+    QCOMPARE(tw.w->stato()->ultimiValori().ora, int(std::floor(T / 3600)));
+    QCOMPARE(tw.w->stato()->OreCorrenti(), T / 3600);
     // Let go, the time stays; a move without a button held moves nothing.
     QTest::mouseMove(f.p1, f.aAngolo(lancetta, angoli.last() + 90));
-    QCOMPARE(tw.w->tempoCorrente(), T);
+    QCOMPARE(tw.w->stato()->TempoCorrente(), T);
 }
 
 void TestHands::grabbingDoesNotMoveTheHand()
@@ -310,10 +310,10 @@ void TestHands::grabbingDoesNotMoveTheHand()
     const QPointF c = f.centro();
     const QPoint accanto = Verso(c, 8, 100).toPoint(); // about 14 px to the right of the hand
     QTest::mousePress(f.p1, Qt::LeftButton, Qt::NoModifier, accanto);
-    QCOMPARE(tw.w->tempoCorrente(), hm(10, 0));
+    QCOMPARE(tw.w->stato()->TempoCorrente(), hm(10, 0));
     QTest::mouseMove(f.p1, Verso(c, 38, 100).toPoint());
     QTest::mouseRelease(f.p1, Qt::LeftButton, Qt::NoModifier, Verso(c, 38, 100).toPoint());
-    QCOMPARE(tw.w->tempoCorrente(), hm(10, 5));
+    QCOMPARE(tw.w->stato()->TempoCorrente(), hm(10, 5));
 }
 
 void TestHands::onlyWhileTheButtonsAreUsable_data()
@@ -343,7 +343,7 @@ void TestHands::onlyWhileTheButtonsAreUsable_data()
         tw.c<OptionGroup>("grpTest")->select(3);
         for (int i = 0; i < 3; ++i)
             RispondiLettura(tw);
-        QCOMPARE(tw.esercizi()->tipoEsercizio(), 1.0f);
+        QVERIFY(tw.esercizi()->tipoEsercizio() == TipoDomanda::Impostazione);
     }) << true;
 }
 
@@ -354,7 +354,7 @@ void TestHands::onlyWhileTheButtonsAreUsable()
     TestWindow tw;
     prepara(tw);
     QCOMPARE(Trova<PannelloRegolazione>(tw.w, "picRegolazione")->regolazioneAttiva(), muove);
-    tw.w->ImpostaTempoCorrente(hm(10, 0));
+    tw.w->stato()->MostraOra(hm(10, 0));
     const Faccia f{tw.c<QuadranteOrologio>("p1")};
     QSignalSpy spy(tw.c<PresaLancette>("presaLancette"), &PresaLancette::passo);
     tw.fake.sound->played.clear();
@@ -369,7 +369,7 @@ void TestHands::onlyWhileTheButtonsAreUsable()
     tw.fake.clock->elapsed += 1;
     QTest::keyClick(f.p1, Qt::Key_PageUp);
 
-    QCOMPARE(tw.w->tempoCorrente(), muove ? hm(11, 15) : hm(10, 0));
+    QCOMPARE(tw.w->stato()->TempoCorrente(), muove ? hm(11, 15) : hm(10, 0));
     QCOMPARE(spy.count(), muove ? 16 : 0);
     QCOMPARE(tw.fake.sound->count(105), muove ? 2 : 0);
 }
@@ -383,7 +383,7 @@ void TestHands::pressAwayFromTheHandsDoesNothing()
     // Between 4 and 5, far from both hands.
     Trascina(f.p1, f.aAngolo(Lancetta::Minuti, 140), {f.aAngolo(Lancetta::Minuti, 200)});
     QCOMPARE(spy.count(), 0);
-    QCOMPARE(tw.w->tempoCorrente(), hm(10, 0));
+    QCOMPARE(tw.w->stato()->TempoCorrente(), hm(10, 0));
     QVERIFY(tw.fake.sound->played.isEmpty());
     QVERIFY(!f.p1->testAttribute(Qt::WA_SetCursor));
 }
@@ -398,13 +398,13 @@ void TestHands::putAwayDuringTheDrag()
     auto* presa = tw.c<PresaLancette>("presaLancette");
     QTest::mousePress(f.p1, Qt::LeftButton, Qt::NoModifier, f.suLancetta(Lancetta::Minuti, hm(10, 0)));
     QTest::mouseMove(f.p1, f.aAngolo(Lancetta::Minuti, 30));
-    QCOMPARE(tw.w->tempoCorrente(), hm(10, 5));
+    QCOMPARE(tw.w->stato()->TempoCorrente(), hm(10, 5));
     tw.c<OptionGroup>("grpCtrTime")->select(1);
     tw.tickAt(50000);
     QTest::mouseMove(f.p1, f.aAngolo(Lancetta::Minuti, 90));
     QCOMPARE(presa->lancettaPresa(), Lancetta::Nessuna);
     QTest::mouseRelease(f.p1, Qt::LeftButton, Qt::NoModifier, f.aAngolo(Lancetta::Minuti, 90));
-    QCOMPARE(tw.w->tempoCorrente(), 50000.0f);
+    QCOMPARE(tw.w->stato()->TempoCorrente(), 50000.0f);
     QVERIFY(!f.p1->testAttribute(Qt::WA_SetCursor));
 }
 
@@ -417,13 +417,13 @@ void TestHands::aLostReleaseLetsGo()
     const Faccia f{tw.c<QuadranteOrologio>("p1")};
     QTest::mousePress(f.p1, Qt::LeftButton, Qt::NoModifier, f.suLancetta(Lancetta::Minuti, hm(10, 0)));
     QTest::mouseMove(f.p1, f.aAngolo(Lancetta::Minuti, 30));
-    QCOMPARE(tw.w->tempoCorrente(), hm(10, 5));
+    QCOMPARE(tw.w->stato()->TempoCorrente(), hm(10, 5));
     const QPointF dove = f.aAngolo(Lancetta::Minuti, 90);
     QMouseEvent senzaTasto(QEvent::MouseMove, dove, f.p1->mapToGlobal(dove), Qt::NoButton, Qt::NoButton,
                            Qt::NoModifier);
     QCoreApplication::sendEvent(f.p1, &senzaTasto);
     QCOMPARE(tw.c<PresaLancette>("presaLancette")->lancettaPresa(), Lancetta::Nessuna);
-    QCOMPARE(tw.w->tempoCorrente(), hm(10, 5));
+    QCOMPARE(tw.w->stato()->TempoCorrente(), hm(10, 5));
     QTest::mouseRelease(f.p1, Qt::LeftButton, Qt::NoModifier, f.aAngolo(Lancetta::Minuti, 90));
 }
 
@@ -445,7 +445,7 @@ void TestHands::pointerShowsTheGrip()
     QTest::mouseRelease(f.p1, Qt::LeftButton, Qt::NoModifier, lontano);
     // Away from the hands the face has its usual pointer again.
     QVERIFY(!f.p1->testAttribute(Qt::WA_SetCursor));
-    QCOMPARE(tw.w->tempoCorrente(), hm(11, 0));
+    QCOMPARE(tw.w->stato()->TempoCorrente(), hm(11, 0));
 }
 
 void TestHands::aFingerDragsToo()
@@ -483,14 +483,14 @@ void TestHands::soundWithTheSteps()
     QFETCH(int, attesi);
     TestWindow tw;
     Manuale(tw, hm(10, 0));
-    modTempolino::SuoniAttivi = suoni;
+    tw.stato()->ImpostaSuoniAttivi(suoni);
     const Faccia f{tw.c<QuadranteOrologio>("p1")};
     QList<QPoint> via;
     for (int m = 1; m <= 9; ++m)
         via.append(f.aAngolo(Lancetta::Minuti, 6.0 * m));
     FakeClock* orologio = tw.fake.clock;
     Trascina(f.p1, f.suLancetta(Lancetta::Minuti, hm(10, 0)), via, [&] { orologio->elapsed += intervallo; });
-    QCOMPARE(tw.w->tempoCorrente(), hm(10, 9));
+    QCOMPARE(tw.w->stato()->TempoCorrente(), hm(10, 9));
     QCOMPARE(tw.fake.sound->count(105), attesi);
     QCOMPARE(tw.fake.sound->played.size(), attesi);
 }
@@ -531,7 +531,7 @@ void TestHands::keysOnTheFace()
     tw.tickAt(40000);
     tw.fake.sound->played.clear();
     QTest::keyClick(p1, static_cast<Qt::Key>(tasto), modificatori);
-    QCOMPARE(tw.w->tempoCorrente(), 40000.0f);
+    QCOMPARE(tw.w->stato()->TempoCorrente(), 40000.0f);
     QVERIFY(tw.fake.sound->played.isEmpty());
 }
 
@@ -547,7 +547,7 @@ void TestHands::heldKeyRepeats()
         QCoreApplication::sendEvent(p1, &tasto);
         tw.fake.clock->elapsed += 0.03;
     }
-    QCOMPARE(tw.w->tempoCorrente(), hm(10, 5));
+    QCOMPARE(tw.w->stato()->TempoCorrente(), hm(10, 5));
     QCOMPARE(tw.fake.sound->count(105), 3);
 }
 

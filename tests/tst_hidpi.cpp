@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a screen with two device pixels to a logical pixel the clock face is drawn at
 // full resolution: twice the pixels, with edges as sharp as at ratio 1; the globe and
 // the world map show pictures drawn at that density, not enlarged 1x pictures.
@@ -181,6 +182,7 @@ void TestHiDpi::mapShowsThePictureOfTheRatio()
 {
     TestWindow tw(QSize(1024, 768), 43200);
     tw.c<QAbstractButton>("chkFusiOrari")->click();
+    tw.fake.clock->advance(24 * 0.06);
     PictureBox* picfusi = tw.c<PictureBox>("picfusi");
     QVERIFY(picfusi->isVisible());
     QImage mostrata = picfusi->image();

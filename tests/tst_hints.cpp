@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mistakes explained: the rule that names the likely mistake of an answer, the hint
 // line after a wrong answer, the solution after two (the boxes filled, or the hands
 // going there step by step), the next question on "OK!", and no help at all in the
@@ -61,10 +62,10 @@ struct Aula {
         if (k == 2)
             lancette(0);
         tw.fake.random->scripted = {estrazione};
-        tw.c<AreaEsercizi>("picTest")->SelezionaTipo(k);
+        tw.c<AreaEsercizi>("picTest")->SelezionaTipo(static_cast<SceltaEsercizio>(k));
         codici.clear();
     }
-    void lancette(int minuti) { tw.w->ImpostaTempoCorrente(static_cast<float>(minuti * kMinuto)); }
+    void lancette(int minuti) { tw.w->stato()->MostraOra(static_cast<float>(minuti * kMinuto)); }
     void scrivi(int minuti)
     {
         tw.casella(0)->setText(QString::number(minuti / 60));
@@ -198,13 +199,13 @@ void TestHints::readingTwiceWrongShowsTheTime()
     QCOMPARE(aula.suggerimento->text(), parole + QLatin1Char('.'));
     QCOMPARE(aula.tw.fake.speech->said, QStringList{parole});
     QVERIFY(!aula.soluzione->isVisible());
-    QCOMPARE(aula.tw.w->tempoCorrente(), float(15 * kOra + 20 * kMinuto));
+    QCOMPARE(aula.tw.w->stato()->TempoCorrente(), float(15 * kOra + 20 * kMinuto));
 
     // "OK!" now simply gives the next question: no message, boxes empty and free again.
     aula.tw.fake.random->scripted = {EstrazionePer(8 * kOra)};
     aula.ok();
     QCOMPARE(aula.codici, (QVector<int>{1, 1}));
-    QCOMPARE(aula.tw.w->tempoCorrente(), float(8 * kOra));
+    QCOMPARE(aula.tw.w->stato()->TempoCorrente(), float(8 * kOra));
     QVERIFY(aula.tw.casella(0)->text().isEmpty() && !aula.tw.casella(0)->isReadOnly());
     QVERIFY(!aula.suggerimento->isVisible() && aula.prompt->isVisible());
     QCOMPARE(aula.tw.esercizi()->errori(), 0);
@@ -248,21 +249,25 @@ void TestHints::settingTwiceWrongMovesTheHands()
     QVERIFY(aula.suggerisce(sbaglioSecondo));
     QCOMPARE(aula.codici, (QVector<int>{1, 1}));
 
-    // Each step of the hands is shown and held for a moment, with the buttons put away.
+    // Each step of the hands is shown and held for a moment, with the buttons put away;
+    // the time is written and said once the hands are there.
     QVector<int> viste;
     bool pulsantiUsabili = false;
-    aula.tw.fake.events->onPause = [&] {
-        viste << static_cast<int>(aula.tw.w->tempoCorrente()) / kMinuto;
-        pulsantiUsabili = pulsantiUsabili || aula.tw.c("cmdTime", 3)->isEnabled();
-    };
-    const qint64 prima = aula.tw.fake.events->pausedMs;
+    const double prima = aula.tw.fake.clock->elapsed;
     aula.soluzione->click();
-    aula.tw.fake.events->onPause = nullptr;
+    for (int i = 0; i < 10000 && !aula.tw.esercizi()->soluzioneMostrata(); ++i) {
+        const int mostrato = static_cast<int>(aula.tw.w->stato()->TempoCorrente()) / kMinuto;
+        if (viste.isEmpty() || viste.last() != mostrato)
+            viste << mostrato;
+        pulsantiUsabili = pulsantiUsabili || aula.tw.c("cmdTime", 3)->isEnabled();
+        QVERIFY(aula.tw.fake.speech->said.isEmpty());
+        aula.tw.fake.clock->advance(0.01);
+    }
 
     QCOMPARE(viste, PassiDellaSoluzione(secondo, giusta));
     QVERIFY(!pulsantiUsabili);
-    QVERIFY(aula.tw.fake.events->pausedMs - prima >= 100 * viste.size());
-    QCOMPARE(aula.tw.w->tempoCorrente(), float(giusta * kMinuto));
+    QVERIFY(aula.tw.fake.clock->elapsed - prima >= 0.1 * viste.size() - 1e-6);
+    QCOMPARE(aula.tw.w->stato()->TempoCorrente(), float(giusta * kMinuto));
     QCOMPARE(aula.suggerimento->text(), parole + QLatin1Char('.'));
     QCOMPARE(aula.tw.fake.speech->said, QStringList{parole});
     QVERIFY(aula.tw.esercizi()->soluzioneMostrata());
@@ -270,8 +275,8 @@ void TestHints::settingTwiceWrongMovesTheHands()
     // "OK!" gives the next question of the same kind, with the buttons back.
     aula.ok();
     QVERIFY(aula.codici == (QVector<int>{1, 1}));
-    QCOMPARE(aula.tw.esercizi()->tipoEsercizio(), float(tipo));
-    QCOMPARE(aula.tw.w->tempoCorrente(), 0.0f);
+    QCOMPARE(static_cast<int>(aula.tw.esercizi()->tipoEsercizio()), tipo);
+    QCOMPARE(aula.tw.w->stato()->TempoCorrente(), 0.0f);
     QVERIFY(aula.tw.c("cmdTime", 3)->isEnabled());
     QVERIFY(!aula.suggerimento->isVisible() && !aula.soluzione->isVisible());
 }
@@ -284,19 +289,15 @@ void TestHints::anotherKindStopsTheSolution()
     aula.ok();
     aula.ok();
     // At the solution's first step the child chooses "Indovina l'ora".
-    int passi = 0;
-    aula.tw.fake.events->onPause = [&] {
-        if (++passi == 1) {
-            aula.tw.fake.random->scripted = {EstrazionePer(9 * kOra)};
-            aula.tw.c<OptionGroup>("grpTest")->select(0);
-        }
-    };
     aula.soluzione->click();
-    aula.tw.fake.events->onPause = nullptr;
+    aula.tw.fake.clock->advance(0.05);
+    aula.tw.fake.random->scripted = {EstrazionePer(9 * kOra)};
+    aula.tw.c<OptionGroup>("grpTest")->select(0);
+    aula.tw.fake.clock->advance(10);
 
     // The reading question stands, untouched by the rest of the solution.
-    QCOMPARE(aula.tw.w->tempoCorrente(), float(9 * kOra));
-    QCOMPARE(aula.tw.esercizi()->tipoEsercizio(), 0.0f);
+    QCOMPARE(aula.tw.w->stato()->TempoCorrente(), float(9 * kOra));
+    QVERIFY(aula.tw.esercizi()->tipoEsercizio() == TipoDomanda::Lettura);
     QVERIFY(!aula.tw.esercizi()->soluzioneMostrata());
     QVERIFY(aula.tw.fake.speech->said.isEmpty());
     QVERIFY(!aula.suggerimento->isVisible());
@@ -326,7 +327,7 @@ void TestHints::finalTestGivesNoHelp()
     Aula aula;
     aula.tipo(3, EstrazionePer(9 * kOra + 12 * kMinuto));
     QVERIFY(aula.tw.esercizi()->provaInCorso());
-    QCOMPARE(aula.tw.w->tempoCorrente(), float(9 * kOra + 12 * kMinuto));
+    QCOMPARE(aula.tw.w->stato()->TempoCorrente(), float(9 * kOra + 12 * kMinuto));
     aula.scrivi(Minuti("21:12"));
     aula.ok();
     QCOMPARE(aula.codici, QVector<int>{9});
@@ -366,7 +367,7 @@ void TestHints::helpStandsInTheArea()
         QVERIFY2(dentro.contains(c->geometry()), nome);
         for (QWidget* f : fissi)
             QVERIFY2(!c->geometry().intersects(f->geometry()),
-                     qPrintable(QString::fromLatin1(nome) + " over " + f->objectName()));
+                     qPrintable(QString::fromLatin1(nome) + QLatin1String(" over ") + f->objectName()));
     }
     // The level's row and the button share a row, side by side.
     QVERIFY(tw.c("cmbLivello")->geometry().right() < tw.c("cmdMostraSoluzione")->x());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's layout: where the clock face, the read-out, the scene, the
 // command panel, the exercise panel, the map and the adjustment buttons stand for
 // a given inner size of the window, at both size factors.

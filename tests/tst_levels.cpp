@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The levels of the exercises: the times each level asks, drawn over the whole day and
 // never twice in a row, the sayings of a level, the choice that lasts while the
 // program runs, and the final test, which ignores it.
@@ -32,8 +33,8 @@ struct Classe {
     // The time of the question on screen, in minutes of the day.
     int domanda() const
     {
-        if (tw.esercizi()->tipoEsercizio() == 0)
-            return static_cast<int>(tw.w->tempoCorrente()) / 60;
+        if (tw.esercizi()->tipoEsercizio() == TipoDomanda::Lettura)
+            return static_cast<int>(tw.w->stato()->TempoCorrente()) / 60;
         return tw.casella(0)->text().toInt() * 60 + tw.casella(1)->text().toInt();
     }
 };
@@ -97,7 +98,7 @@ void TestLevels::drawsOverManyQuestions()
     QFETCH(Livello, livello);
     QFETCH(int, tipo);
     Classe c(livello);
-    c.tw.c<AreaEsercizi>("picTest")->SelezionaTipo(tipo);
+    c.tw.c<AreaEsercizi>("picTest")->SelezionaTipo(static_cast<SceltaEsercizio>(tipo));
     const int passo = PassoDelLivello(livello);
     const int tempi = 24 * 60 / passo;
     constexpr int kDomande = 1200;
@@ -154,14 +155,14 @@ void TestLevels::sayingsOfALevel()
     QFETCH(QVector<int>, detti);
     Classe c(livello);
     // The night's stars take draws of their own when the hands go back to midnight.
-    c.tw.w->ImpostaTempoCorrente(0);
-    c.tw.c<AreaEsercizi>("picTest")->SelezionaTipo(2);
+    c.tw.w->stato()->MostraOra(0);
+    c.tw.c<AreaEsercizi>("picTest")->SelezionaTipo(SceltaEsercizio::ModoDiDire);
     QLabel* lblModiDiDire = c.tw.c<QLabel>("lblModiDiDire");
     QSet<int> visti;
     int precedente = 0;
     for (int i = 0; i < 400; ++i) {
         c.tw.esercizi()->PreparaModoDiDire();
-        const int n = c.tw.w->ultimiValori()[2];
+        const int n = c.tw.w->stato()->ultimiValori().modoDiDire;
         QVERIFY2(detti.contains(n), qPrintable(lblModiDiDire->text()));
         QVERIFY(n != precedente);
         QCOMPARE(lblModiDiDire->text(), LeggiModoDiDire(Risorse::stringa(300 + n)).testo);
@@ -192,22 +193,22 @@ void TestLevels::choiceStartsAtAnyMinuteAndLasts()
     tw.c<QToolButton>("cmdTest")->click();
     QCOMPARE(tw.esercizi()->livello(), Livello::Quarti);
     QCOMPARE(livello->currentIndex(), int(Livello::Quarti));
-    QCOMPARE(static_cast<int>(tw.w->tempoCorrente()) % (15 * 60), 0);
+    QCOMPARE(static_cast<int>(tw.w->stato()->TempoCorrente()) % (15 * 60), 0);
 }
 
 void TestLevels::newLevelAsksAnew()
 {
     Classe c;
     c.tw.fake.random->scripted = {EstrazionePer(19 * 3600 + 47 * 60)};
-    c.tw.c<AreaEsercizi>("picTest")->SelezionaTipo(1);
+    c.tw.c<AreaEsercizi>("picTest")->SelezionaTipo(SceltaEsercizio::Impostazione);
     QCOMPARE(c.tw.casella(1)->text(), QStringLiteral("47"));
     c.tw.fake.random->scripted = {19.5 / 24};
     c.livello->setCurrentIndex(int(Livello::OreIntere));
     // A question of the same kind at the new level, the hands back at midnight.
-    QCOMPARE(c.tw.esercizi()->tipoEsercizio(), 1.0f);
+    QVERIFY(c.tw.esercizi()->tipoEsercizio() == TipoDomanda::Impostazione);
     QCOMPARE(c.tw.casella(0)->text(), QStringLiteral("19"));
     QCOMPARE(c.tw.casella(1)->text(), QStringLiteral("00"));
-    QCOMPARE(c.tw.w->tempoCorrente(), 0.0f);
+    QCOMPARE(c.tw.w->stato()->TempoCorrente(), 0.0f);
 }
 
 void TestLevels::finalTestIgnoresTheLevel()
@@ -217,14 +218,14 @@ void TestLevels::finalTestIgnoresTheLevel()
     // The test's first question at 9:12 and its first saying, "Le tredici e cinque", are
     // no whole hours: the test draws as it always has.
     c.tw.fake.random->scripted = {EstrazionePer(9 * 3600 + 12 * 60)};
-    c.tw.c<AreaEsercizi>("picTest")->SelezionaTipo(3);
-    QCOMPARE(c.tw.w->tempoCorrente(), float(9 * 3600 + 12 * 60));
+    c.tw.c<AreaEsercizi>("picTest")->SelezionaTipo(SceltaEsercizio::TestFinale);
+    QCOMPARE(c.tw.w->stato()->TempoCorrente(), float(9 * 3600 + 12 * 60));
     QVERIFY(!c.tw.c("cmbLivello")->isVisibleTo(c.tw.c("picTest")));
     QVERIFY(!c.tw.c("lblLivello")->isVisibleTo(c.tw.c("picTest")));
     // A level chosen meanwhile changes nothing in the test.
     c.livello->setCurrentIndex(int(Livello::MezzOre));
-    QCOMPARE(c.tw.w->tempoCorrente(), float(9 * 3600 + 12 * 60));
-    QCOMPARE(c.tw.esercizi()->passoProva(), short(0));
+    QCOMPARE(c.tw.w->stato()->TempoCorrente(), float(9 * 3600 + 12 * 60));
+    QCOMPARE(c.tw.esercizi()->passoProva(), 0);
 
     c.tw.c<QPushButton>("cmdExitTest")->click();
     c.tw.c<QToolButton>("cmdTest")->click();

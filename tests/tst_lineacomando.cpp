@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: help and version in Italian on standard output with code 0,
 // anything unknown refused on standard error with the usage and code 2, and no
 // options at all starting the program.
@@ -30,28 +31,33 @@ void TestLineaComando::esamina_data()
                                 << "";
     QTest::newRow("no arguments at all") << QStringList{} << true << 0 << ""
                                          << "";
-    QTest::newRow("--help") << QStringList{p, "--help"} << false << 0 << aiuto << "";
-    QTest::newRow("-h") << QStringList{p, "-h"} << false << 0 << aiuto << "";
-    QTest::newRow("--version") << QStringList{p, "--version"} << false << 0 << versione << "";
-    QTest::newRow("-v") << QStringList{p, "-v"} << false << 0 << versione << "";
+    QTest::newRow("--help") << QStringList{p, QStringLiteral("--help")} << false << 0 << aiuto << "";
+    QTest::newRow("-h") << QStringList{p, QStringLiteral("-h")} << false << 0 << aiuto << "";
+    QTest::newRow("--version") << QStringList{p, QStringLiteral("--version")} << false << 0 << versione << "";
+    QTest::newRow("-v") << QStringList{p, QStringLiteral("-v")} << false << 0 << versione << "";
     QTest::newRow("help wins over a window-system option")
-        << QStringList{p, "-platform", "offscreen", "-h"} << false << 0 << aiuto << "";
-    QTest::newRow("Qt's -platform is left to Qt") << QStringList{p, "-platform", "offscreen"} << true << 0 << ""
-                                                  << "";
-    QTest::newRow("Qt's -display is left to Qt") << QStringList{p, "-display", ":5"} << true << 0 << ""
-                                                 << "";
-    QTest::newRow("unknown long option") << QStringList{p, "--colore"} << false << 2 << ""
+        << QStringList{p, QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-h")} << false << 0
+        << aiuto << "";
+    QTest::newRow("Qt's -platform is left to Qt")
+        << QStringList{p, QStringLiteral("-platform"), QStringLiteral("offscreen")} << true << 0 << ""
+        << "";
+    QTest::newRow("Qt's -display is left to Qt")
+        << QStringList{p, QStringLiteral("-display"), QStringLiteral(":5")} << true << 0 << ""
+        << "";
+    QTest::newRow("unknown long option") << QStringList{p, QStringLiteral("--colore")} << false << 2 << ""
                                          << "tempolino: opzione sconosciuta: --colore\nUso:";
-    QTest::newRow("unknown short option") << QStringList{p, "-x"} << false << 2 << ""
+    QTest::newRow("unknown short option") << QStringList{p, QStringLiteral("-x")} << false << 2 << ""
                                           << "tempolino: opzione sconosciuta: -x\nUso:";
-    QTest::newRow("unknown option after a good one") << QStringList{p, "-v", "--niente"} << false << 2 << ""
-                                                     << "opzione sconosciuta: --niente";
-    QTest::newRow("an argument that is no option") << QStringList{p, "foto.png"} << false << 2 << ""
+    QTest::newRow("unknown option after a good one")
+        << QStringList{p, QStringLiteral("-v"), QStringLiteral("--niente")} << false << 2 << ""
+        << "opzione sconosciuta: --niente";
+    QTest::newRow("an argument that is no option") << QStringList{p, QStringLiteral("foto.png")} << false << 2 << ""
                                                    << "tempolino: argomento inatteso: foto.png\nUso:";
-    QTest::newRow("option without its value") << QStringList{p, "-platform"} << false << 2 << ""
+    QTest::newRow("option without its value") << QStringList{p, QStringLiteral("-platform")} << false << 2 << ""
                                               << "all'opzione -platform manca il valore";
-    QTest::newRow("the name it was started by") << QStringList{"./build/tempolino-prova", "--x"} << false << 2 << ""
-                                                << "tempolino-prova: opzione";
+    QTest::newRow("the name it was started by")
+        << QStringList{QStringLiteral("./build/tempolino-prova"), QStringLiteral("--x")} << false << 2 << ""
+        << "tempolino-prova: opzione";
 }
 
 void TestLineaComando::esamina()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time-zone map: where the noon and midnight strips stand, the opening
 // animation with the turning globe, closing, the globe following the shown hour,
 // and how the map looks once open.
@@ -40,8 +41,6 @@ double centro(QWidget* c)
 class TestMap : public QObject {
     Q_OBJECT
 private slots:
-    void init() { modTempolino::SuoniAttivi = true; }
-
     void stripPositions_data();
     void stripPositions();
     void stripsOnTheOpenMap_data();
@@ -108,6 +107,7 @@ void TestMap::stripsOnTheOpenMap()
     QWidget* imglunap = tw.c("imglunap");
     tw.tickAt(T);
     QTest::mouseClick(chkFusiOrari, Qt::LeftButton);
+    tw.fake.clock->advance(24 * 0.06);
     QVERIFY(chkFusiOrari->isChecked());
     QVERIFY(picfusi->isVisible());
     const int L = picfusi->width();
@@ -130,7 +130,7 @@ void TestMap::stripsFollowTheMinuteOnlyWhenOpen()
     QToolButton* chkFusiOrari = tw.c<QToolButton>("chkFusiOrari");
     QWidget* shpFusoGiorno = tw.c("shpFusoGiorno");
     tw.tickAt(36000);
-    chkFusiOrari->setChecked(true);
+    tw.openMap();
     const double P = tw.c("picfusi")->width() / 1440.0;
     const int x0 = shpFusoGiorno->x();
     tw.tickAt(36030);
@@ -142,7 +142,7 @@ void TestMap::stripsFollowTheMinuteOnlyWhenOpen()
     const int chiuso = shpFusoGiorno->x();
     tw.tickAt(37200);
     QCOMPARE(shpFusoGiorno->x(), chiuso);
-    chkFusiOrari->setChecked(true);
+    tw.openMap();
     QVERIFY(qAbs(centro(shpFusoGiorno) - (86400 - 37200) / 60.0 * P) <= 1.0);
 }
 
@@ -165,28 +165,34 @@ void TestMap::openingAnimation()
     QTimer* tmrClock = tw.c<QTimer>("tmrClock");
     QWidget* shpFusoGiorno = tw.c("shpFusoGiorno");
     tw.tickAt(36000);
-    modTempolino::SuoniAttivi = suoni;
+    tw.stato()->ImpostaSuoniAttivi(suoni);
     tw.fake.sound->played.clear();
-    tw.fake.events->pausedMs = 0;
     const QRect riposo = imgTerra->geometry();
     const int larghezza = tw.c("p1")->width();
 
-    QVector<int> globi, larghezze;
+    // What the map shows at each of its steps, 60 ms apart, the first at once.
+    QVector<int> globi, larghezze, tic24;
     bool timerFermo = true, globoAccanto = true, fasceNascoste = true;
-    tw.fake.events->onPause = [&] {
+    QTest::mouseClick(tw.c("chkFusiOrari"), Qt::LeftButton);
+    for (int i = 0; i < 24; ++i) {
         globi.append(oraDelGlobo(w));
         larghezze.append(picfusi->width());
+        tic24.append(tw.fake.sound->count(105));
         timerFermo = timerFermo && !tmrClock->isActive();
         const QRect g = imgTerra->geometry();
         globoAccanto = globoAccanto && g.height() == picfusi->height() && g.width() == g.height()
             && g.top() == picfusi->y() && g.right() + 1 + 5 == picfusi->x();
         fasceNascoste = fasceNascoste && shpFusoGiorno->isHidden() && tw.c("imgsolep")->isHidden();
-    };
-    QTest::mouseClick(tw.c("chkFusiOrari"), Qt::LeftButton);
+        tw.fake.clock->advance(0.059);
+        QCOMPARE(picfusi->width(), larghezze.last()); // nothing moves between the steps
+        tw.fake.clock->advance(0.001);
+    }
 
     QCOMPARE(tw.fake.sound->count(105), tic);
     QCOMPARE(tw.fake.sound->played.size(), tic);
-    QCOMPARE(tw.fake.events->pausedMs, qint64(24 * 60));
+    if (suoni)
+        for (int i = 0; i < 24; ++i)
+            QCOMPARE(tic24[i], i + 1);
     QVector<int> ore(24);
     std::iota(ore.begin(), ore.end(), 0);
     QCOMPARE(globi, ore);
@@ -215,6 +221,9 @@ void TestMap::openingInManualModeLeavesTheClockStopped()
     QTimer* tmrClock = tw.c<QTimer>("tmrClock");
     tw.c<OptionGroup>("grpCtrTime")->select(0);
     chkFusiOrari->setChecked(true);
+    tw.fake.clock->advance(0.5);
+    QVERIFY(!tmrClock->isActive());
+    tw.fake.clock->advance(1);
     QVERIFY(!tmrClock->isActive());
     chkFusiOrari->setChecked(false);
     QVERIFY(!tmrClock->isActive());
@@ -240,7 +249,8 @@ void TestMap::closingSound()
     QToolButton* chkFusiOrari = tw.c<QToolButton>("chkFusiOrari");
     PictureBox* picfusi = tw.c<PictureBox>("picfusi");
     QTest::mouseClick(chkFusiOrari, Qt::LeftButton);
-    modTempolino::SuoniAttivi = suoni;
+    tw.fake.clock->advance(24 * 0.06);
+    tw.stato()->ImpostaSuoniAttivi(suoni);
     Trova<QuadranteOrologio>(w, "p1")->ImpostaEtichette(etichette);
     tw.fake.sound->played.clear();
     QTest::mouseClick(chkFusiOrari, Qt::LeftButton);
@@ -260,52 +270,48 @@ void TestMap::closedAgainWhileOpening()
     QToolButton* chkFusiOrari = tw.c<QToolButton>("chkFusiOrari");
     QWidget* picfusi = tw.c("picfusi");
     const QRect riposo = imgTerra->geometry();
-    tw.fake.events->pauses = 0;
-    tw.fake.events->onPause = [&] {
-        if (tw.fake.events->pauses == 5)
-            chkFusiOrari->setChecked(false);
-    };
     chkFusiOrari->setChecked(true);
-    QCOMPARE(tw.fake.events->pauses, 5);
+    tw.fake.clock->advance(5 * 0.06);
+    chkFusiOrari->setChecked(false);
+    QCOMPARE(tw.fake.sound->count(105), 6);
     QVERIFY(picfusi->isHidden());
     QCOMPARE(imgTerra->geometry(), riposo);
     QCOMPARE(oraDelGlobo(w), 10);
     QVERIFY(tw.c<QTimer>("tmrClock")->isActive());
+    // The animation is over: nothing more steps.
+    tw.fake.clock->advance(2);
+    QCOMPARE(tw.fake.sound->count(105), 6);
+    QVERIFY(picfusi->isHidden());
     // It opens again normally.
-    tw.fake.events->onPause = nullptr;
-    chkFusiOrari->setChecked(true);
+    tw.openMap();
     QVERIFY(picfusi->isVisible());
     QCOMPARE(picfusi->width(), tw.c("p1")->width());
 }
 
 void TestMap::closingTheWindowWhileOpening()
 {
-    // The program is closed during the animation: the animation stops, the clock is
-    // not started again, and the window goes once the check box's handler has returned.
+    // The program is closed during the animation: the animation stops with the window,
+    // and the clock is not started again.
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
-    tw.fake.events->pauses = 0;
-    tw.fake.sound->played.clear();
-    tw.fake.events->onPause = [w] {
-        if (w->isVisible()) {
-            w->close();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-    };
     QTest::mouseClick(tw.c("chkFusiOrari"), Qt::LeftButton);
-    QVERIFY(frmClock::caricato());
-    QCOMPARE(tw.fake.events->pauses, 1);
-    QCOMPARE(tw.fake.sound->count(105), 1);
+    tw.fake.clock->advance(0.06);
+    QCOMPARE(tw.fake.sound->count(105), 2);
+    w->close();
     QVERIFY(!tw.c<QTimer>("tmrClock")->isActive());
+    QVERIFY(!tw.c<QTimer>("tmrAnimazione")->isActive());
+    tw.fake.clock->advance(0.5);
     flushDeletes();
     QVERIFY(!frmClock::caricato());
+    tw.fake.clock->advance(2);
+    QCOMPARE(tw.fake.sound->count(105), 2);
 }
 
 void TestMap::globeRedrawnOncePerHour()
 {
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
-    tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
+    tw.openMap();
     QSignalSpy globi(Trova<MappaFusi>(w, "mappaFusi"), &MappaFusi::globoGirato);
     for (double t = 36000.2; t < 39600; t += 7.3)
         tw.tickAt(t);
@@ -318,8 +324,7 @@ void TestMap::globeRedrawnOncePerHour()
     QCOMPARE(globi.count(), 1);
     // Moving the hands by an hour turns the globe at once.
     tw.c<OptionGroup>("grpCtrTime")->select(0);
-    tw.fake.events->onPause = [w] { w->cmdTime_MouseUp(3); };
-    w->cmdTime_MouseDown(3);
+    QTest::mouseClick(tw.c("cmdTime", 3), Qt::LeftButton);
     QCOMPARE(oraDelGlobo(w), 12);
 }
 
@@ -328,9 +333,9 @@ void TestMap::midnightOf24ShowsTheGlobeOfHour0()
     TestWindow tw(QSize(1024, 768), 36000);
     frmClock* w = tw.w;
     tw.c<OptionGroup>("grpCtrTime")->select(0);
-    w->ImpostaTempoCorrente(86400);
+    w->stato()->MostraOra(86400);
     QCOMPARE(oraDelGlobo(w), 0);
-    tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
+    tw.openMap();
     QCOMPARE(oraDelGlobo(w), 0);
     // At 24:00 the noon strip is centred on the left edge, the midnight strip in the middle.
     QVERIFY(qAbs(centro(tw.c("shpFusoGiorno"))) <= 1.0);
@@ -342,7 +347,7 @@ void TestMap::openMapLooksRight()
     TestWindow tw(QSize(1024, 768), 64800); // 18:00
     QWidget* picfusi = tw.c("picfusi");
     tw.tickAt(64800);
-    tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
+    tw.openMap();
     const QImage img = picfusi->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const int y = picfusi->height() - 20;
     // The day strip is light yellow over the map, the night strip dark blue.

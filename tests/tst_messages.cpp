@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message table and the message window: the ten texts to the byte, how the
 // window colours, animates, sounds and places itself for each code, the praise
 // words, and closing it.
@@ -5,6 +6,7 @@
 #include <QtTest>
 
 #include "FakePlatform.h"
+#include "InterruttoreSuoni.h"
 #include "Risorse.h"
 #include "frmMsg.h"
 #include "modTempolino.h"
@@ -71,13 +73,14 @@ private slots:
 private:
     Visto mostra(int codice);
     FakePlatform fake{};
+    InterruttoreSuoni suoni;
 };
 
 void TestMessages::init()
 {
     fake = FakePlatform::install();
     fake.desktop->screen = QSize(1024, 768);
-    SuoniAttivi = true;
+    suoni.imposta(true);
     InizializzaMessaggi();
 }
 
@@ -216,7 +219,7 @@ void TestMessages::silentWithSoundsOff_data()
 void TestMessages::silentWithSoundsOff()
 {
     QFETCH(int, codice);
-    SuoniAttivi = false;
+    suoni.imposta(false);
     fake.dialogs->onModal = [](QDialog& d) {
         auto* m = qobject_cast<frmMsg*>(&d);
         for (int i = 0; i < 4; ++i) {

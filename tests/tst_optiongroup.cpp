@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Option groups as the windows rely on them: choosing an option by code or by a click
 // raises the group's click once with its index and clears the others; choosing the one
 // already chosen raises nothing; an option cannot be switched off by clicking it; the

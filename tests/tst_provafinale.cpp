@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The final test: the plan of nine questions with their numeral styles, the row
 // of clocks and its ticks, one error allowed, the lost test, leaving with "Esci",
 // and the print window that nine right answers open.
@@ -123,15 +124,15 @@ struct Prova {
     // Answers the question on screen, right or wrong, and presses "OK!".
     void rispondi(bool giusta)
     {
-        const int tipo = static_cast<int>(EserciziDi(w)->tipoEsercizio());
-        if (tipo == 0) {
-            const int t = static_cast<int>(w->tempoCorrente());
+        const TipoDomanda tipo = EserciziDi(w)->tipoEsercizio();
+        if (tipo == TipoDomanda::Lettura) {
+            const int t = static_cast<int>(w->stato()->TempoCorrente());
             const int ore = (t / 3600 + (giusta ? 0 : 1)) % 24;
             tw.casella(0)->setText(QString::number(ore));
             tw.casella(1)->setText(QString::number(t % 3600 / 60));
         } else {
             int H = 0, M = 0;
-            if (tipo == 1) {
+            if (tipo == TipoDomanda::Impostazione) {
                 H = tw.casella(0)->text().toInt();
                 M = tw.casella(1)->text().toInt();
             } else {
@@ -140,7 +141,7 @@ struct Prova {
                 M = hhmm.mid(2, 2).toInt();
             }
             const int t = (H * 3600 + M * 60 + (giusta ? 0 : 3600)) % 86400;
-            w->ImpostaTempoCorrente(static_cast<float>(t));
+            w->stato()->MostraOra(static_cast<float>(t));
         }
         tw.c<QPushButton>("cmdVerificaTest")->click();
     }
@@ -175,7 +176,7 @@ private slots:
         const int stili[9] = {1, 2, 0, 1, 2, 0, 1, 2, 0};
         for (int k = 0; k < 9; ++k) {
             const QByteArray passo = QByteArray::number(k);
-            QCOMPARE(EserciziDi(p.w)->passoProva(), short(k));
+            QCOMPARE(EserciziDi(p.w)->passoProva(), k);
             QCOMPARE(static_cast<int>(EserciziDi(p.w)->tipoEsercizio()), tipi[k]);
             QVERIFY2(p.tw.c<OptionGroup>("grpStyleNum")->isSelected(stili[k]), passo);
             for (int s = 0; s < 3; ++s)
@@ -249,7 +250,7 @@ private slots:
             if (k == errore) {
                 p.rispondi(false);
                 QCOMPARE(p.messaggi.last(), 9);
-                QCOMPARE(EserciziDi(p.w)->passoProva(), short(k));
+                QCOMPARE(EserciziDi(p.w)->passoProva(), k);
                 QVERIFY(EserciziDi(p.w)->erroreCommesso());
             }
             p.rispondi(true);
@@ -291,7 +292,8 @@ private slots:
         QCOMPARE(p.messaggi.count(9), 1);
         QVERIFY(!p.messaggi.contains(8));
         QVERIFY(!p.modali.contains(QStringLiteral("frmPrint")));
-        QCOMPARE(EserciziDi(p.w)->passoProva(), short(-1));
+        QVERIFY(EserciziDi(p.w)->faseProva() == FaseProva::Persa);
+        QCOMPARE(EserciziDi(p.w)->passoProva(), k);
         // The area closes: back to the current time, the row gone, every button usable.
         QVERIFY(p.areaChiusa());
         QVERIFY(p.stiliLiberi());
@@ -323,13 +325,13 @@ private slots:
         p.messaggi.clear();
         p.tw.c<OptionGroup>("grpTest")->select(3);
         QCOMPARE(p.messaggi, QVector<int>{6});
-        QCOMPARE(EserciziDi(p.w)->passoProva(), short(0));
+        QCOMPARE(EserciziDi(p.w)->passoProva(), 0);
         QVERIFY(!EserciziDi(p.w)->erroreCommesso());
         // Nine empty clocks again, and one error is allowed again.
         QCOMPARE(p.spunte(), 0);
         p.rispondi(false);
         QCOMPARE(p.messaggi.last(), 9);
-        QCOMPARE(EserciziDi(p.w)->passoProva(), short(0));
+        QCOMPARE(EserciziDi(p.w)->passoProva(), 0);
     }
 
     void finestraDiStampa_data()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The face redraws only what moved: where a hand may have changed pixels, whether a hand
 // reaches an area, and the face on screen after many small redraws against the whole
 // face drawn afresh.
@@ -158,7 +159,7 @@ void TestRedraw::screenMatchesTheWholeFace()
     for (int i = 0; i < 40; ++i) {
         T += passo;
         tw.fake.clock->seconds = T;
-        tw.w->MostraOra(static_cast<float>(T));
+        tw.stato()->MostraOra(static_cast<float>(T));
         QCoreApplication::processEvents();
         const QImage schermata =
             tw.w->screen()

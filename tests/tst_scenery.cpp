@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene beside the clock: the sky of each hour, where the sun and the moon
 // stand, the turned clouds, the stars, drawing once per hour; and the panel
 // decorations (the frame around the scene, the bevel, the read-out's shading).
@@ -248,7 +249,7 @@ void TestScenery::skyAndPictures()
     QFETCH(QColor, alto);
     QFETCH(QColor, basso);
     QCOMPARE(scena->size(), QSize(143, 169));
-    w->DisegnaPaesaggio(ora);
+    scena->DisegnaPaesaggio(ora);
 
     const Cielo cielo = CieloDellOra(ora);
     if (cielo == Cielo::Sfumato) {
@@ -306,7 +307,7 @@ void TestScenery::noonAndMidnightTopMiddle()
     QVERIFY(qAbs(atteso.center().x() - scena->width() / 2) <= 1);
     QVERIFY(atteso.top() < scena->height() / 6);
     for (int ora : {12, 0}) {
-        w->DisegnaPaesaggio(ora);
+        scena->DisegnaPaesaggio(ora);
         // The middle of the picture: the sun's yellow face, the moon's pale crescent.
         int pieni = 0;
         for (int y = atteso.top(); y <= atteso.bottom(); ++y)
@@ -332,10 +333,10 @@ void TestScenery::turnedClouds()
 {
     QFETCH(int, ora);
     QFETCH(bool, girate);
-    w->DisegnaPaesaggio(8);
+    scena->DisegnaPaesaggio(8);
     const QImage otto = scena->image().copy();
     const QRect sole8 = Riquadro(scena, {8, 130}, 2);
-    w->DisegnaPaesaggio(ora);
+    scena->DisegnaPaesaggio(ora);
     const QImage img = scena->image().copy();
     const std::vector<Posto> f = FigureDellOra(ora, scena->scaleWidth(), 256);
     const QRect sole = Riquadro(scena, {f[0].angolo.x(), f[0].angolo.y()}, 2);
@@ -364,7 +365,7 @@ void TestScenery::starsFollowTheDraws()
     const QVector<double> estrazioni{0.0, 0.5, 0.99999, 0.25, 0.75, 0.1, 0.9, 0.6};
     for (int i = 0; i < 24; ++i)
         tw->fake.random->scripted.push_back(estrazioni[i % estrazioni.size()]);
-    w->DisegnaPaesaggio(23);
+    scena->DisegnaPaesaggio(23);
     QVERIFY(tw->fake.random->scripted.empty()); // one draw per column, 24 columns
 
     const QRect luna = Riquadro(scena, {44, 52}, 2);
@@ -398,9 +399,9 @@ void TestScenery::starsChangeFromNightToNight()
         }
         return righe;
     };
-    w->ImpostaTempoCorrente(23 * 3600);
+    w->stato()->MostraOra(23 * 3600);
     const QVector<int> prima = stelle();
-    w->ImpostaTempoCorrente(0);
+    w->stato()->MostraOra(0);
     const QVector<int> dopo = stelle();
     QCOMPARE(tw->fake.random->reseeds, semi);
 
@@ -418,8 +419,8 @@ void TestScenery::midnightOf24IsBlack()
 {
     // 24:00:00: black from top to bottom, no stars, moon or sun.
     tw->c<OptionGroup>("grpCtrTime")->select(0);
-    w->ImpostaTempoCorrente(86400);
-    QCOMPARE(w->ultimiValori()[0], short(24));
+    w->stato()->MostraOra(86400);
+    QCOMPARE(w->stato()->ultimiValori().ora, 24);
     for (int y = 0; y < scena->height(); ++y)
         for (int x = 0; x < scena->width(); ++x)
             QCOMPARE(scena->pixelAt(x, y), QColor(Qt::black));

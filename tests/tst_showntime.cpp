@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shown time: the fields derived from it, rounding to the minute, the random
 // minute, the digital read-out, the part of the day, and the two clock modes.
 
@@ -136,9 +137,9 @@ void TestShownTime::manualModeStopsOnTheWholeMinute()
     QVERIFY(tmrClock->isActive());
     tw.c<OptionGroup>("grpCtrTime")->select(0);
     QVERIFY(!tmrClock->isActive());
-    QCOMPARE(tw.w->tempoCorrente(), 37860.0f);
+    QCOMPARE(tw.w->stato()->TempoCorrente(), 37860.0f);
     QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("10:31:00"));
-    QCOMPARE(tw.w->secondiCorrenti(), 0.0f);
+    QCOMPARE(tw.w->stato()->SecondiCorrenti(), 0.0f);
 }
 
 void TestShownTime::backToCurrentTimeAtNextTick()
@@ -161,11 +162,11 @@ void TestShownTime::twelveHourViewWhileStopped()
     QLabel* lblDigitalClock = tw.c<QLabel>("lblDigitalClock");
     tw.tickAt(47229);
     tw.c<OptionGroup>("grpCtrTime")->select(0); // stands at 13:07
-    const float ore = tw.w->oreCorrenti();
+    const float ore = tw.w->stato()->OreCorrenti();
     tw.fake.sound->played.clear();
     grp12_24->select(0);
     QCOMPARE(lblDigitalClock->text(), QStringLiteral("1:07:00"));
-    QCOMPARE(tw.w->oreCorrenti(), ore);
+    QCOMPARE(tw.w->stato()->OreCorrenti(), ore);
     QCOMPARE(tw.fake.sound->played, QVector<int>{104});
     grp12_24->select(1);
     QCOMPARE(lblDigitalClock->text(), QStringLiteral("13:07:00"));
@@ -181,29 +182,29 @@ void TestShownTime::hiddenReadOutKeepsItsTexts()
     tw.tickAt(70000);
     QCOMPARE(lblDigitalClock->text(), lettura);
     QCOMPARE(tw.c<QLabel>("lblMPSN")->text(), QStringLiteral("Mattino"));
-    QVERIFY(qAbs(tw.w->oreCorrenti() - 70000.0f / 3600) < 1e-4);
+    QVERIFY(qAbs(tw.w->stato()->OreCorrenti() - 70000.0f / 3600) < 1e-4);
 }
 
 void TestShownTime::firstTickDrawsSceneryAlsoJustAfterMidnight()
 {
     // The last drawn hour starts below any real hour, so a start at 00:30 draws the night at once.
     TestWindow tw(QSize(1024, 768), 1800);
-    QCOMPARE(tw.w->ultimiValori()[0], short(0));
+    QCOMPARE(tw.w->stato()->ultimiValori().ora, 0);
     QCOMPARE(tw.c<Scena>("picWindows")->paesaggiDisegnati(), 1);
     tw.tickAt(1801);
     tw.tickAt(3599);
     QCOMPARE(tw.c<Scena>("picWindows")->paesaggiDisegnati(), 1);
     tw.tickAt(3600);
     QCOMPARE(tw.c<Scena>("picWindows")->paesaggiDisegnati(), 2);
-    QCOMPARE(tw.w->ultimiValori()[0], short(1));
+    QCOMPARE(tw.w->stato()->ultimiValori().ora, 1);
 }
 
 void TestShownTime::midnightOf24Reads24()
 {
     TestWindow tw(QSize(1024, 768), 36000);
-    tw.w->ImpostaTempoCorrente(86400);
+    tw.w->stato()->MostraOra(86400);
     QCOMPARE(tw.c<QLabel>("lblDigitalClock")->text(), QStringLiteral("24:00:00"));
-    QCOMPARE(tw.w->ultimiValori()[0], short(24));
+    QCOMPARE(tw.w->stato()->ultimiValori().ora, 24);
 }
 
 QTEST_MAIN(TestShownTime)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two side windows opened from the main window's command panel: the curiosities
 // window (with the clock paused while it is open) and the information window with
 // its version, platform line, help button and links.
@@ -59,10 +60,10 @@ void TestSideWindows::curiositaFermaEFaRipartireLOrologio()
     frmClock* w = tw.w;
     QTimer* tmrClock = tw.c<QTimer>("tmrClock");
     tw.c<OptionGroup>("grpCtrTime")->select(modo);
-    modTempolino::SuoniAttivi = suoni;
+    tw.stato()->ImpostaSuoniAttivi(suoni);
     const bool correvaPrima = tmrClock->isActive();
     QCOMPARE(correvaPrima, modo == 1);
-    const float tempoPrima = w->tempoCorrente();
+    const float tempoPrima = w->stato()->TempoCorrente();
     tw.fake.sound->played.clear();
 
     bool correvaDurante = true;
@@ -79,7 +80,7 @@ void TestSideWindows::curiositaFermaEFaRipartireLOrologio()
     QVERIFY(!correvaDurante);
     QCOMPARE(tmrClock->isActive(), modo == 1);
     if (modo == 0)
-        QCOMPARE(w->tempoCorrente(), tempoPrima);
+        QCOMPARE(w->stato()->TempoCorrente(), tempoPrima);
     QCOMPARE(tw.fake.sound->count(106), suoni ? 1 : 0);
     QCOMPARE(w->focusWidget(), tw.c("p1"));
 }
@@ -87,7 +88,6 @@ void TestSideWindows::curiositaFermaEFaRipartireLOrologio()
 void TestSideWindows::curiositaRiapertaRipartedaVuota()
 {
     TestWindow tw;
-    frmClock* w = tw.w;
     int apertura = 0;
     QString risultato;
     bool vuotaAllaRiapertura = false;
@@ -108,9 +108,9 @@ void TestSideWindows::curiositaRiapertaRipartedaVuota()
         }
         return 0;
     };
-    w->cmdCuriosita_Click();
+    QTest::mouseClick(tw.c("cmdCuriosità"), Qt::LeftButton);
     QVERIFY(risultato.startsWith(QStringLiteral("Il tuo giorno di nascita è stato di: Lunedì")));
-    w->cmdCuriosita_Click();
+    QTest::mouseClick(tw.c("cmdCuriosità"), Qt::LeftButton);
     QVERIFY(vuotaAllaRiapertura);
     QCOMPARE(tw.fake.dialogs->modalShown.size(), 2);
 }
@@ -167,7 +167,7 @@ void TestSideWindows::informazioniDalPannello()
     QFETCH(bool, suoni);
     TestWindow tw;
     frmClock* w = tw.w;
-    modTempolino::SuoniAttivi = suoni;
+    tw.stato()->ImpostaSuoniAttivi(suoni);
     tw.fake.sound->played.clear();
     QString titolo;
     tw.fake.dialogs->onModal = [&](QDialog& d) {
@@ -321,7 +321,7 @@ void TestSideWindows::azioniChiudonoLaFinestra()
         chiusaDallAzione = !d.isVisible();
         return 0;
     };
-    tw.w->cmdAbout_Click();
+    QTest::mouseClick(tw.c("cmdAbout"), Qt::LeftButton);
     QVERIFY(chiusaDallAzione);
     QVERIFY(tw.fake.dialogs->boxes.isEmpty());
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound effects: the sound button, which sounds the clock's controls play and
 // only while the sounds are on, and what the real player makes of every sound
 // for an output, and the real player facing servers that are missing, hang or
@@ -25,15 +26,6 @@ namespace {
 
 using Azione = std::function<void(TestWindow&)>;
 
-void rilasciaSubito(TestWindow& tw)
-{
-    frmClock* w = tw.w;
-    tw.fake.events->onPause = [w] {
-        for (int i = 0; i < 4; ++i)
-            w->cmdTime_MouseUp(i);
-    };
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Azione)
@@ -43,10 +35,11 @@ class TestSounds : public QObject {
 private slots:
     // No sound server, whatever the machine has: the real player stays silent.
     void initTestCase() { qputenv("PULSE_SERVER", "unix:/nonexistent/tempolino-test/native"); }
-    void init() { modTempolino::SuoniAttivi = true; }
 
     void soundButton_data();
     void soundButton();
+    void switchShownWhoeverTurnsIt_data();
+    void switchShownWhoeverTurnsIt();
     void callersFollowTheSwitch_data();
     void callersFollowTheSwitch();
     void usableButtonsSound103OncePerChange();
@@ -70,18 +63,51 @@ void TestSounds::soundButton()
     QFETCH(bool, prima);
     TestWindow tw(QSize(1024, 768), 36000);
     auto* chkSuono = tw.c<QToolButton>("chkSuono");
-    modTempolino::SuoniAttivi = prima;
+    tw.stato()->ImpostaSuoniAttivi(prima);
     const qint64 iconaPrima = chkSuono->icon().cacheKey();
     tw.fake.sound->played.clear();
     QTest::mouseClick(chkSuono, Qt::LeftButton);
     // The click is heard whichever way the switch goes, and before it goes.
     QCOMPARE(tw.fake.sound->played, QVector<int>{106});
-    QCOMPARE(modTempolino::SuoniAttivi, !prima);
+    QCOMPARE(tw.stato()->SuoniAttivi(), !prima);
+    QCOMPARE(modTempolino::SuoniAttivi(), !prima);
+    QCOMPARE(chkSuono->isChecked(), !prima);
     QVERIFY(chkSuono->icon().cacheKey() != iconaPrima);
     QCOMPARE(tw.w->focusWidget(), tw.c("p1"));
     QTest::mouseClick(chkSuono, Qt::LeftButton);
     QCOMPARE(tw.fake.sound->played, (QVector<int>{106, 106}));
-    QCOMPARE(modTempolino::SuoniAttivi, prima);
+    QCOMPARE(tw.stato()->SuoniAttivi(), prima);
+    QCOMPARE(chkSuono->isChecked(), prima);
+}
+
+void TestSounds::switchShownWhoeverTurnsIt_data()
+{
+    QTest::addColumn<bool>("dalPulsante"); // the child's click, or another view of the clock
+    QTest::newRow("the switch's button") << true;
+    QTest::newRow("another view of the clock") << false;
+}
+
+void TestSounds::switchShownWhoeverTurnsIt()
+{
+    // The button and the switch never disagree, and switched off the voice stops,
+    // whoever turned the switch.
+    QFETCH(bool, dalPulsante);
+    TestWindow tw(QSize(1024, 768), 36000);
+    auto* chkSuono = tw.c<QToolButton>("chkSuono");
+    const QImage acceso = chkSuono->icon().pixmap(32, 32).toImage();
+    for (const bool attivi : {false, true, false}) {
+        const int fermate = tw.fake.speech->stops;
+        if (dalPulsante)
+            QTest::mouseClick(chkSuono, Qt::LeftButton);
+        else
+            tw.stato()->ImpostaSuoniAttivi(attivi);
+        QCOMPARE(tw.stato()->SuoniAttivi(), attivi);
+        QCOMPARE(chkSuono->isChecked(), attivi);
+        QCOMPARE(chkSuono->icon().pixmap(32, 32).toImage() == acceso, attivi);
+        QCOMPARE(tw.fake.speech->stops - fermate, attivi ? 0 : 1);
+    }
+    // Only the button's own click is heard.
+    QCOMPARE(tw.fake.sound->count(106), dalPulsante ? 3 : 0);
 }
 
 void TestSounds::callersFollowTheSwitch_data()
@@ -99,13 +125,11 @@ void TestSounds::callersFollowTheSwitch_data()
     QTest::newRow("one step of an adjustment button") << Azione([](TestWindow& tw) {
         tw.c<OptionGroup>("grpCtrTime")->select(0);
         tw.fake.sound->played.clear();
-        rilasciaSubito(tw);
-        tw.w->cmdTime_MouseDown(2);
+        QTest::mouseClick(tw.c("cmdTime", 2), Qt::LeftButton);
     }) << QVector<int>{105};
-    QTest::newRow("map opens") << Azione([](TestWindow& tw) { tw.c<QToolButton>("chkFusiOrari")->setChecked(true); })
-                               << QVector<int>(24, 105);
+    QTest::newRow("map opens") << Azione([](TestWindow& tw) { tw.openMap(); }) << QVector<int>(24, 105);
     QTest::newRow("map closes") << Azione([](TestWindow& tw) {
-        tw.c<QToolButton>("chkFusiOrari")->setChecked(true);
+        tw.openMap();
         tw.fake.sound->played.clear();
         tw.c<QToolButton>("chkFusiOrari")->setChecked(false);
     }) << QVector<int>{106};
@@ -121,7 +145,7 @@ void TestSounds::callersFollowTheSwitch()
     QFETCH(QVector<int>, suoni);
     for (const bool acceso : {true, false}) {
         TestWindow tw(QSize(1024, 768), 36000);
-        modTempolino::SuoniAttivi = acceso;
+        tw.stato()->ImpostaSuoniAttivi(acceso);
         tw.fake.sound->played.clear();
         azione(tw);
         QCOMPARE(tw.fake.sound->played, acceso ? suoni : QVector<int>{});
@@ -134,7 +158,7 @@ void TestSounds::usableButtonsSound103OncePerChange()
     auto* grpCtrTime = tw.c<OptionGroup>("grpCtrTime");
     tw.fake.sound->played.clear();
     grpCtrTime->select(0);
-    tw.w->MostraCmdTime(true); // the exercises ask again: already usable
+    tw.w->stato()->ImpostaRegolazioneAttiva(true); // the exercises ask again: already usable
     QCOMPARE(tw.fake.sound->count(103), 1);
     grpCtrTime->select(1);
     grpCtrTime->select(0);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spoken time: the face says the shown time in a teacher's words on the key P and
 // on its loudspeaker, keeps quiet during the exercises and with the sounds off, and
 // the saying of "Imposta l'ora (2)" can be heard. The voice is the stand-in's, which
@@ -134,14 +135,14 @@ void TestSpeech::sayingCanBeHeard()
     tw.c<QToolButton>("cmdTest")->click();
     auto* altoparlante = tw.c<QToolButton>("cmdAscoltaDetto");
     QVERIFY(!altoparlante->isVisible());
-    tw.w->ImpostaTempoCorrente(0);
+    tw.w->stato()->MostraOra(0);
     tw.fake.random->scripted = {(21 - 0.5) / 22};
-    tw.c<AreaEsercizi>("picTest")->SelezionaTipo(2);
+    tw.c<AreaEsercizi>("picTest")->SelezionaTipo(SceltaEsercizio::ModoDiDire);
     QVERIFY(altoparlante->isVisible());
     altoparlante->click();
     QCOMPARE(tw.fake.speech->said, QStringList{QStringLiteral("Manca un minuto alle tredici")});
     // Back to reading the clock, the saying and its loudspeaker go.
-    tw.c<AreaEsercizi>("picTest")->SelezionaTipo(0);
+    tw.c<AreaEsercizi>("picTest")->SelezionaTipo(SceltaEsercizio::Lettura);
     QVERIFY(!altoparlante->isVisible());
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The round splash of the start: its face and racing hands, its tick sound, its
 // circular shape, and the five seconds it stands before the main window appears.
 
@@ -5,6 +6,7 @@
 #include <cmath>
 
 #include "FakePlatform.h"
+#include "InterruttoreSuoni.h"
 #include "TestWindow.h"
 #include "frmClock.h"
 #include "frmSplashClock.h"
@@ -70,7 +72,6 @@ void TestSplash::cleanup()
 void TestSplash::primaImmagineMezzogiornoSenzaSuono()
 {
     FakePlatform fake = FakePlatform::install();
-    modTempolino::SuoniAttivi = true;
     frmSplashClock* s = frmSplashClock::istanza();
     s->Form_Load();
 
@@ -97,7 +98,7 @@ void TestSplash::primaImmagineMezzogiornoSenzaSuono()
 void TestSplash::ogniPassoSuccessivoTicchetta()
 {
     FakePlatform fake = FakePlatform::install();
-    modTempolino::SuoniAttivi = false; // the splash ticks whatever the switch says
+    const InterruttoreSuoni spenti(false); // the splash ticks whatever the switch says
     frmSplashClock* s = frmSplashClock::istanza();
     s->Form_Load();
     s->tmrClock->stop(); // only the ticks below count
@@ -211,39 +212,44 @@ void TestSplash::avvioAttendeCinqueSecondi()
     fake.desktop->screen = QSize(1024, 768);
     fake.clock->seconds = ora;
     const QDate giorno = fake.clock->date;
+    const double inizio = fake.clock->elapsed;
 
-    bool principaleVistaColSplash = false;
-    bool splashVisto = false;
-    fake.events->onPause = [&] {
-        if (frmSplashClock::caricato() && frmSplashClock::istanza()->isVisible()) {
-            splashVisto = true;
-            if (frmClock::caricato() && frmClock::istanza()->isVisible())
-                principaleVistaColSplash = true;
-        }
-    };
-    qint64 attesaAllaComparsa = -1;
+    double comparsa = -1;
     bool splashAncoraCaricato = true;
     Spia spia;
     spia.allaComparsa = [&] {
-        if (attesaAllaComparsa < 0) {
-            attesaAllaComparsa = fake.events->pausedMs;
+        if (comparsa < 0) {
+            comparsa = fake.clock->elapsed - inizio;
             splashAncoraCaricato = frmSplashClock::caricato();
         }
     };
     frmClock::istanza()->installEventFilter(&spia);
 
+    // The start returns with the splash on the screen; the splash stands while the
+    // stand-in clock runs, ticking, and the main window is built behind it.
     QVERIFY(modTempolino::Main());
+    QVERIFY(frmSplashClock::istanza()->isVisible());
+    bool splashSempre = true, principaleNascosta = true;
+    for (int i = 0; i < 499; ++i) {
+        fake.clock->advance(0.01);
+        splashSempre = splashSempre && frmSplashClock::caricato() && frmSplashClock::istanza()->isVisible();
+        principaleNascosta = principaleNascosta && !frmClock::istanza()->isVisible();
+    }
+    QVERIFY(splashSempre);
+    QVERIFY(principaleNascosta);
+    // About eight ticks of the hands in five seconds, one every 600 ms.
+    QCOMPARE(fake.sound->count(101), 8);
+    fake.clock->advance(0.01);
+
     frmClock* w = frmClock::istanza();
     QVERIFY(w->isVisible());
-    QVERIFY(splashVisto);
-    QVERIFY(!principaleVistaColSplash);
     QVERIFY(!splashAncoraCaricato);
-    // Five seconds of the computer's clock, waited in small pauses, and not much more.
-    QVERIFY2(attesaAllaComparsa >= 5000 && attesaAllaComparsa <= 5020, qPrintable(QString::number(attesaAllaComparsa)));
-    QVERIFY(fake.events->pauses >= 500);
+    QVERIFY(!frmSplashClock::caricato());
+    // Five seconds of the clock that only runs forwards, to the millisecond.
+    QVERIFY2(qAbs(comparsa - 5.0) < 0.001, qPrintable(QString::number(comparsa)));
+    QVERIFY(w->stato()->inCorsa());
     if (ora > 86000)
         QCOMPARE(fake.clock->date, giorno.addDays(1));
-    QVERIFY(!frmSplashClock::caricato());
     w->removeEventFilter(&spia);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the print spooler's answers mean for the child's page: the printer's state
 // before a job, the status of each request, and the state of the job just handed
 // over, each turned into the print window's own error (or none).

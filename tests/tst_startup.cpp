@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shutdown: the size factor, the screen-size message, a second copy,
 // the five-second splash counted in elapsed time, the per-user lock.
 
@@ -21,6 +22,8 @@ private slots:
     void secondCopyEndsSilently();
     void splashWaitsFiveSecondsOfElapsedTime_data();
     void splashWaitsFiveSecondsOfElapsedTime();
+    void closedDuringTheSplash_data();
+    void closedDuringTheSplash();
     void windowStartsRunningOnTheComputerTime();
     void closingTheWindowUnloadsEverything();
     void lockIsPerUserAndStaleLocksDoNotBlock();
@@ -107,27 +110,58 @@ void TestStartup::splashWaitsFiveSecondsOfElapsedTime()
     QFETCH(double, salto);
     FakePlatform fake = FakePlatform::install();
     fake.clock->seconds = inizio;
+    QVERIFY(modTempolino::Main());
+    fake.clock->advance(0.5);
+    fake.clock->seconds = std::fmod(fake.clock->seconds + salto + 86400.0, 86400.0);
     bool splashDuranteAttesa = true;
     bool finestraNascosta = true;
-    bool saltato = false;
-    fake.events->onPause = [&] {
-        if (!saltato) {
-            saltato = true;
-            fake.clock->seconds = std::fmod(fake.clock->seconds + salto + 86400.0, 86400.0);
-        }
+    for (int i = 0; i < 449; ++i) {
+        fake.clock->advance(0.01);
         splashDuranteAttesa = splashDuranteAttesa && frmSplashClock::caricato();
         finestraNascosta = finestraNascosta && !(frmClock::caricato() && frmClock::istanza()->isVisible());
-    };
-    QVERIFY(modTempolino::Main());
-    fake.events->onPause = nullptr;
+    }
     QVERIFY(splashDuranteAttesa);
     QVERIFY(finestraNascosta);
-    QVERIFY(fake.events->pausedMs >= 5000);
-    QVERIFY(fake.events->pausedMs < 5100);
+    fake.clock->advance(0.01);
     QVERIFY(!frmSplashClock::caricato());
     QVERIFY(frmClock::istanza()->isVisible());
     frmClock::istanza()->close();
     flushDeletes();
+}
+
+void TestStartup::closedDuringTheSplash_data()
+{
+    QTest::addColumn<bool>("splash"); // the splash closed, or the main window still hidden
+    QTest::addColumn<double>("dopo");
+    QTest::newRow("the splash closed at once") << true << 0.0;
+    QTest::newRow("the splash closed after two seconds") << true << 2.0;
+    QTest::newRow("the hidden main window closed") << false << 3.0;
+}
+
+void TestStartup::closedDuringTheSplash()
+{
+    // The desktop closes the program before its main window has come: it ends there,
+    // and nothing is shown, ticks or sounds afterwards.
+    QFETCH(bool, splash);
+    QFETCH(double, dopo);
+    FakePlatform fake = FakePlatform::install();
+    QVERIFY(modTempolino::Main());
+    fake.clock->advance(dopo);
+    QVERIFY(frmSplashClock::caricato());
+    if (splash)
+        frmSplashClock::istanza()->close();
+    else
+        frmClock::istanza()->close();
+    fake.clock->advance(0.01);
+    flushDeletes();
+    QVERIFY(!frmSplashClock::caricato());
+    QVERIFY(!frmClock::caricato());
+    const int suoni = static_cast<int>(fake.sound->played.size());
+    fake.clock->advance(10);
+    QVERIFY(!frmClock::caricato());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    QCOMPARE(fake.sound->played.size(), suoni);
 }
 
 void TestStartup::windowStartsRunningOnTheComputerTime()
@@ -139,7 +173,8 @@ void TestStartup::windowStartsRunningOnTheComputerTime()
     QVERIFY(tw.c<OptionGroup>("grpCtrTime")->isSelected(1));
     QVERIFY(tw.c<OptionGroup>("grpStyleNum")->isSelected(1));
     QVERIFY(tw.c<OptionGroup>("grp12_24")->isSelected(1));
-    QVERIFY(modTempolino::SuoniAttivi);
+    QVERIFY(tw.stato()->SuoniAttivi());
+    QVERIFY(tw.stato()->modo() == StatoOrologio::Modo::TempoAttuale);
 }
 
 void TestStartup::closingTheWindowUnloadsEverything()

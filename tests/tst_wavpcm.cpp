@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound decoder and its conversion for an audio output: which WAV files it
 // reads and how, which it refuses, that a change of rate keeps a tone's pitch,
 // level and length and drops what the new rate cannot carry, and how samples

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time in Italian words: a teacher's sentences with the part of the day, the
 // 24-hour wording, reading them back, and every saying of the exercises read back to
 // its own time.

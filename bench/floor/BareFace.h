@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The floor the clock's costs are measured against: a bare widget of the face's size
 // that paints, at each update, the same primitives as the clock face: a dial kept as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bare Qt floor as a program: one window with a face of the clock's size that
 // shows the computer's time and is updated once a second, nothing else. The
 // scripts measure it beside Tempolino in the same run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a sound takes from RealSoundPlayer::play() to its first samples
 // leaving the sound server. Run by bench/sound-latency.sh, which starts a
 // private PulseAudio server whose default source follows what the default sink

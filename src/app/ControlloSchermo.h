@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting the window system. When the application object cannot reach any screen
 // (no X server, no Wayland compositor, a display that does not answer), Qt reports

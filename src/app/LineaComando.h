@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's command line: the help and the version, in Italian, answered before
 // any window system is needed; anything else it does not know is refused with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up procedure: one copy per user, a screen of at least 800x600, the
 // size factor, the message table, then the main window.
 
@@ -22,9 +23,11 @@ bool Main()
     }
     Scala = ScalaPerSchermo(schermo.width(), schermo.height());
     InizializzaMessaggi();
-    // The splash first, then the main window is built behind it.
-    frmSplashClock::istanza()->Form_Load();
-    frmClock::istanza()->Form_Load();
+    // The splash first; once it is on the screen, the main window is built behind it,
+    // and shows itself when the splash has stood its five seconds.
+    frmSplashClock* splash = frmSplashClock::istanza();
+    QObject::connect(splash, &frmSplashClock::suSchermo, splash, [] { frmClock::istanza()->Form_Load(); });
+    splash->Form_Load();
     return true;
 }
 

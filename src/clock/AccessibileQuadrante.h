@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How screen readers see the clock face: a dial named "Orologio" whose description is
 // what the face shows (the time, or during the exercises where the hands point),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small decorations of the main window's panels: the raised frame with a groove
 // around the scene, painted on the window, and the bevels inside panels.

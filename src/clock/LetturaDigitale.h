@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The digital read-out under the clock face, `picAnalogic`: the part of the day
 // ("Notte", "Mattino", "Pomeriggio", "Sera"), the time in figures and the choice
@@ -21,6 +22,9 @@ public:
     void MostraOra(float T, const CampiOra& campi);
     // True with the 12-hour view chosen.
     bool dodiciOre() const { return grp12_24->isSelected(0); }
+    // Shows the 12-hour (true) or the 24-hour view as chosen, wherever it was chosen;
+    // the next MostraOra writes the time in it.
+    void MostraVista(bool dodiciOre) { grp12_24->mark(dodiciOre ? 0 : 1); }
 
     // The controls the keyboard reaches, in order.
     QList<QWidget*> ordineTabulazione() const { return {opt12_24[0], opt12_24[1]}; }

@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MappaFusi.h"
 
 #include <QPixmap>
 
 #include "ArrotondaPari.h"
-#include "CicloEventi.h"
 #include "Controlli.h"
 #include "Fasce.h"
 #include "Risorse.h"
@@ -37,6 +37,11 @@ MappaFusi::MappaFusi(QWidget* finestra) : QObject(finestra)
 
     imgTerra = Controlli::Crea<QLabel>(finestra, QStringLiteral("imgTerra"), 24, 32, 77, 77);
     imgTerra->setAttribute(Qt::WA_TranslucentBackground);
+
+    tmrAnimazione = new QTimer(this);
+    tmrAnimazione->setObjectName(QStringLiteral("tmrAnimazione"));
+    tmrAnimazione->setInterval(kPausaAnimazione);
+    connect(tmrAnimazione, &QTimer::timeout, this, &MappaFusi::PassoAnimazione);
 }
 
 void MappaFusi::Disponi(const QRect& geometria)
@@ -116,56 +121,62 @@ void MappaFusi::MostraFasce(bool visibile)
     imgsolep->setVisible(visibile);
 }
 
-bool MappaFusi::ApriMappa(bool apri, bool conClic)
+void MappaFusi::ApriMappa(bool apri, bool conClic)
 {
-    emit animazioneIniziata();
-    m_aperta = apri;
-
-    if (apri) {
-        CicloEventi ciclo(picfusi->window());
-        const int larghezza = picfusi->width();
-        const int altezza = picfusi->height();
-        const double Z = larghezza / 24.0;
-        const QRect riposoGlobo = imgTerra->geometry();
-
-        // The globe stands beside the map, as high as the map, while the map grows.
-        imgTerra->setScaledContents(true);
-        imgTerra->setGeometry(picfusi->x() - altezza - kDistanzaGlobo, picfusi->y(), altezza, altezza);
-        imgTerra->raise();
-
-        MostraFasce(false);
-        DisegnaFusi();
-        picfusi->resize(0, altezza);
-        picfusi->show();
-
-        for (int i = 0; i < 24; ++i) {
-            // Closed again (by the child or the exercises) while it was opening.
-            if (!m_aperta)
-                break;
-            if (SuoniAttivi) {
-                SuonaEffetto(Suono::Passo);
-                if (ciclo.inChiusura())
-                    return false;
-            }
-            picfusi->resize(static_cast<int>(i * Z), altezza);
-            picfusi->cls();
-            DisegnaTerra(i);
-            // The program closed meanwhile: nothing more to draw, and the clock stays stopped.
-            if (!ciclo.continua() || !ciclo.pausa(kPausaAnimazione))
-                return false;
-        }
-
-        picfusi->resize(larghezza, altezza);
-        picfusi->cls();
-        MostraFasce(true);
-        imgTerra->setScaledContents(false);
-        imgTerra->setGeometry(riposoGlobo);
-    } else {
+    if (!apri) {
+        m_aperta = false;
+        // Closed again (by the child or the exercises) while it was opening.
+        if (inAnimazione())
+            FineAnimazione();
         picfusi->hide();
-        if (SuoniAttivi && conClic)
-            SuonaEffetto(Suono::Clic);
+        if (conClic)
+            Suona(Suono::Clic);
+        return;
     }
+    if (m_aperta)
+        return;
+    m_aperta = true;
+    emit animazioneIniziata();
 
+    // The globe stands beside the map, as high as the map, while the map grows.
+    const int altezza = picfusi->height();
+    m_riposoGlobo = imgTerra->geometry();
+    imgTerra->setScaledContents(true);
+    imgTerra->setGeometry(picfusi->x() - altezza - kDistanzaGlobo, picfusi->y(), altezza, altezza);
+    imgTerra->raise();
+
+    MostraFasce(false);
+    DisegnaFusi();
+    m_larghezza = picfusi->width();
+    picfusi->resize(0, altezza);
+    picfusi->show();
+
+    // The first step at once, the others one a pause apart.
+    m_passo = 0;
+    PassoAnimazione();
+    tmrAnimazione->start();
+}
+
+void MappaFusi::PassoAnimazione()
+{
+    if (m_passo >= 24) {
+        FineAnimazione();
+        return;
+    }
+    Suona(Suono::Passo);
+    picfusi->resize(static_cast<int>(m_passo * (m_larghezza / 24.0)), picfusi->height());
+    picfusi->cls();
+    DisegnaTerra(m_passo);
+    ++m_passo;
+}
+
+void MappaFusi::FineAnimazione()
+{
+    tmrAnimazione->stop();
+    picfusi->resize(m_larghezza, picfusi->height());
+    picfusi->cls();
+    MostraFasce(true);
+    imgTerra->setScaledContents(false);
+    imgTerra->setGeometry(m_riposoGlobo);
     emit animazioneFinita();
-    return true;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The time-zone map below the clock, `picfusi`: the world map with the noon and
 // midnight strips and their sun and moon markers, the globe `imgTerra` turned to the
@@ -13,6 +14,7 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
+#include <QTimer>
 #include <array>
 
 #include "PictureBox.h"
@@ -38,12 +40,16 @@ public:
     // Places the strips and their markers for the shown time T.
     void PosizionaFasce(float T);
     void MostraFasce(bool visibile);
-    // Opens the map with its animation, or closes it (with a click when `conClic`).
-    // False when the program was closed meanwhile: the caller stops at once.
-    bool ApriMappa(bool apri, bool conClic);
+    // Opens the map with its animation, or closes it (with a click when `conClic`). The
+    // animation runs on a timer: 24 steps 60 ms apart, each a time zone wider with the
+    // globe an hour further round and sound 105, then the map at its full width. Closing
+    // the map meanwhile cuts the animation short.
+    void ApriMappa(bool apri, bool conClic);
+    bool inAnimazione() const { return tmrAnimazione->isActive(); }
 
 signals:
-    // The map opens or closes: the clock should not tick until it has finished.
+    // The opening animation starts, and is over (finished or cut short): the clock
+    // should not tick meanwhile.
     void animazioneIniziata();
     void animazioneFinita();
     // The globe has been given the picture of an hour.
@@ -51,6 +57,9 @@ signals:
 
 private:
     void ColoraFasce();
+    // One step of the opening animation, and its end.
+    void PassoAnimazione();
+    void FineAnimazione();
 
     PictureBox* picfusi;
     QFrame* shpFusoNotte;
@@ -58,6 +67,11 @@ private:
     QLabel* imglunap;
     QLabel* imgsolep;
     QLabel* imgTerra;
+    QTimer* tmrAnimazione;
+    // The animation's next step (0 to 23; 24 ends it), and where the globe rests.
+    int m_passo = 0;
+    int m_larghezza = 0; // the map's full width, which it grows to
+    QRect m_riposoGlobo;
     std::array<QPixmap, 24> m_globi; // the globe of each hour, made on first use
     qreal m_dprGlobi = 0;            // the density they were made for
     bool m_aperta = false;

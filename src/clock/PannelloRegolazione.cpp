@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PannelloRegolazione.h"
 
 #include "ArrotondaPari.h"
-#include "CicloEventi.h"
 #include "Controlli.h"
 #include "PassoOra.h"
 #include "Suoni.h"
@@ -48,9 +48,19 @@ PannelloRegolazione::PannelloRegolazione(QWidget* parent, const QColor& coloreOr
         cmdTime[i]->setEnabled(false);
         cmdTime[i]->setStyleSheet(QStringLiteral("QPushButton{background:rgb(128,128,128);color:black;"
                                                  "border:1px outset rgb(224,224,224);padding:0;}"));
+        // Held down, a button steps again after three of its pauses and then every three
+        // pauses, pressing itself anew each time, until it is let go.
+        const int ripetizione = 3 * PausaRipetizione(i);
+        cmdTime[i]->setAutoRepeat(true);
+        cmdTime[i]->setAutoRepeatDelay(ripetizione);
+        cmdTime[i]->setAutoRepeatInterval(ripetizione);
         connect(cmdTime[i], &QPushButton::pressed, this, [this, i] { cmdTime_MouseDown(i); });
-        connect(cmdTime[i], &QPushButton::released, this, [this, i] { cmdTime_MouseUp(i); });
-        connect(cmdTime[i], &QPushButton::clicked, this, &PannelloRegolazione::cliccato);
+        // A repeat also clicks the button while it is still down; only letting it go gives
+        // the focus back to the face.
+        connect(cmdTime[i], &QPushButton::clicked, this, [this, i] {
+            if (!cmdTime[i]->isDown())
+                emit cliccato();
+        });
     }
 }
 
@@ -62,14 +72,14 @@ void PannelloRegolazione::MostraCmdTime(bool mostra)
     RegolazioneAttiva = mostra;
     // A button held down stops repeating as soon as the buttons are put away.
     if (!mostra)
-        PulsantePremuto = false;
+        for (QPushButton* b : cmdTime)
+            b->setDown(false);
 
     for (QPushButton* b : cmdTime)
         b->setEnabled(mostra);
 
     if (mostra) {
-        if (SuoniAttivi)
-            SuonaEffetto(Suono::RegolazionePronta);
+        Suona(Suono::RegolazionePronta);
         move(x() + kScostamento, y());
         raise();
         // Each button takes the colour of the hand it moves.
@@ -90,33 +100,16 @@ void PannelloRegolazione::cmdTime_MouseDown(int index)
     // Buttons that are put away do not move the clock while it follows the computer.
     if (index < 0 || index >= static_cast<int>(cmdTime.size()) || !cmdTime[index]->isEnabled() || !RegolazioneAttiva)
         return;
-
-    // The loop lets the window's events run between steps; the release of the button,
-    // a click on the mode buttons or the closing of the program can all happen there.
-    CicloEventi ciclo(window());
-    PulsantePremuto = true;
-    const int D = PausaRipetizione(index);
-    while (PulsantePremuto) {
-        emit passo(index);
-        if (!ciclo.continua())
-            return;
-        if (SuoniAttivi) {
-            SuonaEffetto(Suono::Passo);
-            if (ciclo.inChiusura())
-                return;
-        }
-        // One step at once, then one every three pauses while the button stays down.
-        for (int i = 0; i < 3; ++i)
-            if (!ciclo.continua() || !ciclo.pausa(D))
-                return;
-        if (!ciclo.continua())
-            return;
-    }
+    emit passo(index);
+    Suona(Suono::Passo);
 }
 
-void PannelloRegolazione::cmdTime_MouseUp(int)
+bool PannelloRegolazione::pulsantePremuto() const
 {
-    PulsantePremuto = false;
+    for (const QPushButton* b : cmdTime)
+        if (b->isDown())
+            return true;
+    return false;
 }
 
 QPoint PannelloRegolazione::centroPulsante(int index) const

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four small buttons beside the clock face, `picRegolazione`, that move the hands
 // by hours and minutes while the clock stands still: put away (greyed, tucked under
 // the face's edge) or usable (coloured as the hands they move, slid out), one step
-// per press and more while a button is held down.
+// per press and more while a button is held down: the buttons repeat by themselves,
+// a step every 150 ms for the minutes and every 300 ms for the hours.
 
 #include <QFrame>
 #include <QPushButton>
@@ -20,14 +22,8 @@ public:
     // per change. Putting them away also ends a held button's repeat.
     void MostraCmdTime(bool mostra);
     bool regolazioneAttiva() const { return RegolazioneAttiva; }
-
-    // A button pressed: one step at once, then one every three pauses while it stays
-    // down (50 ms pauses for the minutes, 100 ms for the hours), with sound 105 each
-    // time when the sounds are on. Returns when the button is released, the buttons
-    // are put away or the program closes.
-    void cmdTime_MouseDown(int index);
-    void cmdTime_MouseUp(int index);
-    bool pulsantePremuto() const { return PulsantePremuto; }
+    // A button is held down.
+    bool pulsantePremuto() const;
 
     // The centre of a button, in screen coordinates.
     QPoint centroPulsante(int index) const;
@@ -37,13 +33,15 @@ public:
 signals:
     // One step of button `index` (see PassoOra.h).
     void passo(int index);
-    // A button was clicked: the focus goes back to the clock face.
+    // A button was let go: the focus goes back to the clock face.
     void cliccato();
 
 private:
+    // A button pressed, and each repeat while it stays down: one step, with sound 105.
+    void cmdTime_MouseDown(int index);
+
     std::array<QPushButton*, 4> cmdTime;
     QFrame* Shape1;
     QColor m_coloreOre, m_coloreMinuti;
-    bool PulsantePremuto = false;
     bool RegolazioneAttiva = false;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PresaLancette.h"
 
 #include <QKeyEvent>
@@ -145,7 +146,7 @@ void PresaLancette::Esegui(const Passi& passi)
     // Every step goes through the window's adjustment, which shows the time everywhere.
     for (int i = 0; i < passi.quanti; ++i)
         emit passo(passi.indice);
-    if (modTempolino::SuoniAttivi && m_suono.consenti(platform().clock->elapsedSeconds()))
+    if (modTempolino::SuoniAttivi() && m_suono.consenti(platform().clock->elapsedSeconds()))
         modTempolino::SuonaEffetto(Suono::Passo);
     Annuncia();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The child's hands on the clock face: pressing near a hand grabs it and dragging
 // turns it (with the mouse or a finger; Qt turns touches into mouse events), and the

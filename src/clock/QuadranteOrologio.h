@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clock face `p1`: the dial with its hour marks in the chosen style, the three
 // hands with their value labels and the hub. The dial is drawn once and kept as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scene beside the clock, `picWindows`: a small window on the sky that follows
 // the hour of the shown time. Stars and the travelling moon at night, the shaded

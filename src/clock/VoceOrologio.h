@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clock face says the shown time aloud when the child asks: the key P while the
 // face has the focus, or the small loudspeaker in the face's bottom left corner, out

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A clear focus ring over a control that its own painting does not give one (the
 // clock face, a native picture button): a yellow frame along its edge while it has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small helpers the windows and the clock's parts share while they build their
 // controls: a control with its design name and place, panels, pictures and lines,

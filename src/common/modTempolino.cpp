@@ -1,16 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "modTempolino.h"
 
 #include <QAbstractButton>
+#include <QPointer>
 #include <QWidget>
 #include <cmath>
 
 #include "Platform.h"
 #include "Risorse.h"
+#include "StatoOrologio.h"
 
 namespace modTempolino {
 
 float Scala = 1.0f;
-bool SuoniAttivi = true;
 std::array<QString, 10> Messaggi;
 std::uint8_t CodiceMessaggio = 0;
 
@@ -65,15 +67,39 @@ void CancellaMessaggi()
         m.clear();
 }
 
+namespace {
+QPointer<StatoOrologio> g_stato;
+} // namespace
+
+void UsaStatoOrologio(StatoOrologio* stato)
+{
+    g_stato = stato;
+    if (stato)
+        QObject::connect(stato, &StatoOrologio::suoniCambiati, stato, [](bool attivi) {
+            if (!attivi)
+                FermaVoce();
+        });
+}
+
+bool SuoniAttivi()
+{
+    return !g_stato || g_stato->SuoniAttivi();
+}
+
+void Suona(Suono suono)
+{
+    if (SuoniAttivi())
+        SuonaEffetto(suono);
+}
+
 void SuonaEffetto(Suono suono)
 {
     platform().sound->play(static_cast<int>(suono));
-    platform().events->processEvents();
 }
 
 void DiciAVoce(const QString& testo)
 {
-    if (SuoniAttivi)
+    if (SuoniAttivi())
         platform().speech->say(testo);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the message window looks and sounds for each message code, and its words of
 // praise: plain data the window applies.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The birthday calculator of the curiosities window, without any widget: from the
 // three texts of the date boxes (day, month, year) and today's date it finds the

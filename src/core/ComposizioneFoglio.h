@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed sheet composed: a clock face to colour and cut out, the two hands to
 // cut out and pin to it, the child's name, two lines of advice, a paper fastener, a

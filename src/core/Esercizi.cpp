@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Esercizi.h"
 
 #include <QtGlobal>
@@ -8,30 +9,29 @@ QString TestoPremiOK()
     return QStringLiteral("QUANDO HAI TERMINATO, PREMI IL PULSANTE OK!");
 }
 
-QString TestoIstruzioni(int tipo)
+QString TestoIstruzioni(TipoDomanda tipo)
 {
     const QString crlf = QStringLiteral("\r\n");
     switch (tipo) {
-    case 0:
+    case TipoDomanda::Lettura:
         return QStringLiteral("Leggi l'orario visualizzato dall'orologio e scrivi, nelle due caselle")
             + QStringLiteral(" corrispondenti, le ore e i minuti indicati dalle lancette.") + crlf
             + QStringLiteral("Attenzione: verifica la posizione del sole o della luna per capire ")
             + QStringLiteral("se è mattino o sera, oppure, se è pomeriggio o notte.");
-    case 1:
+    case TipoDomanda::Impostazione:
         return QStringLiteral("Prova ad impostare, facendo sempre molta attenzione alla ")
             + QStringLiteral("posizione del sole o della luna, le lancette dell'orologio all'orario indicato ")
             + QStringLiteral("nelle due caselle hh (ore) e mm (minuti).") + crlf
             + QStringLiteral("Per spostare le lancette utilizza i quattro pulsantini nel lato destro "
                              "dell'orologio.");
-    case 2:
+    case TipoDomanda::ModoDiDire:
         return QStringLiteral("Prova ad impostare, facendo sempre molta attenzione alla ")
             + QStringLiteral("posizione del sole o della luna, le lancette dell'orologio all'orario indicato ")
             + QStringLiteral("nella casella qui a fianco.") + crlf
             + QStringLiteral("Per spostare le lancette utilizza i quattro pulsantini nel lato destro "
                              "dell'orologio.");
-    default:
-        return {};
     }
+    return {};
 }
 
 bool ContieneNumero(const QString& testo)
@@ -79,25 +79,25 @@ void OrarioModoDiDire(const QString& orario, int& ore, int& minuti)
     minuti = ValoreCasella(t.right(2));
 }
 
-Verdetto GiudicaRisposta(float tipo, const QString& ore, const QString& minuti, const OrologioMostrato& orologio,
+Verdetto GiudicaRisposta(TipoDomanda tipo, const QString& ore, const QString& minuti, const OrologioMostrato& orologio,
                          const QString& orario)
 {
     const float risposta = static_cast<float>(ValoreCasella(ore) * 3600 + ValoreCasella(minuti) * 60);
-    if (tipo == 0) {
+    switch (tipo) {
+    case TipoDomanda::Lettura:
         if (ore.isEmpty())
             return Verdetto::MancanoOre;
         if (minuti.isEmpty())
             return Verdetto::MancanoMinuti;
         return risposta == orologio.tempo ? Verdetto::Esatta : Verdetto::Sbagliata;
-    }
-    if (tipo == 1)
+    case TipoDomanda::Impostazione:
         return risposta == orologio.tempo ? Verdetto::Esatta : Verdetto::Sbagliata;
-    if (tipo == 2) {
-        int H = 0, M = 0;
-        OrarioModoDiDire(orario, H, M);
-        const bool giusta =
-            static_cast<int>(std::floor(orologio.ore)) == H && static_cast<int>(std::floor(orologio.minuti)) == M;
-        return giusta ? Verdetto::Esatta : Verdetto::Sbagliata;
+    case TipoDomanda::ModoDiDire:
+        break;
     }
-    return Verdetto::Nessuno;
+    int H = 0, M = 0;
+    OrarioModoDiDire(orario, H, M);
+    const bool giusta =
+        static_cast<int>(std::floor(orologio.ore)) == H && static_cast<int>(std::floor(orologio.minuti)) == M;
+    return giusta ? Verdetto::Esatta : Verdetto::Sbagliata;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The logic of the exercises that needs no window: the instruction texts, the
 // typed prompt, reading a saying, drawing one, the range checks of the answer
@@ -5,11 +6,35 @@
 
 #include <QString>
 
+// The kind of the question on screen, by which its answer is judged.
+enum class TipoDomanda {
+    Lettura = 0,      // read the time on the clock ("Indovina l'ora")
+    Impostazione = 1, // set the clock to the time in the boxes ("Imposta l'ora (1)")
+    ModoDiDire = 2,   // set the clock to the time of a saying ("Imposta l'ora (2)")
+};
+
+// The four choices of the exercise area, in the order of their option buttons: the
+// three kinds of question and the final test.
+enum class SceltaEsercizio {
+    Lettura = 0,
+    Impostazione = 1,
+    ModoDiDire = 2,
+    TestFinale = 3,
+};
+
+// Where the final test stands.
+enum class FaseProva {
+    Nessuna,  // no final test since the area opened
+    InCorso,  // a question of the test is asked (or its introduction shown)
+    Persa,    // the second wrong answer ended it
+    Superata, // nine right answers
+};
+
 // The prompt typed letter by letter under the instruction.
 QString TestoPremiOK();
 
-// The instruction of exercise kind `tipo` (0, 1, 2); the empty text for any other kind.
-QString TestoIstruzioni(int tipo);
+// The instruction of a kind of question.
+QString TestoIstruzioni(TipoDomanda tipo);
 
 // True when the text of an answer box is a number (digits only, at least one).
 bool ContieneNumero(const QString& testo);
@@ -38,7 +63,6 @@ enum class Verdetto {
     Sbagliata,     // the answer is wrong
     MancanoOre,    // the hours box is empty (reading the clock)
     MancanoMinuti, // the minutes box is empty (reading the clock)
-    Nessuno        // no question on screen: nothing to judge
 };
 
 // What the clock shows while an answer is judged.
@@ -48,8 +72,8 @@ struct OrologioMostrato {
     float minuti = 0; // fractional minutes within the hour
 };
 
-// Judges an answer on the 24-hour clock. Kind 0: the boxes must give the time shown.
-// Kind 1: the hands must show the time of the boxes. Kind 2: the hands must show the
-// time of the saying (`orario`, HHMM).
-Verdetto GiudicaRisposta(float tipo, const QString& ore, const QString& minuti, const OrologioMostrato& orologio,
+// Judges an answer on the 24-hour clock. Reading: the boxes must give the time shown.
+// Setting by the boxes: the hands must show the time of the boxes. Setting by a
+// saying: the hands must show the time of the saying (`orario`, HHMM).
+Verdetto GiudicaRisposta(TipoDomanda tipo, const QString& ore, const QString& minuti, const OrologioMostrato& orologio,
                          const QString& orario);

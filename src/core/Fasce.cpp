@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fasce.h"
 
 PosizioneFasce PosizioniFasce(double T, double larghezzaMappa, double larghezzaFascia)

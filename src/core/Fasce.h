@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the noon and midnight strips stand on the time-zone map for a shown time.
 //

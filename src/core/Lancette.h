@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The geometry of a clock hand: a filled kite with a long point towards the time,
 // two corners beside the centre and a short tail behind it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "LimiteFrequenza.h"
 
 bool LimiteFrequenza::consenti(double adesso)

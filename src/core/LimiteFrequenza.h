@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lets something happen at most once in a given interval: a sound for every step of a
 // quick drag would be a buzz, one every 50 ms is a ratchet.

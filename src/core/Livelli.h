@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The levels of the exercises: which times of the day a question may ask, from the
 // whole hours to any minute, and the draws of a level's questions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Roman numerals for the dial's hour marks and for the printed dial.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A time of day in Italian words, as a teacher says it to a child, and back.
 //

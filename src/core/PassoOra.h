@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One step of the manual adjustment of the shown time, and how fast a held
 // adjustment button repeats.

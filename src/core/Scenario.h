@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scene beside the clock as plain data: which sky each hour of the day has,
 // the colour of each row of the shaded dawn and dusk skies, where the moon, the

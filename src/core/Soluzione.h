@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The steps by which the hands go to the right time when the solution is shown: whole
 // hours first, then five minutes at a time, then single minutes, the shorter way round

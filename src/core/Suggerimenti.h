@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // After a wrong answer, the likely mistake and a short sentence that names it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Arithmetic of the shown time: seconds since midnight, the hours, minutes and
 // seconds derived from it, rounding to the minute, the digital read-out and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The geometry of moving the hands with the pointer or the keyboard: which hand a
 // press grabs, the angle of a point around the centre, whole minutes and whole hours

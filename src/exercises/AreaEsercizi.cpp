@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AreaEsercizi.h"
 
 #include <QFocusEvent>
@@ -7,7 +8,6 @@
 #include <QToolButton>
 
 #include "ArrotondaPari.h"
-#include "CicloEventi.h"
 #include "Controlli.h"
 #include "Esercizi.h"
 #include "Livelli.h"
@@ -65,6 +65,11 @@ AreaEsercizi::AreaEsercizi(QWidget* parent) : PictureBox(parent)
     imgIndicaOK->hide();
 
     CreaAiuti();
+
+    tmrPremiOK = new QTimer(this);
+    tmrPremiOK->setObjectName(QStringLiteral("tmrPremiOK"));
+    tmrPremiOK->setInterval(7);
+    connect(tmrPremiOK, &QTimer::timeout, this, &AreaEsercizi::LetteraPremiOK);
 
     // The picture of the final test's progress row, sharp on the window's screen.
     imgTestOrologio = Risorse::figura(QStringLiteral("imgTestOrologio"), QSize(16, 16), devicePixelRatioF());
@@ -186,7 +191,8 @@ void AreaEsercizi::CreaTipi()
                                       .arg(Controlli::ColoreCss(sfondi[i])));
         grpTest->add(optTest[i]);
     }
-    connect(grpTest, &OptionGroup::clicked, this, &AreaEsercizi::tipoScelto);
+    connect(grpTest, &OptionGroup::clicked, this,
+            [this](int indice) { emit tipoScelto(static_cast<SceltaEsercizio>(indice)); });
     cmdExitTest = Crea<QPushButton>(this, QStringLiteral("cmdExitTest"), 32, 104, 92, 25);
     cmdExitTest->setText(QStringLiteral("&Esci"));
     cmdExitTest->setToolTip(QStringLiteral("Chiude la sezione esercizi"));
@@ -216,10 +222,11 @@ void AreaEsercizi::Disponi(const QRect& geometria)
     cmdMostraSoluzione->move(sinistra + lblMessaggioTest->width() - kLarghezzaSoluzione, riga);
 }
 
-void AreaEsercizi::SelezionaTipo(int indice)
+void AreaEsercizi::SelezionaTipo(SceltaEsercizio scelta)
 {
+    const int indice = static_cast<int>(scelta);
     if (grpTest->isSelected(indice))
-        emit tipoScelto(indice);
+        emit tipoScelto(scelta);
     else
         grpTest->select(indice);
 }
@@ -266,28 +273,31 @@ QString AreaEsercizi::orarioModoDiDire() const
 
 void AreaEsercizi::ScriviPremiOK()
 {
-    // Events run before every letter, so the child may answer, choose another kind or
-    // close the area meanwhile. A typing started meanwhile writes the whole prompt
-    // before this one resumes; this one then has nothing left to do.
-    const int scrittura = ++ScritturePremiOK;
-    const QString testo = TestoPremiOK();
-    CicloEventi ciclo(window());
-
+    // The first letter at once, then one every 7 ms; the child may answer, choose another
+    // kind or close the area meanwhile. A typing started meanwhile starts again from
+    // the first letter, and either way the whole prompt ends on screen with the hand.
     imgIndicaOK->hide();
-    for (int i = 1; i <= testo.size(); ++i) {
-        if (!ciclo.continua() || scrittura != ScritturePremiOK)
-            return;
-        lblPremiOK->setText(testo.left(i));
-        lblPremiOK->repaint();
-        if (!ciclo.pausa(7) || scrittura != ScritturePremiOK)
-            return;
-    }
-    imgIndicaOK->show();
+    LetterePremiOK = 0;
+    LetteraPremiOK();
+    tmrPremiOK->start();
 }
 
-void AreaEsercizi::SpuntaTipo(int indice)
+void AreaEsercizi::LetteraPremiOK()
 {
-    imgSpunta->move(imgSpunta->x(), optTest[static_cast<size_t>(indice)]->y());
+    const QString testo = TestoPremiOK();
+    if (LetterePremiOK >= testo.size()) {
+        tmrPremiOK->stop();
+        imgIndicaOK->show();
+        return;
+    }
+    lblPremiOK->setText(testo.left(++LetterePremiOK));
+    // Each letter appears at once, not at the next quiet moment.
+    lblPremiOK->repaint();
+}
+
+void AreaEsercizi::SpuntaTipo(SceltaEsercizio scelta)
+{
+    imgSpunta->move(imgSpunta->x(), optTest[static_cast<size_t>(scelta)]->y());
 }
 
 void AreaEsercizi::AbilitaTipi(bool abilitati)

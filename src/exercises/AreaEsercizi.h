@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exercise area of the main window, `picTest`: the four exercise kinds with the
 // tick beside the chosen one, the answer boxes or the saying, "OK!", the instruction,
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <array>
 
 #include "OptionGroup.h"
@@ -33,7 +35,7 @@ public:
     // Places the area and lays out its inside for its width.
     void Disponi(const QRect& geometria);
     // Chooses a kind as a click on it would; a kind chosen already is chosen again.
-    void SelezionaTipo(int indice);
+    void SelezionaTipo(SceltaEsercizio scelta);
     // The controls the keyboard reaches, in order.
     QList<QWidget*> ordineTabulazione() const;
 
@@ -50,8 +52,8 @@ public:
     QString orarioModoDiDire() const override;
     void MostraIstruzione(const QString& testo) override { lblMessaggioTest->setText(testo); }
     void ScriviPremiOK() override;
-    void FermaScrittura() override { ++ScritturePremiOK; }
-    void SpuntaTipo(int indice) override;
+    void FermaScrittura() override { tmrPremiOK->stop(); }
+    void SpuntaTipo(SceltaEsercizio scelta) override;
     void AbilitaTipi(bool abilitati) override;
     void SvuotaPerProva() override;
     void DisegnaOrologiProva() override;
@@ -65,8 +67,8 @@ public:
     void AscoltaModoDiDire();
 
 signals:
-    // The child chose exercise kind `indice` (0 to 3).
-    void tipoScelto(int indice);
+    // The child chose a kind of exercise, or the final test.
+    void tipoScelto(SceltaEsercizio scelta);
     // The text of answer box `indice` changed.
     void casellaCambiata(int indice);
     // "OK!": the answer is to be judged.
@@ -87,6 +89,8 @@ private:
     void CreaAiuti();
     void txtTest_GotFocus(int index);
     QPoint InizioRiga() const;
+    // One more letter of the prompt, or the hand at "OK!" once it is all there.
+    void LetteraPremiOK();
 
     PictureBox* picInput;
     std::array<QLineEdit*, 2> txtTest;
@@ -110,6 +114,7 @@ private:
     QPushButton* cmdMostraSoluzione;
     QToolButton* cmdAscoltaDetto;
 
-    // Counts the typings of the prompt, so a typing overtaken by a newer one stops.
-    int ScritturePremiOK = 0;
+    // Types the prompt, a letter every 7 ms, and how much of it is there.
+    QTimer* tmrPremiOK;
+    int LetterePremiOK = 0;
 };

@@ -1,6 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ControlloreEsercizi.h"
-
-#include <QPointer>
 
 #include "Esercizi.h"
 #include "Platform.h"
@@ -8,61 +7,60 @@
 #include "VistaAiuti.h"
 
 ControlloreEsercizi::ControlloreEsercizi(OrologioEsercizi& orologio, VistaEsercizi& vista, QObject* parent)
-    : QObject(parent), orologio(orologio), vista(vista)
+    : QObject(parent), orologio(orologio), vista(vista), tmrSoluzione(new QTimer(this))
 {
     setObjectName(QStringLiteral("controlloreEsercizi"));
+    tmrSoluzione->setObjectName(QStringLiteral("tmrSoluzione"));
+    tmrSoluzione->setSingleShot(true);
+    connect(tmrSoluzione, &QTimer::timeout, this, &ControlloreEsercizi::PassoSoluzione);
 }
 
-bool ControlloreEsercizi::Continua(const QObject* vivo) const
-{
-    return vivo && !orologio.inChiusura();
-}
-
-void ControlloreEsercizi::optTest_Click(int index)
+void ControlloreEsercizi::optTest_Click(SceltaEsercizio scelta)
 {
     NuovaDomanda();
-    auto spunta = [this](int i) {
-        if (!ProvaInCorso)
-            vista.SpuntaTipo(i);
+    auto spunta = [this](SceltaEsercizio s) {
+        if (!ProvaInCorso())
+            vista.SpuntaTipo(s);
     };
 
-    switch (index) {
-    case 0:
+    TipoDomanda tipo = TipoDomanda::Lettura;
+    switch (scelta) {
+    case SceltaEsercizio::Lettura:
         vista.MostraCaselle(true);
         orologio.MostraCmdTime(false);
         vista.BloccaCaselle(false);
-        spunta(0);
+        spunta(scelta);
         PreparaLettura();
         break;
-    case 1:
+    case SceltaEsercizio::Impostazione:
         vista.MostraCaselle(true);
         orologio.MostraCmdTime(true);
         vista.FocusOK();
-        spunta(1);
+        spunta(scelta);
         PreparaImpostazione();
         orologio.SpostaMouse();
+        tipo = TipoDomanda::Impostazione;
         break;
-    case 2:
+    case SceltaEsercizio::ModoDiDire:
         vista.MostraCaselle(false);
         orologio.MostraCmdTime(true);
-        spunta(2);
+        spunta(scelta);
         PreparaModoDiDire();
         orologio.SpostaMouse();
         orologio.FocusQuadrante();
+        tipo = TipoDomanda::ModoDiDire;
         break;
-    case 3:
+    case SceltaEsercizio::TestFinale:
         AvviaProva();
         return;
-    default:
-        break;
     }
-    vista.MostraIstruzione(MessaggioTest(index));
+    vista.MostraIstruzione(MessaggioTest(tipo));
     vista.ScriviPremiOK();
 }
 
-QString ControlloreEsercizi::MessaggioTest(int index) const
+QString ControlloreEsercizi::MessaggioTest(TipoDomanda tipo) const
 {
-    return TestoIstruzioni(index);
+    return TestoIstruzioni(tipo);
 }
 
 void ControlloreEsercizi::PreparaLettura()
@@ -72,9 +70,9 @@ void ControlloreEsercizi::PreparaLettura()
     vista.ImpostaCaselle(QString(), QString());
     // The hands and the scenery show the question; the read-out stays hidden.
     orologio.ImpostaTempoCorrente(T);
-    TipoEsercizio = 0;
+    TipoEsercizio = TipoDomanda::Lettura;
     vista.FocusCasella(0);
-    emit domandaPronta(0);
+    emit domandaPronta(TipoEsercizio);
 }
 
 void ControlloreEsercizi::PreparaImpostazione()
@@ -91,9 +89,9 @@ void ControlloreEsercizi::PreparaImpostazione()
 
     // The hands start at midnight.
     orologio.ImpostaTempoCorrente(0);
-    TipoEsercizio = 1;
+    TipoEsercizio = TipoDomanda::Impostazione;
     orologio.FocusQuadrante();
-    emit domandaPronta(1);
+    emit domandaPronta(TipoEsercizio);
 }
 
 void ControlloreEsercizi::PreparaModoDiDire()
@@ -108,29 +106,24 @@ void ControlloreEsercizi::PreparaModoDiDire()
     const ModoDiDire detto = LeggiModoDiDire(Risorse::stringa(300 + n));
     orologio.RicordaModoDiDire(n);
     vista.MostraModoDiDire(detto.testo, detto.orario);
-    TipoEsercizio = 2;
-    emit domandaPronta(2);
+    TipoEsercizio = TipoDomanda::ModoDiDire;
+    emit domandaPronta(TipoEsercizio);
 }
 
 void ControlloreEsercizi::txtTest_Change(int index)
 {
-    QPointer<ControlloreEsercizi> vivo(this);
     const QString testo = index == 0 ? vista.ore() : vista.minuti();
     if (!ContieneNumero(testo))
         return;
     if (index == 0) {
         if (OltreIlLimite(testo, 24)) {
             orologio.MostraMessaggio(Messaggio::OreTroppoGrandi);
-            if (!Continua(vivo))
-                return;
             vista.ImpostaCaselle(QString(), vista.minuti());
         }
         if (vista.ore().size() == 2)
             vista.FocusCasella(1);
     } else if (OltreIlLimite(testo, 60)) {
         orologio.MostraMessaggio(Messaggio::MinutiTroppoGrandi);
-        if (!Continua(vivo))
-            return;
         vista.ImpostaCaselle(vista.ore(), QString());
     }
 }
@@ -145,49 +138,48 @@ void ControlloreEsercizi::cmdVerificaTest_Click()
         DomandaSeguente();
         return;
     }
-    QPointer<ControlloreEsercizi> vivo(this);
     const Verdetto v =
         GiudicaRisposta(TipoEsercizio, vista.ore(), vista.minuti(), orologio.oraMostrata(), vista.orarioModoDiDire());
     switch (v) {
     case Verdetto::MancanoOre:
         orologio.MostraMessaggio(Messaggio::MancanoOre);
-        if (Continua(vivo))
-            vista.FocusCasella(0);
+        vista.FocusCasella(0);
         return;
     case Verdetto::MancanoMinuti:
         orologio.MostraMessaggio(Messaggio::MancanoMinuti);
-        if (Continua(vivo))
-            vista.FocusCasella(1);
-        return;
-    case Verdetto::Nessuno:
+        vista.FocusCasella(1);
         return;
     case Verdetto::Esatta:
         orologio.MostraMessaggio(Messaggio::RispostaEsatta);
-        if (!Continua(vivo))
-            return;
-        if (ProvaInCorso) {
-            ++PassoProva;
+        if (ProvaInCorso()) {
+            if (++PassoProva == 9)
+                m_fase = FaseProva::Superata;
             ProssimaDomanda();
-        } else if (TipoEsercizio == 0) {
+            return;
+        }
+        switch (TipoEsercizio) {
+        case TipoDomanda::Lettura:
             PreparaLettura();
-        } else if (TipoEsercizio == 1) {
+            break;
+        case TipoDomanda::Impostazione:
             PreparaImpostazione();
-        } else {
+            break;
+        case TipoDomanda::ModoDiDire:
             PreparaModoDiDire();
+            break;
         }
         return;
     case Verdetto::Sbagliata:
-        if (!ProvaInCorso) {
+        if (!ProvaInCorso()) {
             // The question stays for another try, with a hint.
             orologio.MostraMessaggio(Messaggio::RispostaSbagliata);
-            if (Continua(vivo))
-                Suggerisci();
+            Suggerisci();
         } else if (!ErroreCommesso) {
             // The one error the final test allows: the same question stays.
             ErroreCommesso = true;
             orologio.MostraMessaggio(Messaggio::UnErrore);
         } else {
-            PassoProva = -1;
+            m_fase = FaseProva::Persa;
             ProssimaDomanda();
         }
         return;
@@ -196,7 +188,7 @@ void ControlloreEsercizi::cmdVerificaTest_Click()
 
 void ControlloreEsercizi::Apri()
 {
-    ProvaInCorso = false;
+    m_fase = FaseProva::Nessuna;
     m_aperta = true;
     NuovaDomanda();
 }
@@ -210,13 +202,13 @@ void ControlloreEsercizi::Chiudi()
 void ControlloreEsercizi::ImpostaLivello(int indice)
 {
     m_livello = static_cast<Livello>(qBound(0, indice, kNumeroLivelli - 1));
-    if (m_aperta && !ProvaInCorso)
+    if (m_aperta && !ProvaInCorso())
         DomandaSeguente();
 }
 
 float ControlloreEsercizi::TempoDellaDomanda(int tipo)
 {
-    if (ProvaInCorso)
+    if (ProvaInCorso())
         return orologio.OraCasuale();
     float primo = 0;
     if (m_livello == Livello::OgniMinuto) {
@@ -236,7 +228,7 @@ QVector<int> ControlloreEsercizi::DettiPossibili() const
     for (int n = 1; n <= 22; ++n) {
         int H = 0, M = 0;
         OrarioModoDiDire(LeggiModoDiDire(Risorse::stringa(300 + n)).orario, H, M);
-        if (ProvaInCorso || OrarioDelLivello(m_livello, H, M))
+        if (ProvaInCorso() || OrarioDelLivello(m_livello, H, M))
             detti.append(n);
     }
     return detti;

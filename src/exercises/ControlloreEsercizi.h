@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exercises without their widgets: which kind of question is on screen, preparing
 // the questions, judging the answers, and the final test of nine questions. It shows
@@ -12,8 +13,10 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QVector>
 
+#include "Esercizi.h"
 #include "Livelli.h"
 #include "OrologioEsercizi.h"
 #include "VistaEsercizi.h"
@@ -27,7 +30,7 @@ public:
 
     // The area has just opened: no final test is running.
     void Apri();
-    // The area has closed: a solution still being shown stops.
+    // The area has closed: a solution still on its way stops.
     void Chiudi();
 
     // The level of the ordinary exercises (a Livello by its number); a question on screen
@@ -38,15 +41,15 @@ public:
     // Where hints and the solution's button are shown; without it no help is given.
     void ImpostaAiuti(VistaAiuti* aiuti) { m_aiuti = aiuti; }
     // "Mostra la soluzione" (after two wrong answers to the same question): reading the
-    // clock, the boxes get the right time; setting it, the hands go there step by step.
+    // clock, the boxes get the right time; setting it, the hands go there step by step,
+    // on a timer (200 ms after a step of the hour, 100 ms after a step of the minutes).
     // Either way the time is then written and said in words, and "OK!" goes on.
     void MostraSoluzione();
 
-    // The child (or the final test) chose kind `index`: 0 read the time, 1 set the time
-    // of the boxes, 2 set the time of a saying, 3 start the final test.
-    void optTest_Click(int index);
-    // The instruction of kind `index`.
-    QString MessaggioTest(int index) const;
+    // The child (or the final test) chose a kind of question, or the final test.
+    void optTest_Click(SceltaEsercizio scelta);
+    // The instruction of a kind of question.
+    QString MessaggioTest(TipoDomanda tipo) const;
 
     // The question preparers of the three kinds.
     void PreparaLettura();
@@ -64,9 +67,10 @@ public:
     void ProssimaDomanda();
     void ImpostaStileProva();
 
-    float tipoEsercizio() const { return TipoEsercizio; }
-    bool provaInCorso() const { return ProvaInCorso; }
-    short passoProva() const { return PassoProva; }
+    TipoDomanda tipoEsercizio() const { return TipoEsercizio; }
+    bool provaInCorso() const { return ProvaInCorso(); }
+    FaseProva faseProva() const { return m_fase; }
+    int passoProva() const { return PassoProva; }
     bool erroreCommesso() const { return ErroreCommesso; }
     // Wrong answers to the question on screen, and whether its solution has been shown.
     int errori() const { return m_errori; }
@@ -74,11 +78,14 @@ public:
 
 signals:
     // A question has just been prepared (the clock and the boxes show it).
-    void domandaPronta(int tipo);
+    void domandaPronta(TipoDomanda tipo);
 
 private:
-    // False when the program closed meanwhile (during a message): stop at once.
-    bool Continua(const QObject* vivo) const;
+    // The final test runs: from "Test finale" until the area opens again.
+    bool ProvaInCorso() const { return m_fase != FaseProva::Nessuna; }
+    // The next step of the solution's hands, and the solution shown once they are there.
+    void PassoSoluzione();
+    void SoluzioneMostrata();
 
     // The time of a new question of kind `tipo` (0 reading, 1 setting by figures): the
     // final test's any minute, or the level's, never the time of the previous question of
@@ -99,12 +106,12 @@ private:
     OrologioEsercizi& orologio;
     VistaEsercizi& vista;
 
-    // Kind of the question on screen: 0 read, 1 set by figures, 2 set by a saying.
-    float TipoEsercizio = 0;
-    // The final test runs: from "Test finale" until the area opens again.
-    bool ProvaInCorso = false;
-    // The final test's step: 0 to 8 the question being asked, 9 passed, -1 lost.
-    short PassoProva = 0;
+    // Kind of the question on screen.
+    TipoDomanda TipoEsercizio = TipoDomanda::Lettura;
+    // Where the final test stands, and its right answers so far (0 to 9); while it runs,
+    // the question asked is the one after them.
+    FaseProva m_fase = FaseProva::Nessuna;
+    int PassoProva = 0;
     // The one error the final test allows has been made.
     bool ErroreCommesso = false;
 
@@ -116,10 +123,12 @@ private:
     VistaAiuti* m_aiuti = nullptr;
     int m_errori = 0;
     bool m_soluzioneMostrata = false;
-    // The hands are on their way to the solution.
+    // The hands are on their way to the solution: the times still to show (minutes of
+    // the day), and the right one.
     bool m_inSoluzione = false;
+    QTimer* tmrSoluzione;
+    QVector<int> m_passiSoluzione;
+    int m_soluzione = 0;
     // The solution put the adjustment buttons away: the next question gives them back.
     bool m_cmdTimeRitirati = false;
-    // Counts the questions, so a solution on its way stops when another question comes.
-    int m_domanda = 0;
 };

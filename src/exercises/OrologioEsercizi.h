@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the exercise controller asks of the clock it belongs to. The main window is the
 // real one; the windowless tests put a stand-in in its place. Every call returns when
@@ -12,7 +13,7 @@ public:
 
     // The shown time becomes T and every part of the clock shows it.
     virtual void ImpostaTempoCorrente(float T) = 0;
-    // The shown time becomes a random whole minute of the day (not shown yet); returns it.
+    // A random whole minute of the day, for a question to show.
     virtual float OraCasuale() = 0;
     // What the clock shows now.
     virtual OrologioMostrato oraMostrata() const = 0;
@@ -35,6 +36,4 @@ public:
     virtual void ApriStampa() = 0;
     // Closes the exercise area.
     virtual void ChiudiEsercizi() = 0;
-    // The program is closing (it may have been closed during a message): stop at once.
-    virtual bool inChiusura() const = 0;
 };

@@ -1,26 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The final test: nine questions, three of each kind, with one error allowed.
 // A row of nine small clocks shows the progress; nine right answers open the
 // print window, a second wrong answer ends the test.
-
-#include <QPointer>
 
 #include "ControlloreEsercizi.h"
 
 void ControlloreEsercizi::AvviaProva()
 {
-    QPointer<ControlloreEsercizi> vivo(this);
     PassoProva = 0;
     ErroreCommesso = false;
-    ProvaInCorso = true;
+    m_fase = FaseProva::InCorso;
 
     // The child cannot leave the test for another kind; "Esci" stays usable.
     vista.AbilitaTipi(false);
     vista.SvuotaPerProva();
-    vista.SpuntaTipo(3);
+    vista.SpuntaTipo(SceltaEsercizio::TestFinale);
     // The introduction; the test goes on when the child presses "Inizia Test!".
     orologio.MostraMessaggio(Messaggio::InizioProva);
-    if (!Continua(vivo))
-        return;
 
     vista.DisegnaOrologiProva();
     ProssimaDomanda();
@@ -29,7 +25,7 @@ void ControlloreEsercizi::AvviaProva()
 void ControlloreEsercizi::ImpostaStileProva()
 {
     // Each trio of questions shows Arabic numerals, then Roman numerals, then dots.
-    if (PassoProva < 0 || PassoProva > 8)
+    if (m_fase != FaseProva::InCorso)
         return;
     const int stili[3] = {1, 2, 0};
     orologio.ImpostaStileProva(stili[PassoProva % 3]);
@@ -37,48 +33,31 @@ void ControlloreEsercizi::ImpostaStileProva()
 
 void ControlloreEsercizi::ProssimaDomanda()
 {
-    if (PassoProva > 0)
+    // The tick for the question just answered right.
+    if (PassoProva > 0 && m_fase != FaseProva::Persa)
         vista.SegnaRispostaEsatta(PassoProva);
 
-    QPointer<ControlloreEsercizi> vivo(this);
-    switch (PassoProva) {
-    case -1:
+    switch (m_fase) {
+    case FaseProva::Nessuna:
+        return;
+    case FaseProva::Persa:
         orologio.MostraMessaggio(Messaggio::ProvaPersa);
-        if (!Continua(vivo))
-            return;
         orologio.ChiudiEsercizi();
         return;
-    case 0:
-    case 1:
-    case 2:
-        optTest_Click(0);
-        break;
-    case 3:
-    case 4:
-    case 5:
-        optTest_Click(1);
-        break;
-    case 6:
-    case 7:
-    case 8:
-        optTest_Click(2);
-        break;
-    case 9:
+    case FaseProva::Superata:
         orologio.MostraMessaggio(Messaggio::ProvaSuperata);
-        if (!Continua(vivo))
-            return;
         // The reward: the print window, created afresh and released once it has closed.
         orologio.ApriStampa();
-        if (!Continua(vivo))
-            return;
         orologio.ChiudiEsercizi();
-        break;
-    default:
+        return;
+    case FaseProva::InCorso:
         break;
     }
-    if (!Continua(vivo))
-        return;
 
+    // Three questions of each kind, in the order of the kinds.
+    const SceltaEsercizio tipi[3] = {SceltaEsercizio::Lettura, SceltaEsercizio::Impostazione,
+                                     SceltaEsercizio::ModoDiDire};
+    optTest_Click(tipi[PassoProva / 3]);
     ImpostaStileProva();
     // The style's click puts the focus on the clock face; reading questions need it in the hours box.
     if (vista.caselleVisibili() && PassoProva < 3)

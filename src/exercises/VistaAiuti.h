@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the exercise controller needs of the exercise area to help the child after a
 // wrong answer: a hint line and the button that shows the solution. The final test

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the exercise controller needs of the exercise area on screen. The area
 // (AreaEsercizi) is the real one; the windowless tests put a stand-in in its place.
 
 #include <QString>
+
+#include "Esercizi.h"
 
 class VistaEsercizi {
 public:
@@ -26,12 +29,13 @@ public:
 
     // The instruction of the kind on screen.
     virtual void MostraIstruzione(const QString& testo) = 0;
-    // Types the prompt letter by letter, then shows the hand pointing at "OK!".
+    // Starts typing the prompt letter by letter, then shows the hand pointing at "OK!";
+    // a prompt still being typed starts again.
     virtual void ScriviPremiOK() = 0;
     // A prompt still being typed stops.
     virtual void FermaScrittura() = 0;
-    // The tick mark beside kind `indice`.
-    virtual void SpuntaTipo(int indice) = 0;
+    // The tick mark beside a choice.
+    virtual void SpuntaTipo(SceltaEsercizio scelta) = 0;
     // The first three kinds can be chosen (false during the final test).
     virtual void AbilitaTipi(bool abilitati) = 0;
 

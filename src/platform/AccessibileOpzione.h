@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How screen readers see an option button of an option group: a radio button, checked
 // or not, whatever kind of button draws it. The group switches Qt's own exclusivity

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A print job handed to the CUPS spooler through CUPS's own interface, so that the
 // spooler's answer at every step is read: whether the printer exists and is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Screen readers reach a widget through an interface that Qt makes on first need and
 // keeps. A widget may be asked for it while it is still being built (setting its

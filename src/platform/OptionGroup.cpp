@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionGroup.h"
 
 #include "AccessibileOpzione.h"
@@ -43,6 +44,14 @@ void OptionGroup::clear()
     m_updating = true;
     for (QAbstractButton* b : m_buttons)
         b->setChecked(false);
+    m_updating = false;
+}
+
+void OptionGroup::mark(int index)
+{
+    m_updating = true;
+    for (int i = 0; i < m_buttons.size(); ++i)
+        m_buttons[i]->setChecked(i == index);
     m_updating = false;
 }
 

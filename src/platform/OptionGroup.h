@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An indexed group of option buttons with the behaviour the windows rely on:
 // selecting an option, by the user or by code, clears the others and raises the
@@ -22,6 +23,9 @@ public:
     void select(int index);
     // Leaves every option unselected without raising a click.
     void clear();
+    // Shows option `index` as the selected one without raising a click: the choice was
+    // made elsewhere (by another view of the same state) and the group only follows it.
+    void mark(int index);
     // The selected index, or -1.
     int selected() const;
     bool isSelected(int index) const { return selected() == index; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One page drawn into a PDF in memory, with a printer's page layout and resolution:
 // the page handed to the spooler, or a trial of it before a printer's document is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing surface with memory: what is drawn goes into a persistent image that
 // survives repaints; a background picture can be stored and clearing restores it.

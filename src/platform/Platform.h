@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The thin layer over everything the program takes from the outside world:
-// the time of day, random numbers, sounds, dialogs, pauses, the screen, other
+// the time of day, random numbers, sounds, dialogs, the screen, other
 // running copies, the system's handler for links, the mouse pointer, the
 // default printer and the voice that says the time.
 // The program asks `platform()` for each of them; tests put stand-ins in place.
@@ -63,16 +64,6 @@ public:
                                  const QString& nameFilter) = 0;
 };
 
-// Pauses inside a handler, with pending window events processed.
-class EventPump {
-public:
-    virtual ~EventPump() = default;
-    // Runs the queued clicks, ticks and repaints, then returns.
-    virtual void processEvents() = 0;
-    // Waits about `ms` milliseconds while processing events.
-    virtual void pause(int ms) = 0;
-};
-
 // The desktop around the program.
 class Desktop {
 public:
@@ -115,7 +106,6 @@ struct Platform {
     std::unique_ptr<RandomSource> random;
     std::unique_ptr<SoundPlayer> sound;
     std::unique_ptr<Dialogs> dialogs;
-    std::unique_ptr<EventPump> events;
     std::unique_ptr<Desktop> desktop;
     std::unique_ptr<InstanceGuard> instance;
     std::unique_ptr<Printers> printers;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A print job through QPrinter on the system's default printer: the path of
 // systems without CUPS. Qt's print engines hand the page over without telling

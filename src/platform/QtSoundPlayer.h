@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound player of a build without libpulse (other systems than Linux): Qt's
 // audio output on the windows' thread, opened at the first sound and kept for the

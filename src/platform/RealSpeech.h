@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real voice: Qt's text to speech (over speech-dispatcher on Linux) with an
 // Italian voice.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the print spooler's answers mean for the child's page: the spooler speaks
 // IPP (status codes, printer and job states, state reasons), the print window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SystemPlatform.h"
 
 #include <QCoreApplication>
@@ -37,7 +38,6 @@ void Platform::useSystem()
     sound = std::make_unique<QtSoundPlayer>();
 #endif
     dialogs = std::make_unique<RealDialogs>();
-    events = std::make_unique<RealEventPump>();
     desktop = std::make_unique<RealDesktop>();
     instance = std::make_unique<RealInstanceGuard>();
     printers = std::make_unique<RealPrinters>();
@@ -163,23 +163,6 @@ QString RealDialogs::saveFileName(QWidget* parent, const QString& title, const Q
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, utente);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, utente);
     return scelto;
-}
-
-void RealEventPump::processEvents()
-{
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-void RealEventPump::pause(int ms)
-{
-    // Sleep in short slices so that clicks and repaints are served during the pause.
-    QElapsedTimer t;
-    t.start();
-    processEvents();
-    while (t.elapsed() < ms) {
-        QThread::msleep(static_cast<unsigned long>(qMin<qint64>(5, ms - t.elapsed())));
-        processEvents();
-    }
 }
 
 QSize RealDesktop::screenSize()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real implementations of the platform seams, over Qt.
 
@@ -33,12 +34,6 @@ public:
     int execModal(QDialog& dialog) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& proposed,
                          const QString& nameFilter) override;
-};
-
-class RealEventPump : public EventPump {
-public:
-    void processEvents() override;
-    void pause(int ms) override;
 };
 
 class RealDesktop : public Desktop {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the program's sounds and getting them ready for an audio output, with
 // no device involved: a RIFF/WAVE file becomes mono samples, which are brought

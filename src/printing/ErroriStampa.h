@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own print errors: the number and the description that the print
 // window shows when a page could not be printed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the cut-out sheet on any paint device: the printer, a PDF, an image.
 
 #include "FoglioOrologio.h"

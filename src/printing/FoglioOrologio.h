@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Painting the printed sheet composed by ComponiFoglio on any paint device: the
 // printer, a PDF, an image.

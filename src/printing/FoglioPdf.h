@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cut-out sheet saved as a PDF file instead of printed, for a family without a
 // printer: the same drawing as the printed page, on one A4 portrait page in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A limit on the length of a text box in whole characters, as the child sees them:
 // a letter with its accents, an emoji with its modifiers count as one and are never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The information window: name, version, platform and credits, and the three
 // actions (teaching notes, mail, web site) that hand a link to the system.
 

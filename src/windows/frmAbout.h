@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The information window: the program's name and version, the platform it was
 // built for, the credits, and three actions that hand a request to the system and

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the main window's controls with their design names, positions and
-// colours, wiring their events to the window's handlers, and the default instance.
+// colours, wiring their events to the window's handlers and the clock's state to the
+// parts that show it, and the default instance.
 
 #include "frmClock.h"
 #include "Controlli.h"
@@ -9,6 +11,7 @@
 #include <QPushButton>
 
 #include "Accessibilita.h"
+#include "Platform.h"
 #include "Risorse.h"
 #include "modTempolino.h"
 
@@ -30,7 +33,8 @@ bool frmClock::caricato()
     return g_istanza != nullptr;
 }
 
-frmClock::frmClock(QWidget* parent) : QWidget(parent)
+frmClock::frmClock(QWidget* parent)
+    : QWidget(parent), m_stato(new StatoOrologio([] { return platform().clock->secondsSinceMidnight(); }, this))
 {
     setObjectName(QStringLiteral("frmClock"));
     setWindowTitle(QStringLiteral("Tempolino"));
@@ -38,8 +42,11 @@ frmClock::frmClock(QWidget* parent) : QWidget(parent)
     QFont f(QStringLiteral("Arial"));
     f.setPointSizeF(8.25);
     setFont(f);
+    // The program's sounds and voice follow this clock's switch.
+    modTempolino::UsaStatoOrologio(m_stato);
     CreaControlli();
     CollegaEventi();
+    CollegaStato();
     Accessibilita::ImpostaNomi(this);
     OrdineTabulazione();
 }
@@ -69,9 +76,9 @@ void frmClock::CreaControlli()
     // The clock face comes first in the tab order.
     p1 = new QuadranteOrologio(this);
 
-    tmrClock = new QTimer(this);
-    tmrClock->setObjectName(QStringLiteral("tmrClock"));
-    tmrClock->setInterval(200);
+    tmrSplash = new QTimer(this);
+    tmrSplash->setObjectName(QStringLiteral("tmrSplash"));
+    tmrSplash->setSingleShot(true);
 
     picAnalogic = new LetturaDigitale(this);
     CreaPannelloComandi();
@@ -82,7 +89,7 @@ void frmClock::CreaControlli()
     mappaFusi = new MappaFusi(this);
     picRegolazione = new PannelloRegolazione(this, p1->coloreOre(), p1->coloreMinuti());
     // The hands can be dragged and stepped with the keys exactly when the buttons can move them.
-    presaLancette = new PresaLancette(p1, [this] { return picRegolazione->regolazioneAttiva(); });
+    presaLancette = new PresaLancette(p1, [this] { return m_stato->RegolazioneAttiva(); });
     // The globe lies over everything else of the window.
     mappaFusi->globo()->raise();
 }
@@ -126,8 +133,9 @@ void frmClock::CreaPannelloComandi()
 
     chkSuono = Controlli::CreaPulsanteGrafico(picCommand, QStringLiteral("chkSuono"), QStringLiteral("chkSuono_on"), 10,
                                               328, QStringLiteral("Abilita o disabita i suoni"), true);
-    chkSuono->setChecked(false);
-    // Its picture says whether the sounds are on; the pressed look would read backwards.
+    // Checked while the sounds are on, as the clock's switch says (see SuoniCambiati).
+    chkSuono->setChecked(true);
+    // Its picture says whether the sounds are on; the pressed look would say it twice.
     chkSuono->setStyleSheet(
         QStringLiteral("QToolButton{background:rgb(192,192,192);border:2px outset rgb(224,224,224);}")
         + Controlli::StileFuoco(QStringLiteral("QToolButton"), 2));
@@ -143,22 +151,17 @@ void frmClock::CreaPannelloComandi()
 
 void frmClock::CollegaEventi()
 {
-    connect(tmrClock, &QTimer::timeout, this, &frmClock::tmrClock_Timer);
+    connect(tmrSplash, &QTimer::timeout, this, &frmClock::MostraFinestra);
     connect(grpCtrTime, &OptionGroup::clicked, this, &frmClock::optCtrTime_Click);
     connect(picAnalogic, &LetturaDigitale::vistaScelta, this, &frmClock::opt12_24_Click);
-    // The clock does not tick while the map opens; the next tick catches up.
-    connect(mappaFusi, &MappaFusi::animazioneIniziata, this, [this] {
-        if (grpCtrTime->isSelected(1))
-            tmrClock->stop();
-    });
-    connect(mappaFusi, &MappaFusi::animazioneFinita, this, [this] {
-        if (grpCtrTime->isSelected(1))
-            tmrClock->start();
-    });
-
     connect(grpStyleNum, &OptionGroup::clicked, this, &frmClock::optStyleNum_Click);
-    connect(chkSuono, &QToolButton::toggled, this, [this] { chkSuono_Click(); });
+    // The child's click on the switch; the switch's state follows the clock's (SuoniCambiati).
+    connect(chkSuono, &QToolButton::clicked, this, &frmClock::chkSuono_Click);
     connect(chkFusiOrari, &QToolButton::toggled, this, [this] { chkFusiOrari_Click(); });
+    // The clock does not tick while the map opens; the next tick catches up.
+    connect(mappaFusi, &MappaFusi::animazioneIniziata, m_stato, &StatoOrologio::Sospendi);
+    connect(mappaFusi, &MappaFusi::animazioneFinita, m_stato, &StatoOrologio::Riprendi);
+    connect(mappaFusi, &MappaFusi::animazioneFinita, this, &frmClock::MappaAnimata);
     connect(cmdEsci, &QPushButton::clicked, this, &frmClock::cmdEsci_Click);
     connect(cmdTest, &QToolButton::clicked, this, &frmClock::cmdTest_Click);
     connect(picTest, &AreaEsercizi::esci, this, &frmClock::cmdExitTest_Click);
@@ -169,12 +172,40 @@ void frmClock::CollegaEventi()
     connect(picTest, &AreaEsercizi::mostraSoluzione, esercizi, &ControlloreEsercizi::MostraSoluzione);
     esercizi->ImpostaAiuti(picTest);
     // The face says the shown time when the child asks (the key P, its loudspeaker).
-    voceOrologio = new VoceOrologio(p1, [this] { return TempoCorrente; });
+    voceOrologio = new VoceOrologio(p1, [this] { return m_stato->TempoCorrente(); });
     connect(cmdCuriosita, &QToolButton::clicked, this, &frmClock::cmdCuriosita_Click);
     connect(cmdAbout, &QToolButton::clicked, this, &frmClock::cmdAbout_Click);
-    connect(picRegolazione, &PannelloRegolazione::passo, this, &frmClock::RegolaOra);
-    connect(presaLancette, &PresaLancette::passo, this, &frmClock::RegolaOra);
+    // A step of a button or of a hand moves the clock.
+    connect(picRegolazione, &PannelloRegolazione::passo, m_stato, &StatoOrologio::RegolaOra);
+    connect(presaLancette, &PresaLancette::passo, m_stato, &StatoOrologio::RegolaOra);
     // After the step has been shown: screen readers hear the new time the child set.
     connect(picRegolazione, &PannelloRegolazione::passo, presaLancette, &PresaLancette::Annuncia);
-    connect(picRegolazione, &PannelloRegolazione::cliccato, this, [this] { cmdTime_Click(0); });
+    connect(picRegolazione, &PannelloRegolazione::cliccato, this, &frmClock::cmdTime_Click);
+}
+
+void frmClock::CollegaStato()
+{
+    // The shown time: the face draws the hands, the read-out writes it (while shown).
+    connect(m_stato, &StatoOrologio::tempoCambiato, this, &frmClock::TempoCambiato);
+    // A new minute moves the map's strips while the map is open.
+    connect(m_stato, &StatoOrologio::minutoCambiato, mappaFusi, [this] {
+        if (chkFusiOrari->isChecked())
+            mappaFusi->PosizionaFasce(m_stato->TempoCorrente());
+    });
+    // A new hour: the scene's sky, the globe, and the strips (open or not).
+    connect(m_stato, &StatoOrologio::oraCambiata, picWindows, &Scena::DisegnaPaesaggio);
+    connect(m_stato, &StatoOrologio::oraCambiata, mappaFusi, [this](int ora) {
+        mappaFusi->DisegnaTerra(ora);
+        mappaFusi->PosizionaFasce(m_stato->TempoCorrente());
+    });
+    // The mode buttons and the adjustment buttons follow the mode, wherever it was chosen.
+    connect(m_stato, &StatoOrologio::modoCambiato, this, &frmClock::ModoCambiato);
+    connect(m_stato, &StatoOrologio::regolazioneCambiata, picRegolazione, &PannelloRegolazione::MostraCmdTime);
+    // The read-out's view, the dial's style and the sound switch follow theirs.
+    connect(m_stato, &StatoOrologio::vistaCambiata, picAnalogic, [this](bool dodici) {
+        picAnalogic->MostraVista(dodici);
+        picAnalogic->MostraOra(m_stato->TempoCorrente(), m_stato->campi());
+    });
+    connect(m_stato, &StatoOrologio::stileCambiato, this, &frmClock::StileCambiato);
+    connect(m_stato, &StatoOrologio::suoniCambiati, this, &frmClock::SuoniCambiati);
 }

@@ -1,15 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the big analogue clock, the digital read-out, the scene beside
 // the clock, the time-zone map, the exercise area and the command panel.
 //
-// The window keeps the shown time and tells each part what to show; the parts own
-// their controls and their state:
+// The window composes; it keeps none of the clock's state. The clock's state
+// (StatoOrologio: the shown time and its fields, the mode, the 12/24 view, the numeral
+// style, the sound switch) notifies, and the window passes each notice on to the parts
+// that show it; the child's actions reach the state through the window's handlers. The
+// parts own their controls and their own state:
 //   clock/       the face, the read-out, the scene, the map, the adjustment panel
 //   exercises/   the exercise area and the controller of the questions and the final test
-// Its own files in windows/: building the controls and the command panel
+// Its own files in windows/: building the controls and wiring them to the state
 // (frmClock.cpp), start-up and shutdown (frmClock_Ciclo.cpp), layout and frames
-// (frmClock_Layout.cpp), the clock's handlers (frmClock_Orologio.cpp), entering and
-// leaving the exercises (frmClock_Esercizi.cpp), the side windows (frmClock_Comandi.cpp).
+// (frmClock_Layout.cpp), the clock's handlers and what follows the state
+// (frmClock_Orologio.cpp), entering and leaving the exercises (frmClock_Esercizi.cpp),
+// the side windows and the sound switch (frmClock_Comandi.cpp).
 
 #include <QTimer>
 #include <QToolButton>
@@ -27,11 +32,13 @@
 #include "PresaLancette.h"
 #include "QuadranteOrologio.h"
 #include "Scena.h"
+#include "StatoOrologio.h"
 #include "VoceOrologio.h"
 
 class QPushButton;
 
-class frmClock : public QWidget, public OrologioEsercizi {
+// The exercises see the window only as the clock they ask things of (OrologioEsercizi).
+class frmClock : public QWidget, private OrologioEsercizi {
     Q_OBJECT
 public:
     explicit frmClock(QWidget* parent = nullptr);
@@ -41,74 +48,18 @@ public:
     static frmClock* istanza();
     static bool caricato();
 
+    // The clock this window shows. Another view of the same clock listens to it and
+    // moves it; this window follows whatever changes it.
+    StatoOrologio* stato() const { return m_stato; }
+
     // ---- start-up and shutdown
+    // Builds the clock behind the splash; the window shows itself once the splash has
+    // stood its five seconds.
     void Form_Load();
-    void AttendiSplash();
     void cmdEsci_Click();
-    void BloccaAggiornamento(bool sospendi);
 
     // ---- layout
     void Form_Resize();
-
-    // ---- the shown time
-    void tmrClock_Timer();
-    // Shows the time T on every part: the face, the read-out, the map and the scene.
-    void MostraOra(float T);
-    void ArrotondaMinuto();
-    void optCtrTime_Click(int index);
-    void opt12_24_Click(int index);
-    float tempoCorrente() const { return TempoCorrente; }
-    float oreCorrenti() const { return OreCorrenti; }
-    float minutiCorrenti() const { return MinutiCorrenti; }
-    float secondiCorrenti() const { return SecondiCorrenti; }
-    // The last whole hour drawn (scene, globe), the last whole minute of the map's
-    // strips and the last saying asked.
-    const std::array<short, 3>& ultimiValori() const { return UltimiValori; }
-
-    // ---- dial
-    void DisegnaQuadrante();
-    void optStyleNum_Click(int index);
-
-    // ---- sounds
-    void chkSuono_Click();
-
-    // ---- manual adjustment
-    void RegolaOra(int index);
-    void cmdTime_MouseDown(int index);
-    void cmdTime_MouseUp(int index);
-    void cmdTime_Click(int index);
-
-    // ---- time-zone map
-    void ApriMappa(bool apri);
-    void chkFusiOrari_Click();
-
-    // ---- scene and panel decorations
-    void DisegnaPaesaggio(int ora);
-    void DisegnaCorniceEsterna(QWidget* controllo);
-    void DisegnaCorniceInterna(PictureBox* controllo, int anelli);
-
-    // ---- exercises
-    void cmdTest_Click();
-    void cmdExitTest_Click();
-
-    // ---- side windows
-    void cmdCuriosita_Click();
-    void cmdAbout_Click();
-
-    // ---- what the exercises ask of the clock
-    void ImpostaTempoCorrente(float T) override;
-    float OraCasuale() override;
-    OrologioMostrato oraMostrata() const override;
-    int UltimoModoDiDire() const override { return UltimiValori[2]; }
-    void RicordaModoDiDire(int numero) override { UltimiValori[2] = static_cast<short>(numero); }
-    void MostraCmdTime(bool mostra) override;
-    void SpostaMouse() override;
-    void FocusQuadrante() override;
-    void ImpostaStileProva(int stile) override;
-    void MostraMessaggio(Messaggio messaggio) override;
-    void ApriStampa() override;
-    void ChiudiEsercizi() override { cmdExitTest_Click(); }
-    bool inChiusura() const override { return m_scaricato; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -116,16 +67,67 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // ---- building
     void CreaControlli();
     void CreaPannelloComandi();
     void CollegaEventi();
+    void CollegaStato();
     void OrdineTabulazione();
-    void ModoEsercizi(bool dentro);
+
+    // ---- start-up and shutdown (frmClock_Ciclo.cpp)
+    void AttendiSplash();
+    void MostraFinestra();
+    void BloccaAggiornamento(bool sospendi);
     void Form_Unload();
+
+    // ---- the clock's handlers and what follows the state (frmClock_Orologio.cpp)
+    void optCtrTime_Click(int index);
+    void opt12_24_Click(int index);
+    void optStyleNum_Click(int index);
+    void chkFusiOrari_Click();
+    void cmdTime_Click();
+    void TempoCambiato();
+    void ModoCambiato(StatoOrologio::Modo modo);
+    void StileCambiato(StatoOrologio::StileNumeri stile);
+    void MappaAnimata();
+    void DisegnaQuadrante();
+
+    // ---- frames (frmClock_Layout.cpp)
+    void DisegnaCorniceEsterna(QWidget* controllo);
+    void DisegnaCorniceInterna(PictureBox* controllo, int anelli);
+
+    // ---- the exercises (frmClock_Esercizi.cpp)
+    void cmdTest_Click();
+    void cmdExitTest_Click();
+    void ModoEsercizi(bool dentro);
+
+    // ---- the command panel (frmClock_Comandi.cpp)
+    void chkSuono_Click();
+    void SuoniCambiati(bool attivi);
+    void cmdCuriosita_Click();
+    void cmdAbout_Click();
+
+    // ---- what the exercises ask of the clock
+    void ImpostaTempoCorrente(float T) override;
+    float OraCasuale() override;
+    OrologioMostrato oraMostrata() const override;
+    int UltimoModoDiDire() const override { return m_stato->ultimiValori().modoDiDire; }
+    void RicordaModoDiDire(int numero) override { m_stato->RicordaModoDiDire(numero); }
+    void MostraCmdTime(bool mostra) override;
+    void SpostaMouse() override;
+    void FocusQuadrante() override;
+    void ImpostaStileProva(int stile) override;
+    void MostraMessaggio(Messaggio messaggio) override;
+    void ApriStampa() override;
+    void ChiudiEsercizi() override { cmdExitTest_Click(); }
+
+    // ================= the clock's state =================
+    StatoOrologio* m_stato;
 
     // ================= controls and parts =================
     QuadranteOrologio* p1;
-    QTimer* tmrClock;
+    // The splash's five seconds, counted from the splash's start.
+    QTimer* tmrSplash;
 
     PictureBox* picCommand;
     QToolButton* cmdCuriosita; // objectName "cmdCuriosità"
@@ -151,16 +153,9 @@ private:
     // Dragging the hands and the keys on the face, while the adjustment buttons are usable.
     PresaLancette* presaLancette;
 
-    // ================= state =================
-    // The shown time in seconds since midnight, and the fields derived from it.
-    float TempoCorrente = 0;
-    float OreCorrenti = 0;
-    float MinutiCorrenti = 0;
-    float SecondiCorrenti = 0;
-    // Last whole hour drawn (scenery, globe), last whole minute of the map's
-    // strips, last saying drawn. The hour starts at -1 so the first tick draws.
-    std::array<short, 3> UltimiValori{-1, 0, 0};
-
+    // ================= the window's own state =================
+    // The exercise area is open: it sets the mode buttons and the adjustment buttons itself.
+    bool m_inEsercizi = false;
     // Whether the frames have been drawn (at load).
     bool CornicePronta = false;
     bool m_scaricato = false;

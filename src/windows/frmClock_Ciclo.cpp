@@ -1,8 +1,12 @@
-// The main window's life: loading (splash, clock state, dial, showing it maximized,
-// starting the clock), suspending its drawing while it is rebuilt, and shutdown.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's life: loading behind the splash (the clock's state, the dial),
+// showing the window maximized once the splash has stood five seconds and starting
+// the clock, suspending its drawing while it is rebuilt, and shutdown.
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <algorithm>
+#include <cmath>
 
 #include "ArrotondaPari.h"
 #include "NumeriRomani.h"
@@ -19,13 +23,13 @@ void frmClock::Form_Load()
     if (!frmSplashClock::caricato())
         frmSplashClock::istanza()->Form_Load();
 
-    tmrClock->stop();
+    m_stato->Ferma();
 
     p1->ImpostaRaggio(static_cast<short>(ArrotondaPari(Scala * 180.0)));
     p1->ImpostaEtichette(true);
     p1->ImpostaSecondi(true);
     p1->ImpostaFattoreLancette(1.0f);
-    SuoniAttivi = true;
+    m_stato->ImpostaSuoniAttivi(true);
     InizializzaRomani();
 
     QPalette pal = palette();
@@ -36,6 +40,27 @@ void frmClock::Form_Load()
     ImpostaPuntatore(this);
     DisegnaQuadrante();
     AttendiSplash();
+}
+
+void frmClock::AttendiSplash()
+{
+    // Five seconds from the moment the splash began, on a clock that only runs forwards:
+    // a start just before midnight, or the computer's clock set meanwhile, still waits
+    // 5 seconds, and building the window takes nothing from them. The splash animates
+    // meanwhile on its own timer; the window shows itself when the time is up.
+    const double ora = platform().clock->elapsedSeconds();
+    const double inizio = frmSplashClock::caricato() ? frmSplashClock::istanza()->inizio() : ora;
+    const double resto = std::clamp(5.0 - (ora - inizio), 0.0, 5.0);
+    tmrSplash->start(static_cast<int>(std::ceil(resto * 1000.0)));
+    // Closing the splash (the desktop's close) ends the program before its window shows;
+    // once the splash's own handler has returned.
+    if (frmSplashClock::caricato())
+        connect(frmSplashClock::istanza(), &frmSplashClock::chiusa, this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void frmClock::MostraFinestra()
+{
+    frmSplashClock::scarica();
 
     BloccaAggiornamento(true);
     // Maximizing is the window manager's work; without one (a bare X session) the window
@@ -44,30 +69,17 @@ void frmClock::Form_Load()
     setGeometry(screen()->availableGeometry());
     showMaximized();
     Form_Resize();
-    tmrClock->start();
+    m_stato->Avvia();
     // The first tick is drawn at once, so the window never shows a face without hands.
-    tmrClock_Timer();
+    m_stato->tmrClock_Timer();
 
     DisegnaCorniceEsterna(picWindows);
     DisegnaCorniceInterna(picCommand, 6);
     picAnalogic->DisegnaSfondoDigitale();
-    platform().events->processEvents();
     BloccaAggiornamento(false);
     // The voice's engine takes seconds to start: it starts now, in the background, so
     // that the first time the child asks, the time is said at once.
     platform().speech->prepare();
-}
-
-void frmClock::AttendiSplash()
-{
-    // Counts elapsed time on a clock that only runs forwards, from the moment the splash
-    // began: a start just before midnight, or the computer's clock set meanwhile, still
-    // waits 5 seconds, and building the window takes nothing from them.
-    const double t0 =
-        frmSplashClock::caricato() ? frmSplashClock::istanza()->inizio() : platform().clock->elapsedSeconds();
-    while (platform().clock->elapsedSeconds() - t0 < 5.0)
-        platform().events->pause(10);
-    frmSplashClock::scarica();
 }
 
 void frmClock::BloccaAggiornamento(bool sospendi)
@@ -80,7 +92,7 @@ void frmClock::BloccaAggiornamento(bool sospendi)
 
 void frmClock::cmdEsci_Click()
 {
-    tmrClock->stop();
+    m_stato->Ferma();
     close();
 }
 
@@ -95,7 +107,13 @@ void frmClock::Form_Unload()
     if (m_scaricato)
         return;
     m_scaricato = true;
-    tmrClock->stop();
+    // Nothing goes on once the window is closing: the clock, the splash's wait, the
+    // map's opening, a prompt being typed, a solution on its way.
+    m_stato->Ferma();
+    tmrSplash->stop();
+    mappaFusi->ApriMappa(false, false);
+    picTest->FermaScrittura();
+    esercizi->Chiudi();
     CancellaRomani();
     CancellaMessaggi();
     // Every other window goes with the main window.
@@ -104,4 +122,7 @@ void frmClock::Form_Unload()
         if (w != this && w->isVisible())
             w->close();
     deleteLater();
+    // The program ends with its main window, also before it was ever shown (the splash
+    // closed). Nothing to end while no event loop runs.
+    QCoreApplication::quit();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering and leaving the exercises, and what the exercise controller asks of the
 // window: the shown time, the adjustment buttons, the pointer, the numeral style of a
 // final-test question, messages and the print window.
@@ -8,6 +9,7 @@
 #include "PassoOra.h"
 #include "Platform.h"
 #include "Suoni.h"
+#include "TempoMostrato.h"
 #include "frmClock.h"
 #include "frmMsg.h"
 #include "frmPrint.h"
@@ -38,7 +40,8 @@ void frmClock::ModoEsercizi(bool dentro)
         [this](bool d) { voceOrologio->Abilita(!d); },
         [this](bool d) { picTest->AbilitaTipi(d); },
         // Neither the current time nor free setting is offered during the exercises;
-        // back outside, the clock follows the computer's time again.
+        // back outside, the clock follows the computer's time again (the click of
+        // "Tempo attuale", with its sound).
         [this](bool d) {
             if (d) {
                 grpCtrTime->clear();
@@ -55,13 +58,14 @@ void frmClock::ModoEsercizi(bool dentro)
             if (d)
                 MostraCmdTime(false);
         },
-        // The clock stands still on the whole minute, without its second hand.
+        // The clock stands still on the whole minute, without its second hand; the
+        // exercises set the adjustment buttons from here on. Back outside, the mode
+        // buttons above bring the computer's time back.
         [this](bool d) {
+            m_inEsercizi = d;
             if (d) {
-                tmrClock->stop();
-                ArrotondaMinuto();
-            } else {
-                tmrClock->start();
+                m_stato->ImpostaModo(StatoOrologio::Modo::Manuale);
+                m_stato->ArrotondaMinuto();
             }
         },
         [this](bool d) { p1->ImpostaSecondi(!d); },
@@ -77,14 +81,13 @@ void frmClock::ModoEsercizi(bool dentro)
 
 void frmClock::cmdTest_Click()
 {
-    if (SuoniAttivi)
-        SuonaEffetto(Suono::NuovaSezione);
+    Suona(Suono::NuovaSezione);
     ModoEsercizi(true);
     DisegnaCorniceInterna(picTest, 6);
     esercizi->Apri();
     picTest->show();
     // Every opening starts with "Indovina l'ora".
-    picTest->SelezionaTipo(0);
+    picTest->SelezionaTipo(SceltaEsercizio::Lettura);
 }
 
 void frmClock::cmdExitTest_Click()
@@ -104,13 +107,19 @@ void frmClock::cmdExitTest_Click()
 
 void frmClock::ImpostaTempoCorrente(float T)
 {
-    TempoCorrente = T;
-    MostraOra(T);
+    m_stato->MostraOra(T);
+}
+
+float frmClock::OraCasuale()
+{
+    // A random whole minute of the day; the question shows it when it is ready.
+    platform().random->reseed();
+    return MinutoCasuale(platform().random->next());
 }
 
 OrologioMostrato frmClock::oraMostrata() const
 {
-    return {TempoCorrente, OreCorrenti, MinutiCorrenti};
+    return {m_stato->TempoCorrente(), m_stato->OreCorrenti(), m_stato->MinutiCorrenti()};
 }
 
 void frmClock::SpostaMouse()
@@ -140,15 +149,8 @@ void frmClock::MostraMessaggio(Messaggio messaggio)
 
 void frmClock::ApriStampa()
 {
-    QPointer<frmClock> vivo(this);
-    platform().events->processEvents();
-    if (!vivo || m_scaricato)
-        return;
     // The print window is created afresh and released once it has closed.
     QPointer<frmPrint> stampa = new frmPrint(this);
     platform().dialogs->execModal(*stampa);
     delete stampa.data();
-    if (!vivo || m_scaricato)
-        return;
-    platform().events->processEvents();
 }

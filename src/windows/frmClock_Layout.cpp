@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing the main window's groups relative to the clock face and the window's
 // inner size (everything inside a group keeps its design position), and the raised
 // frames the window paints around its marked panels.
@@ -8,7 +9,6 @@
 
 #include "ArrotondaPari.h"
 #include "Cornici.h"
-#include "Platform.h"
 #include "frmClock.h"
 #include "modTempolino.h"
 
@@ -62,8 +62,7 @@ void frmClock::Form_Resize()
     if (attiva)
         picRegolazione->raise();
 
-    // Let the moved controls settle, then repaint the window with its frames.
-    platform().events->processEvents();
+    // The window's frames follow the moved controls.
     if (!m_bloccato)
         update();
 }

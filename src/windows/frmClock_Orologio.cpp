@@ -1,97 +1,69 @@
-// The clock of the main window: the tick, showing a time on every part, the two
-// clock modes, the 12/24-hour read-out and the dial's numeral style.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The clock of the main window: the child's handlers of the two clock modes, the
+// 12/24-hour read-out, the dial's numeral style and the map, and what the window's
+// parts do when the clock's state changes (the time shown, the mode, the style).
 
 #include <cmath>
 
-#include "Accessibilita.h"
-#include "ArrotondaPari.h"
-#include "PassoOra.h"
 #include "Platform.h"
 #include "Suoni.h"
-#include "TempoMostrato.h"
 #include "frmClock.h"
 #include "modTempolino.h"
 
 using namespace modTempolino;
 
-void frmClock::tmrClock_Timer()
+void frmClock::TempoCambiato()
 {
-    TempoCorrente = static_cast<float>(platform().clock->secondsSinceMidnight());
-    MostraOra(TempoCorrente);
-}
-
-void frmClock::MostraOra(float T)
-{
-    const CampiOra c = DerivaCampi(T);
-    OreCorrenti = c.ore;
-    MinutiCorrenti = c.minuti;
-    SecondiCorrenti = c.secondi;
-
-    p1->MostraOra(T, c);
-
-    // The part of the day follows TempoCorrente, the hands the time they are given.
-    picAnalogic->MostraOra(TempoCorrente, c);
-
-    const int minuto = static_cast<int>(std::floor(MinutiCorrenti));
-    if (chkFusiOrari->isChecked() && minuto != UltimiValori[1]) {
-        mappaFusi->PosizionaFasce(TempoCorrente);
-        UltimiValori[1] = static_cast<short>(minuto);
-    }
-    const int ora = static_cast<int>(std::floor(OreCorrenti));
-    if (ora != UltimiValori[0]) {
-        DisegnaPaesaggio(ora);
-        mappaFusi->DisegnaTerra(ora);
-        mappaFusi->PosizionaFasce(TempoCorrente);
-        UltimiValori[0] = static_cast<short>(ora);
-    }
-}
-
-void frmClock::ArrotondaMinuto()
-{
-    TempoCorrente = ArrotondaAlMinuto(TempoCorrente);
-}
-
-float frmClock::OraCasuale()
-{
-    platform().random->reseed();
-    TempoCorrente = MinutoCasuale(platform().random->next());
-    return TempoCorrente;
+    const float T = m_stato->TempoCorrente();
+    p1->MostraOra(T, m_stato->campi());
+    // The part of the day follows the shown time; hidden during the exercises, the
+    // read-out keeps its last texts.
+    picAnalogic->MostraOra(T, m_stato->campi());
 }
 
 void frmClock::optCtrTime_Click(int index)
 {
-    if (index == 0) {
-        tmrClock->stop();
-        ArrotondaMinuto();
-        MostraCmdTime(true);
-        MostraOra(TempoCorrente);
-    } else {
-        tmrClock->start();
-        MostraCmdTime(false);
-        if (SuoniAttivi)
-            SuonaEffetto(Suono::Clic);
-    }
+    // The clock stands on the whole minute with the buttons usable, or follows the
+    // computer again from the next tick (ModoCambiato shows the buttons accordingly).
+    m_stato->ImpostaModo(index == 0 ? StatoOrologio::Modo::Manuale : StatoOrologio::Modo::TempoAttuale);
+    if (index != 0)
+        Suona(Suono::Clic);
     p1->setFocus();
 }
 
-void frmClock::opt12_24_Click(int)
+void frmClock::ModoCambiato(StatoOrologio::Modo modo)
+{
+    // The exercises offer neither mode and set the adjustment buttons themselves.
+    if (m_inEsercizi)
+        return;
+    const bool manuale = modo == StatoOrologio::Modo::Manuale;
+    grpCtrTime->mark(manuale ? 0 : 1);
+    MostraCmdTime(manuale);
+}
+
+void frmClock::opt12_24_Click(int index)
 {
     p1->setFocus();
-    if (SuoniAttivi)
-        SuonaEffetto(Suono::Vista12o24);
-    MostraOra(TempoCorrente);
+    Suona(Suono::Vista12o24);
+    // The read-out changes at once, also while the clock stands still.
+    m_stato->ImpostaDodiciOre(index == 0);
 }
 
 void frmClock::optStyleNum_Click(int index)
 {
-    p1->ImpostaStile(static_cast<QuadranteOrologio::Stile>(index));
     p1->setFocus();
-    platform().events->processEvents();
-    if (SuoniAttivi)
-        SuonaEffetto(Suono::Clic);
+    Suona(Suono::Clic);
+    m_stato->ImpostaStile(static_cast<StatoOrologio::StileNumeri>(index));
+}
+
+void frmClock::StileCambiato(StatoOrologio::StileNumeri stile)
+{
+    grpStyleNum->mark(static_cast<int>(stile));
+    p1->ImpostaStile(static_cast<QuadranteOrologio::Stile>(stile));
+    // The dial is drawn again with the window's drawing held, then the hands back on it.
     BloccaAggiornamento(true);
-    p1->DisegnaQuadrante();
-    MostraOra(TempoCorrente);
+    DisegnaQuadrante();
+    TempoCambiato();
     BloccaAggiornamento(false);
 }
 
@@ -100,57 +72,36 @@ void frmClock::DisegnaQuadrante()
     p1->DisegnaQuadrante();
 }
 
-void frmClock::DisegnaPaesaggio(int ora)
-{
-    picWindows->DisegnaPaesaggio(ora);
-}
-
-void frmClock::ApriMappa(bool apri)
-{
-    // No click when the exercises close the map themselves.
-    mappaFusi->ApriMappa(apri, p1->mostraEtichette());
-}
-
 void frmClock::chkFusiOrari_Click()
 {
     if (chkFusiOrari->isChecked()) {
-        if (!mappaFusi->ApriMappa(true, p1->mostraEtichette()))
-            return;
-        // Still open once the animation is over: place the strips and frame the map.
-        if (chkFusiOrari->isChecked()) {
-            mappaFusi->PosizionaFasce(TempoCorrente);
-            DisegnaCorniceInterna(mappaFusi->mappa(), 6);
-        }
+        // The map grows with its animation; MappaAnimata finishes once it is over.
+        mappaFusi->ApriMappa(true, p1->mostraEtichette());
     } else {
+        // No click when the exercises close the map themselves.
         mappaFusi->ApriMappa(false, p1->mostraEtichette());
         mappaFusi->mappa()->clearPicture();
+        mappaFusi->DisegnaTerra(static_cast<int>(std::floor(m_stato->OreCorrenti())));
     }
-    mappaFusi->DisegnaTerra(static_cast<int>(std::floor(OreCorrenti)));
     p1->setFocus();
+}
+
+void frmClock::MappaAnimata()
+{
+    // Still open once the animation is over: place the strips and frame the map.
+    if (chkFusiOrari->isChecked()) {
+        mappaFusi->PosizionaFasce(m_stato->TempoCorrente());
+        DisegnaCorniceInterna(mappaFusi->mappa(), 6);
+    }
+    mappaFusi->DisegnaTerra(static_cast<int>(std::floor(m_stato->OreCorrenti())));
 }
 
 void frmClock::MostraCmdTime(bool mostra)
 {
-    picRegolazione->MostraCmdTime(mostra);
+    m_stato->ImpostaRegolazioneAttiva(mostra);
 }
 
-void frmClock::RegolaOra(int index)
-{
-    TempoCorrente = PassoOra(TempoCorrente, index);
-    MostraOra(TempoCorrente);
-}
-
-void frmClock::cmdTime_MouseDown(int index)
-{
-    picRegolazione->cmdTime_MouseDown(index);
-}
-
-void frmClock::cmdTime_MouseUp(int index)
-{
-    picRegolazione->cmdTime_MouseUp(index);
-}
-
-void frmClock::cmdTime_Click(int)
+void frmClock::cmdTime_Click()
 {
     p1->setFocus();
 }

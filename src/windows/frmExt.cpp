@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curiosities window and its birthday calculator: building the controls at
 // their design places, the typing rules of the date boxes, and the "OK!" button
 // that shows the weekday of birth, the age and the days to the next birthday.
@@ -261,8 +262,8 @@ void frmExt::cmdData_Click()
         return;
     }
     lblDati->setText(QString(esito.testo).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    if (esito.suona && SuoniAttivi)
-        SuonaEffetto(Suono::NuovaSezione);
+    if (esito.suona)
+        Suona(Suono::NuovaSezione);
 }
 
 void frmExt::MostraErroreData()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The curiosities window: on top a text on the history of the clock and of the
 // names of time, below it the birthday calculator (weekday of birth, age in years,

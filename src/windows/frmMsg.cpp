@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message window: built from its design, coloured and animated for the
 // message code it is opened with.
 
@@ -122,8 +123,8 @@ void frmMsg::PreparaMessaggio()
 
     if (a.banda.isValid())
         shpBottom->impostaRiempimento(a.banda);
-    if (a.suono && SuoniAttivi)
-        SuonaEffetto(*a.suono);
+    if (a.suono)
+        Suona(*a.suono);
     if (a.lode)
         prefisso = ScegliLode();
     if (a.pulsanteInizia)
@@ -196,8 +197,7 @@ void frmMsg::Timer1_Timer()
 
 void frmMsg::Timer2_Timer()
 {
-    if (SuoniAttivi)
-        SuonaEffetto(Suono::Ticchettio);
+    Suona(Suono::Ticchettio);
 }
 
 void frmMsg::cmdChiudi_Click()

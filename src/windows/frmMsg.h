@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message window of the exercises and of the final test: one of the ten texts
 // of the message table, an alarm-clock picture that moves, a coloured band along

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print window, the reward of the final test: the child chooses Arabic or
 // Roman numerals, whether to print the minute numbers, and the name and surname

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmSplashClock.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QRegion>
 #include <QScreen>
-#include <QWindow>
+#include <QTimer>
 #include <cmath>
 
 #include "ArrotondaPari.h"
@@ -26,6 +28,7 @@ frmSplashClock::frmSplashClock(QWidget* parent) : QWidget(parent, Qt::SplashScre
     superficie = new PictureBox(this);
     superficie->setObjectName(QStringLiteral("superficieSplash"));
     superficie->setBackColor(Qt::black);
+    superficie->installEventFilter(this);
     tmrClock = new QTimer(this);
     tmrClock->setObjectName(QStringLiteral("tmrClock"));
     tmrClock->setInterval(600);
@@ -68,14 +71,35 @@ void frmSplashClock::Form_Load()
     DisegnaOrologioSplash();
     show();
     tmrClock_Timer();
-    // On screen before anything else is built: the window system shows the window when it
-    // has placed it, and the face is painted as soon as it may be (a tenth of a second
-    // at most).
-    for (int i = 0; i < 50 && !(windowHandle() && windowHandle()->isExposed()); ++i)
-        platform().events->pause(2);
-    superficie->repaint();
-    platform().events->processEvents();
     tmrClock->start();
+    // The window system shows the window when it has placed it, and the face is painted
+    // then; what comes next waits for that, a tenth of a second at most.
+    QTimer::singleShot(100, this, &frmSplashClock::AnnunciaSuSchermo);
+}
+
+bool frmSplashClock::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    // Once the first paint has reached the screen (the event loop's next turn).
+    if (oggetto == superficie && evento->type() == QEvent::Paint && !m_suSchermo)
+        QTimer::singleShot(0, this, &frmSplashClock::AnnunciaSuSchermo);
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+void frmSplashClock::AnnunciaSuSchermo()
+{
+    if (m_suSchermo)
+        return;
+    m_suSchermo = true;
+    emit suSchermo();
+}
+
+void frmSplashClock::closeEvent(QCloseEvent* evento)
+{
+    // Only a close from outside comes here: the program unloads the splash without one.
+    // Closed before it was even painted, the main window is not built at all.
+    QWidget::closeEvent(evento);
+    m_suSchermo = true;
+    emit chiusa();
 }
 
 void frmSplashClock::RitagliaForm()

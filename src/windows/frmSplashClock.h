@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The round splash window of the first five seconds: a red clock face with white
 // numerals, the program's title, and two hands that race around the dial with a
-// tick sound at each step.
+// tick sound at each step. It tells when it is on the screen, so that the main window
+// is built behind it, and when the desktop closes it.
 
 #include <QTimer>
 #include <QWidget>
@@ -34,8 +36,22 @@ public:
     // When the splash began, on the clock that only runs forwards (seconds).
     double inizio() const { return m_inizio; }
 
+signals:
+    // The splash has been painted on the screen (or a tenth of a second has passed
+    // since it was shown, whichever comes first); once only.
+    void suSchermo();
+    // The desktop closed the splash (the user asked the program to close).
+    void chiusa();
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+
 private:
+    void AnnunciaSuSchermo();
+
     double m_inizio = 0;
+    bool m_suSchermo = false;
     void DisegnaOrologioSplash();
     void DisegnaLancetteSplash(int L, int W, const QString& nome);
 };

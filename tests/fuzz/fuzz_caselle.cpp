@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the birthday calculator and the exercise answer boxes with arbitrary
 // typed and pasted text and arbitrary "today" dates. Besides crashes and sanitizer
 // reports it checks every verdict against an independent computation with QDate

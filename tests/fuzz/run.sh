@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz target with clang's libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs it on the seeds and then for about a minute
 # on new inputs. Any crash, sanitizer report or disagreeing verdict fails the test.

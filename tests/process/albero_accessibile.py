@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads the running program as a screen reader does, through AT-SPI, and checks what
 # it hears: the names of the adjustment buttons, the radio-button role of the option
 # buttons, the clock face's name and description; then it clicks "Esercizi" with the
@@ -10,6 +11,8 @@ import sys
 import time
 
 import pyatspi
+
+from accessibile import walk
 
 
 def fail(text):
@@ -27,18 +30,6 @@ def find_app(seconds):
                 return app
         time.sleep(0.3)
     return None
-
-
-def walk(node, depth=0):
-    if node is None or depth > 40:
-        return
-    yield node
-    for i in range(node.childCount):
-        try:
-            child = node.getChildAtIndex(i)
-        except Exception:
-            continue
-        yield from walk(child, depth + 1)
 
 
 def by_name(app, name):

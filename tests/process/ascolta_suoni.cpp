@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finds the program's sounds in a recording of the sound server's output and
 // says how much of each came out. The process-level sound test runs it.
 //

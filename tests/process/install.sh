@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation: `cmake --install` into a temporary prefix puts the program, its help
 # page, its icons, the .desktop and metainfo files where the desktop expects them,
 # both files pass their validators, and the Debian package lists the same files and

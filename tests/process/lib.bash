@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared helpers of the process-level tests: a private X server with a small
 # window manager, and waiting for windows with a bounded number of tries.
 # Each test sources this file; nothing here runs by itself.
@@ -207,4 +208,56 @@ click_at() {
   t=$(now_ms)
   xdotool click 1
   echo "$t"
+}
+
+# The screen reader's side of a test: a private D-Bus session bus, the AT-SPI bus and its
+# registry. Exports DBUS_SESSION_BUS_ADDRESS and QT_LINUX_ACCESSIBILITY_ALWAYS_ON for the
+# programs started after it; stop_a11y ends them. Fails when one cannot start.
+start_a11y() {
+  [ -x /usr/bin/python3 ] && /usr/bin/python3 -c "import pyatspi" 2>/dev/null ||
+    fail "python3-pyatspi is not installed (scripts/install-deps.sh installs it)"
+  [ -x /usr/libexec/at-spi-bus-launcher ] && [ -x /usr/libexec/at-spi2-registryd ] ||
+    fail "at-spi2-core is not installed (scripts/install-deps.sh installs it)"
+  BUS_DIR=$(mktemp -d /tmp/tempolino-a11y.XXXXXX)
+  dbus-daemon --session --address="unix:path=$BUS_DIR/bus" --nofork --nopidfile >"$BUS_DIR/bus.log" 2>&1 &
+  BUS_PID=$!
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$BUS_DIR/bus"
+  for _ in $(seq 1 50); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetId >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetId >/dev/null 2>&1 ||
+    fail "the private D-Bus session bus did not start ($(cat "$BUS_DIR/bus.log"))"
+  /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >"$BUS_DIR/launcher.log" 2>&1 &
+  LAUNCHER_PID=$!
+  A11Y=""
+  for _ in $(seq 1 50); do
+    A11Y=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+      2>/dev/null | tr -d ' ')
+    [ -n "$A11Y" ] && break
+    sleep 0.1
+  done
+  [ -n "$A11Y" ] || fail "the AT-SPI bus did not start ($(cat "$BUS_DIR/launcher.log"))"
+  AT_SPI_BUS_ADDRESS="$A11Y" /usr/libexec/at-spi2-registryd >"$BUS_DIR/registry.log" 2>&1 &
+  REGISTRY_PID=$!
+  for _ in $(seq 1 50); do
+    a11y_registry_up && break
+    kill -0 "$REGISTRY_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  a11y_registry_up || fail "the AT-SPI registry did not start ($(cat "$BUS_DIR/registry.log"))"
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+a11y_registry_up() {
+  dbus-send --bus="$A11Y" --print-reply=literal --dest=org.freedesktop.DBus / \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.atspi.Registry 2>/dev/null | grep -q true
+}
+
+stop_a11y() {
+  kill "${REGISTRY_PID:-}" "${LAUNCHER_PID:-}" 2>/dev/null
+  kill "${BUS_PID:-}" 2>/dev/null
+  [ -n "${BUS_DIR:-}" ] && rm -rf "$BUS_DIR"
+  REGISTRY_PID="" LAUNCHER_PID="" BUS_PID="" BUS_DIR=""
+  true
 }

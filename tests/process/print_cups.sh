@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the cut-out sheet for real: starts a private CUPS scheduler with the
 # cups-pdf virtual printer as the default, prints through the print window and
 # the program's own printing code (tests/stampa_foglio, built beside the

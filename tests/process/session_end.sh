@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop session ends under the running program: its X server goes away. The
 # program must end within 5 seconds with exit code 1 and one line on standard
 # error, without a crash, a hang or a core dump, and give up its single-copy lock.
@@ -33,12 +34,15 @@ run_case() {
   [ -e "$XDG_RUNTIME_DIR/tempolino.lock" ] || fail "$name: no single-copy lock while running"
   if [ "$with_message" = yes ]; then
     click_exercises "$main"
-    sleep 1
-    # Return answers "OK!" with the boxes empty: the message "devi inserire l'ora".
-    xdotool key Return
-    wait_small_window 10 >/dev/null || fail "$name: the message window did not open"
+    # Return answers "OK!" with the boxes empty: the message "devi inserire l'ora". The
+    # key is pressed again until the message comes (the area may still be opening).
+    local opened=""
+    for _ in $(seq 1 10); do
+      xdotool key Return
+      wait_small_window 1 >/dev/null && { opened=yes; break; }
+    done
+    [ -n "$opened" ] || fail "$name: the message window did not open"
   fi
-  sleep 0.5
 
   kill "$XVFB_PID"
   local start rc elapsed

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sounds reach the speaker: a private PulseAudio server with a null sink
 # stands in for the sound card, and its monitor is recorded while the real
 # program starts under Xvfb (the splash ticks with sound 101 every 600 ms after

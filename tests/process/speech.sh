@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The time is said aloud for real: a private PulseAudio server with a null sink stands
 # in for the sound card and a private speech-dispatcher (with its espeak-ng voices)
 # speaks into it, while the real program runs under Xvfb. The face's loudspeaker is
 # clicked: a voice must come out of the sink's monitor, and the windows must go on
-# answering while the voice's engine starts (it takes seconds): two sounds of the
-# command panel clicked meanwhile come out as far apart as they were clicked. With the
+# answering while the voice's engine starts (it warms up right after the start and takes
+# seconds): two sounds of the command panel clicked meanwhile come out as far apart as
+# they were clicked. With the
 # sounds switched off the loudspeaker says nothing. The speech service is then killed
 # and started again under the running program: the next click of the loudspeaker is
 # heard again, within a few seconds. The program then ends by its exit button at once. Started again with no speech service to talk to, the program stays
@@ -90,16 +92,17 @@ start_program() {
   sleep 1
 }
 
-# The loudspeaker, then two clicks of the panel while the voice's engine starts; checks
-# that their sounds came out as far apart as they were clicked. Prints the start (ms in
-# the recording) of the second one.
+# Two clicks of the panel while the voice's engine still warms up after the start, then
+# the loudspeaker once they have sounded (the voice over a click would hide it from the
+# analyser); checks that the clicks came out as far apart as they were clicked. Prints
+# the start (ms in the recording) of the second one.
 speak_and_click() {
   local recording="$1" found="$2" t1 t2
-  click_at $SPEAK_X $SPEAK_Y >/dev/null
-  sleep 0.2
   t1=$(click_at $MANUAL_X $MANUAL_Y)
   sleep 0.6
   t2=$(click_at $CURRENT_X $CURRENT_Y)
+  sleep 1
+  click_at $SPEAK_X $SPEAK_Y >/dev/null
   sleep 7
   record_stop
   "$ANALYSER" $RATE "$recording" 103="$WORK/103.raw" 106="$WORK/106.raw" >"$found" || fail "the analyser failed"

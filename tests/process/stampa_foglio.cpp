@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the cut-out sheet on the system's default printer through the print
 // window, as the child does after the final test, and writes where every word of
 // the page should land. The process-level printing test runs it against a real

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under an X server: its main window appears after the splash,
 # a second copy ends at once without a window, without a window manager the main
 # window still covers the screen, and a screen below 800x600 gets the message and no
@@ -46,11 +47,10 @@ start_x 799x600
 "$PROGRAM" >/dev/null 2>&1 &
 SMALL=$!
 box=$(wait_window "^Tempolino$" 15) || fail "no message for a screen of 799x600"
-sleep 0.5
-xdotool key --window "$box" Return
-for _ in $(seq 1 50); do
-  kill -0 "$SMALL" 2>/dev/null || break
-  sleep 0.1
+# Return closes the message once it has the keyboard; pressed until the program ends.
+for _ in $(seq 1 10); do
+  xdotool key --window "$box" Return 2>/dev/null
+  wait_exit "$SMALL" 1 && break
 done
 kill -0 "$SMALL" 2>/dev/null && fail "the program did not end after the screen-size message"
 SMALL=""

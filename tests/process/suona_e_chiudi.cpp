@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays through the real sound player and then destroys it in the two orders a
 // program can end in: first a player destroyed while the application object
 // still exists (it must close its output without hanging), then one destroyed

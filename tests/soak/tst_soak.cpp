@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole day of the program on the stand-in clock: a tick every 200 ms for 24
 // hours, every change of hour, the map opened and closed, every exercise kind
 // answered right and wrong, the side windows opened and closed a hundred times.
@@ -33,15 +34,15 @@ long residentKb()
 void rispondi(const TestWindow& tw, bool giusta)
 {
     frmClock* w = tw.w;
-    const int tipo = static_cast<int>(EserciziDi(w)->tipoEsercizio());
-    if (tipo == 0) {
-        const int T = static_cast<int>(w->tempoCorrente());
+    const TipoDomanda tipo = EserciziDi(w)->tipoEsercizio();
+    if (tipo == TipoDomanda::Lettura) {
+        const int T = static_cast<int>(w->stato()->TempoCorrente());
         const int ore = (T / 3600 + (giusta ? 0 : 1)) % 24;
         tw.casella(0)->setText(QString::number(ore));
         tw.casella(1)->setText(QString::number(T % 3600 / 60));
     } else {
         int ore = 0, minuti = 0;
-        if (tipo == 1) {
+        if (tipo == TipoDomanda::Impostazione) {
             ore = tw.casella(0)->text().toInt();
             minuti = tw.casella(1)->text().toInt();
         } else {
@@ -51,21 +52,20 @@ void rispondi(const TestWindow& tw, bool giusta)
         }
         if (!giusta)
             ore = (ore + 12) % 24;
-        w->ImpostaTempoCorrente(static_cast<float>(ore * 3600 + minuti * 60));
+        w->stato()->MostraOra(static_cast<float>(ore * 3600 + minuti * 60));
     }
     EserciziDi(w)->cmdVerificaTest_Click();
 }
 
 void esercizi(const TestWindow& tw)
 {
-    frmClock* w = tw.w;
-    w->cmdTest_Click();
+    tw.c<QToolButton>("cmdTest")->click();
     for (int tipo = 0; tipo < 3; ++tipo) {
         tw.c<OptionGroup>("grpTest")->select(tipo);
         rispondi(tw, false);
         rispondi(tw, true);
     }
-    w->cmdExitTest_Click();
+    tw.c<QPushButton>("cmdExitTest")->click();
 }
 
 } // namespace
@@ -81,10 +81,9 @@ void TestSoak::aWholeDay()
     long memoriaDopoLaPrimaOra = 0;
     qsizetype oggettiDopoLaPrimaOra = 0;
 
+    // The clock ticks by itself as the stand-in time runs.
     for (int passo = 1; passo <= 24 * 3600 * 5; ++passo) {
         tw.fake.clock->advance(0.2);
-        if (tmrClock->isActive())
-            w->tmrClock_Timer();
         const int secondo = passo / 5;
         if (passo % 5 != 0)
             continue;
@@ -104,7 +103,7 @@ void TestSoak::aWholeDay()
         case 2400:
         case 3000:
             for (int i = 0; i < 2 && finestreAperte < 100; ++i, ++finestreAperte)
-                (i == 0 ? w->cmdCuriosita_Click() : w->cmdAbout_Click());
+                tw.c<QToolButton>(i == 0 ? "cmdCuriosità" : "cmdAbout")->click();
             break;
         default:
             break;

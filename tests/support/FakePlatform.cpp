@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakePlatform.h"
 
 #include <chrono>
@@ -10,10 +11,36 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <cmath>
 
 #include "Deposito.h"
+#include "FakeEventDispatcher.h"
+
+namespace {
+
+// Every timer of the test program runs on the stand-in clock: the dispatcher that fires
+// them is in place before the application object is made.
+void UsaDispatcherFinto()
+{
+    QCoreApplication::setEventDispatcher(new FakeEventDispatcher);
+}
+Q_CONSTRUCTOR_FUNCTION(UsaDispatcherFinto)
+
+} // namespace
 
 void FakeClock::advance(double s)
+{
+    double mosso = 0;
+    if (FakeEventDispatcher* d = FakeEventDispatcher::instance())
+        d->advance(std::llround(s * 1000), [this, &mosso](qint64 ms) {
+            move(ms / 1000.0);
+            mosso += ms / 1000.0;
+        });
+    // What is left under a millisecond.
+    move(s - mosso);
+}
+
+void FakeClock::move(double s)
 {
     seconds += s;
     elapsed += s;
@@ -67,21 +94,6 @@ QString FakeDialogs::saveFileName(QWidget*, const QString& title, const QString&
     const QString a = saveAnswers.front();
     saveAnswers.pop_front();
     return a;
-}
-
-void FakeEvents::processEvents()
-{
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-void FakeEvents::pause(int ms)
-{
-    ++pauses;
-    pausedMs += ms;
-    m_clock->advance(ms / 1000.0);
-    if (onPause)
-        onPause();
-    processEvents();
 }
 
 bool FakeDesktop::openUrl(const QUrl& url)
@@ -189,8 +201,6 @@ FakePlatform FakePlatform::install()
     f.sound = sound.get();
     auto dialogs = std::make_unique<FakeDialogs>();
     f.dialogs = dialogs.get();
-    auto events = std::make_unique<FakeEvents>(f.clock);
-    f.events = events.get();
     auto desktop = std::make_unique<FakeDesktop>();
     f.desktop = desktop.get();
     auto instance = std::make_unique<FakeInstance>();
@@ -203,7 +213,6 @@ FakePlatform FakePlatform::install()
     p.random = std::move(random);
     p.sound = std::move(sound);
     p.dialogs = std::move(dialogs);
-    p.events = std::move(events);
     p.desktop = std::move(desktop);
     p.instance = std::move(instance);
     p.printers = std::move(printers);

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stand-ins for everything the program takes from the outside world, so tests
 // set the time, script the random draws, answer dialogs and hear the sounds
-// without a person, a sound card or a wall clock.
+// without a person, a sound card or a wall clock. The stand-in clock also drives
+// every timer of the test program (see FakeEventDispatcher.h).
 
 #include <QDialog>
 #include <QMarginsF>
@@ -23,8 +25,14 @@ public:
     double secondsSinceMidnight() override { return seconds; }
     QDate today() override { return date; }
     double elapsedSeconds() override { return elapsed; }
-    // Moves the time on, wrapping at midnight into the next day.
+    // Lets `s` seconds pass: the time moves on (wrapping at midnight into the next day),
+    // and every timer that falls due meanwhile fires at its moment, the clock reading
+    // that moment. advance(0) handles what is pending now.
     void advance(double s);
+
+private:
+    // Moves the time on without firing anything.
+    void move(double s);
 };
 
 class FakeRandom : public RandomSource {
@@ -74,20 +82,6 @@ public:
     int execModal(QDialog& dialog) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& proposed,
                          const QString& nameFilter) override;
-};
-
-class FakeEvents : public EventPump {
-public:
-    explicit FakeEvents(FakeClock* clock) : m_clock(clock) {}
-    qint64 pausedMs = 0;
-    int pauses = 0;
-    // Called at every pause, after the clock has moved (a test can click or release here).
-    std::function<void()> onPause;
-    void processEvents() override;
-    void pause(int ms) override;
-
-private:
-    FakeClock* m_clock;
 };
 
 class FakeDesktop : public Desktop {
@@ -164,7 +158,6 @@ struct FakePlatform {
     FakeRandom* random;
     FakeSound* sound;
     FakeDialogs* dialogs;
-    FakeEvents* events;
     FakeDesktop* desktop;
     FakeInstance* instance;
     FakePrinters* printers;

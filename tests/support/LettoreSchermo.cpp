@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "LettoreSchermo.h"
 
 #include <QtGui/private/qguiapplication_p.h>

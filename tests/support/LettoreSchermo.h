@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stands in for a screen reader: while it lives, Qt's accessibility is switched on as
 // a running screen reader switches it on, and every description-change event about

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads back a printed page: every word of a PDF with its box on the page in
 // millimetres, through `pdftotext -bbox` (poppler-utils).

@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestWindow.h"
 
 #include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
 
 #include "frmClock.h"
 #include "modTempolino.h"
@@ -15,10 +19,15 @@ TestWindow::TestWindow(QSize screen, double seconds) : fake(FakePlatform::instal
 {
     fake.desktop->screen = screen;
     fake.clock->seconds = seconds;
-    if (modTempolino::Main())
+    if (modTempolino::Main()) {
+        // The splash stands its five seconds, then the main window is shown.
+        fake.clock->advance(5.0);
         w = frmClock::istanza();
-    // The splash wait moved the stand-in clock on; start the test at the time it asked for.
+    }
+    // The start moved the stand-in clock on and the splash ticked: start the test at the
+    // time it asked for, with nothing heard yet.
     fake.clock->seconds = seconds;
+    fake.sound->played.clear();
 }
 
 TestWindow::~TestWindow()
@@ -31,5 +40,19 @@ TestWindow::~TestWindow()
 void TestWindow::tickAt(double seconds)
 {
     fake.clock->seconds = seconds;
-    w->tmrClock_Timer();
+    w->stato()->tmrClock_Timer();
+}
+
+void TestWindow::holdButton(int indice, double secondi)
+{
+    auto* b = c<QPushButton>("cmdTime", indice);
+    QTest::mousePress(b, Qt::LeftButton);
+    fake.clock->advance(secondi);
+    QTest::mouseRelease(b, Qt::LeftButton);
+}
+
+void TestWindow::openMap()
+{
+    c<QToolButton>("chkFusiOrari")->setChecked(true);
+    fake.clock->advance(24 * 0.06);
 }

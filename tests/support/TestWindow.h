@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opens the real main window on the stand-in platform, as the program's start-up
-// does, without waiting on the wall clock for the splash.
+// does: the splash's five seconds pass on the stand-in clock.
 
 #include <QLineEdit>
 #include <QSize>
@@ -27,6 +28,13 @@ struct TestWindow {
 
     // Sets the computer's time and runs one clock tick.
     void tickAt(double seconds);
+    // The clock's state shown in the window.
+    StatoOrologio* stato() const { return w->stato(); }
+    // Holds adjustment button `indice` (IndicePasso) down for `secondi` of the stand-in
+    // clock, then lets it go.
+    void holdButton(int indice, double secondi);
+    // Opens the map and lets its animation run to the end.
+    void openMap();
 
     // A control of the main window by its name: c<QLabel>("lblDigitalClock"),
     // c<OptionGroup>("grpTest"); an element of a control group by the group's name
@@ -38,6 +46,16 @@ struct TestWindow {
     }
     template <typename T = QWidget>
     T* c(const QString& gruppo, int indice) const
+    {
+        return Trova<T>(w, gruppo, indice);
+    }
+    template <typename T = QWidget>
+    T* c(const char* nome) const
+    {
+        return Trova<T>(w, nome);
+    }
+    template <typename T = QWidget>
+    T* c(const char* gruppo, int indice) const
     {
         return Trova<T>(w, gruppo, indice);
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds a control of a window by its objectName, the name it has in the design
 // ("txtTest_0", "cmdTime_3", "grpTest"), as a user of the window knows it, instead of
@@ -27,4 +28,16 @@ template <typename T = QWidget>
 T* Trova(const QObject* radice, const QString& gruppo, int indice)
 {
     return Trova<T>(radice, gruppo + QLatin1Char('_') + QString::number(indice));
+}
+
+// The same by a name written in the test (UTF-8: "cmdCuriosità").
+template <typename T = QWidget>
+T* Trova(const QObject* radice, const char* nome)
+{
+    return Trova<T>(radice, QString::fromUtf8(nome));
+}
+template <typename T = QWidget>
+T* Trova(const QObject* radice, const char* gruppo, int indice)
+{
+    return Trova<T>(radice, QString::fromUtf8(gruppo), indice);
 }

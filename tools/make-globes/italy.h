@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A rough outline of Italy, drawn by hand on a longitude/latitude grid: the
 // peninsula with Sicily and Sardinia. On land and sea it runs along the
 // borders and through the middle of the seas that part Italy from its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the 24 hourly globes and the world map of the program from the NASA
 // Visible Earth texture shipped in Debian's xplanet-images package:
 //

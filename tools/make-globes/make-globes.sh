@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the globe and map generator and rewrites resources/globe/*.png and
 # resources/map/world_map.png.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the small globes and of the flat world map from the surface
 // mask. Both pictures use a palette of at most 16 colours.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sea, land and ice cover of the whole Earth, taken from an equirectangular
 // satellite texture and kept as smooth fractions so that any projection can
 // sample it at any resolution.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small set of synthesis building blocks: a mono sample buffer, tones built
 // from partials, damped resonances for clicks, filtered noise bursts and the
 // final shaping (fades, peak level).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make-sounds: synthesises the program's sound effects into WAV files and
 // can check that a folder of them has exactly the expected format.
 //

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rebuilds the sound generator in a temporary folder, rewrites
 # resources/sounds/101.wav … 109.wav and checks the result.
 set -eu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's nine sound effects: what each one is, the exact format it is
 // stored in, and the recipe that synthesises it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and independently re-reading mono linear-PCM RIFF/WAVE files of the
 // kind the program's sound player accepts (8-bit unsigned or 16-bit signed).
 #pragma once

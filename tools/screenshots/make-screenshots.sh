@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshots of the software centres (resources/screenshots/) from the
 # real program under a private X server of 1024x768, at ten past ten in the morning:
 #
