@@ -540,6 +540,8 @@ private slots:
             QVERIFY(!f->isVisible());
             return;
         }
+        // The time limit runs on the stand-in clock.
+        fake.clock->advance(0.2);
         QTRY_COMPARE(fake.dialogs->boxes.size(), 2);
         QCOMPARE(fake.dialogs->boxes[0].text, ErroriStampa::Messaggio(PrintError::SpoolerNoAnswer));
         QCOMPARE(fake.dialogs->boxes[1].text, kDomanda);

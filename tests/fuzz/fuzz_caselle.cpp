@@ -92,7 +92,7 @@ void controllaRisposta(const QString& ore, const QString& minuti, uint8_t scelta
     orologio.minuti = static_cast<float>(minutoDelGiorno % 60);
     const QString orario =
         DueCifre(ore.isEmpty() ? 0 : ore.toInt() % 100) + DueCifre(minuti.isEmpty() ? 0 : minuti.toInt() % 100);
-    const Verdetto v = GiudicaRisposta(static_cast<float>(tipo), ore, minuti, orologio, orario);
+    const Verdetto v = GiudicaRisposta(static_cast<TipoDomanda>(tipo), ore, minuti, orologio, orario);
 
     const int h = ore.isEmpty() ? 0 : ore.toInt();
     const int m = minuti.isEmpty() ? 0 : minuti.toInt();
