@@ -7,6 +7,7 @@
 #include "FineSessione.h"
 #include "LineaComando.h"
 #include "Platform.h"
+#include "SchedaDaRiga.h"
 #include "frmClock.h"
 #include "modTempolino.h"
 #include "versione.h"
@@ -22,6 +23,9 @@ int main(int argc, char* argv[])
     std::fputs(linea.errori.toLocal8Bit().constData(), stderr);
     if (!linea.avvia)
         return linea.codice;
+    // A worksheet to write needs no screen and no window.
+    if (linea.modo == LineaComando::Esito::Modo::SchedaPdf)
+        return SchedaDaRiga::Esegui(argc, argv, linea);
 
     ControlloSchermo::Inizia();
     QApplication app(argc, argv);
