@@ -9,6 +9,7 @@
 #include "Platform.h"
 #include "SchedaDaRiga.h"
 #include "frmClock.h"
+#include "frmSchede.h"
 #include "modTempolino.h"
 #include "versione.h"
 
@@ -44,7 +45,12 @@ int main(int argc, char* argv[])
         piattaforma.useSystem();
         PiattaformaCorrente corrente(piattaforma);
         Risorse::Deposito deposito;
-        if (modTempolino::Main()) {
+        if (linea.modo == LineaComando::Esito::Modo::FinestraSchede) {
+            // The worksheets' window alone, for a teacher, without the clock.
+            frmSchede::Apri();
+            codice = QApplication::exec();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        } else if (modTempolino::Main()) {
             codice = QApplication::exec();
             // The main window asked to be deleted as it closed; the loop has ended before
             // doing it.
