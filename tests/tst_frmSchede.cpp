@@ -147,8 +147,8 @@ private slots:
         QTest::mouseClick(f->cmdSalvaPdf, Qt::LeftButton);
         QTest::mouseClick(f->cmdSalvaPdf, Qt::LeftButton);
         QCOMPARE(fake.dialogs->saveQuestions.size(), 2);
-        QVERIFY(fake.dialogs->saveQuestions[0].proposed.endsWith(QStringLiteral("/Schede ") + f->Codice().testo() +
-                                                                 QStringLiteral(".pdf")));
+        QVERIFY(fake.dialogs->saveQuestions[0].proposed.endsWith(QStringLiteral("/Schede ") + f->Codice().testo()
+                                                                 + QStringLiteral(".pdf")));
         QCOMPARE(fake.dialogs->boxes.size(), 2);
         QVERIFY(fake.dialogs->boxes[0].text.startsWith(QStringLiteral("La scheda non è stata salvata.")));
         QCOMPARE(fake.dialogs->boxes[1].icon, Dialogs::Icon::Information);

@@ -130,8 +130,8 @@ void TestLineaComando::schede_data()
     QTest::newRow("two at once") << QStringList{QStringLiteral("--scheda"), buono, QStringLiteral("--nuova-scheda"),
                                                 QStringLiteral("--pdf"), pdf}
                                  << m(Modo::Orologio) << 2 << "non vanno insieme";
-    QTest::newRow("a code without its value") << QStringList{QStringLiteral("--scheda")} << m(Modo::Orologio) << 2
-                                              << "all'opzione --scheda manca il valore";
+    QTest::newRow("a code without its value")
+        << QStringList{QStringLiteral("--scheda")} << m(Modo::Orologio) << 2 << "all'opzione --scheda manca il valore";
 }
 
 void TestLineaComando::schede()

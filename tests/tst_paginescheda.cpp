@@ -148,13 +148,13 @@ void TestPagineScheda::lancetteDelleSoluzioni_data()
 {
     QTest::addColumn<CodiceScheda>("codice");
     const int disegna = Bit(TipoVoce::Disegna) | Bit(TipoVoce::DisegnaDetto);
-    QTest::newRow("disegna, ogni minuto, 4, arabi") << Codice(disegna, Livello::OgniMinuto, 4, StileQuadrante::Arabi, 7);
+    QTest::newRow("disegna, ogni minuto, 4, arabi")
+        << Codice(disegna, Livello::OgniMinuto, 4, StileQuadrante::Arabi, 7);
     QTest::newRow("disegna, cinque minuti, 9, romani")
         << Codice(disegna, Livello::CinqueMinuti, 9, StileQuadrante::Romani, 123);
     QTest::newRow("tutti, quarti, 12, punti") << Codice(31, Livello::Quarti, 12, StileQuadrante::Punti, 555);
-    QTest::newRow("che ore saranno, ogni minuto, 6")
-        << Codice(Bit(TipoVoce::CheOreSaranno) | Bit(TipoVoce::QuantoTempo), Livello::OgniMinuto, 6,
-                  StileQuadrante::Arabi, 31);
+    QTest::newRow("che ore saranno, ogni minuto, 6") << Codice(
+        Bit(TipoVoce::CheOreSaranno) | Bit(TipoVoce::QuantoTempo), Livello::OgniMinuto, 6, StileQuadrante::Arabi, 31);
 }
 
 void TestPagineScheda::lancetteDelleSoluzioni()
@@ -174,7 +174,8 @@ void TestPagineScheda::lancetteDelleSoluzioni()
         const double r = RaggioInterno * static_cast<double>(q.scala);
         const double minuti = AngoloPiuBuio(chiave, q.centro, 0.65 * r);
         const QString dove = QStringLiteral("voce %1 (%2)").arg(i + 1).arg(OraInCifre(tempo, FormaOra::Ventiquattro));
-        QVERIFY2(Scarto(minuti, AngoloMinuti(tempo)) <= 3, qPrintable(dove + QStringLiteral(": minuti a %1°").arg(minuti)));
+        QVERIFY2(Scarto(minuti, AngoloMinuti(tempo)) <= 3,
+                 qPrintable(dove + QStringLiteral(": minuti a %1°").arg(minuti)));
         // The hour hand, where it is not under the minute hand.
         if (Scarto(AngoloOre(tempo), AngoloMinuti(tempo)) > 15) {
             const double ore = AngoloPiuBuio(chiave, q.centro, 0.35 * r, AngoloMinuti(tempo), 8);
@@ -192,8 +193,8 @@ void TestPagineScheda::pdfRiletto_data()
 {
     QTest::addColumn<CodiceScheda>("codice");
     QTest::newRow("leggi, 6") << Codice(Bit(TipoVoce::Leggi), Livello::Quarti, 6, StileQuadrante::Arabi, 2024);
-    QTest::newRow("tutti, 12, 24 ore")
-        << Codice(31, Livello::CinqueMinuti, 12, StileQuadrante::Romani, 16000, FormaOra::Ventiquattro);
+    QTest::newRow("tutti, 12, 24 ore") << Codice(31, Livello::CinqueMinuti, 12, StileQuadrante::Romani, 16000,
+                                                 FormaOra::Ventiquattro);
 }
 
 void TestPagineScheda::pdfRiletto()

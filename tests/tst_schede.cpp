@@ -250,23 +250,23 @@ void TestSchede::risposte_data()
                                          << QStringLiteral("Mezzogiorno e mezzo");
     QTest::newRow("tra: nell'ora dopo") << VoceScheda{T::CheOreSaranno, 10 * 60 + 50, 25} << V
                                         << QStringLiteral("11:15") << QStringLiteral("Le undici e un quarto");
-    QTest::newRow("tra: oltre mezzogiorno") << VoceScheda{T::CheOreSaranno, 11 * 60 + 45, 75} << M
-                                            << QStringLiteral("1:00 del pomeriggio")
-                                            << QStringLiteral("L'una del pomeriggio");
+    QTest::newRow("tra: oltre mezzogiorno")
+        << VoceScheda{T::CheOreSaranno, 11 * 60 + 45, 75} << M << QStringLiteral("1:00 del pomeriggio")
+        << QStringLiteral("L'una del pomeriggio");
     QTest::newRow("tra: oltre mezzanotte") << VoceScheda{T::CheOreSaranno, 23 * 60 + 30, 45} << V
                                            << QStringLiteral("0:15") << QStringLiteral("Mezzanotte e un quarto");
-    QTest::newRow("tra: oltre mezzanotte, 12 ore") << VoceScheda{T::CheOreSaranno, 23 * 60 + 58, 7} << M
-                                                   << QStringLiteral("12:05 di notte")
-                                                   << QStringLiteral("Mezzanotte e cinque");
-    QTest::newRow("passato: nell'ora") << VoceScheda{T::QuantoTempo, 8 * 60 + 5, 40} << M
-                                       << QStringLiteral("40 minuti") << QStringLiteral("quaranta minuti");
-    QTest::newRow("passato: oltre mezzogiorno") << VoceScheda{T::QuantoTempo, 11 * 60 + 40, 83} << M
-                                                << QStringLiteral("1 ora e 23 minuti")
-                                                << QStringLiteral("un'ora e ventitré minuti");
-    QTest::newRow("passato: oltre mezzanotte") << VoceScheda{T::QuantoTempo, 22 * 60, 180} << V
-                                               << QStringLiteral("3 ore") << QStringLiteral("tre ore");
-    QTest::newRow("passato: un minuto") << VoceScheda{T::QuantoTempo, 59, 61} << V
-                                        << QStringLiteral("1 ora e 1 minuto") << QStringLiteral("un'ora e un minuto");
+    QTest::newRow("tra: oltre mezzanotte, 12 ore")
+        << VoceScheda{T::CheOreSaranno, 23 * 60 + 58, 7} << M << QStringLiteral("12:05 di notte")
+        << QStringLiteral("Mezzanotte e cinque");
+    QTest::newRow("passato: nell'ora") << VoceScheda{T::QuantoTempo, 8 * 60 + 5, 40} << M << QStringLiteral("40 minuti")
+                                       << QStringLiteral("quaranta minuti");
+    QTest::newRow("passato: oltre mezzogiorno")
+        << VoceScheda{T::QuantoTempo, 11 * 60 + 40, 83} << M << QStringLiteral("1 ora e 23 minuti")
+        << QStringLiteral("un'ora e ventitré minuti");
+    QTest::newRow("passato: oltre mezzanotte")
+        << VoceScheda{T::QuantoTempo, 22 * 60, 180} << V << QStringLiteral("3 ore") << QStringLiteral("tre ore");
+    QTest::newRow("passato: un minuto") << VoceScheda{T::QuantoTempo, 59, 61} << V << QStringLiteral("1 ora e 1 minuto")
+                                        << QStringLiteral("un'ora e un minuto");
 }
 
 void TestSchede::risposte()

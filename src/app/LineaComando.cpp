@@ -17,7 +17,7 @@ QString NomeProgramma(const QStringList& argomenti)
 }
 
 // The worksheets' options, once the others have been read.
-template<typename Rifiuta>
+template <typename Rifiuta>
 LineaComando::Esito EsaminaSchede(const QCommandLineParser& parser, LineaComando::Esito esito, const Rifiuta& rifiuta,
                                   const QString& nome)
 {

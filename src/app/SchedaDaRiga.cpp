@@ -34,7 +34,8 @@ int Esegui(int argc, char* argv[], const LineaComando::Esito& esito)
     QGuiApplication app(argc, argv);
     RealRandom caso;
     caso.reseed();
-    const int seme = qBound(0, static_cast<int>(std::floor(caso.next() * CodiceScheda::kSemi)), CodiceScheda::kSemi - 1);
+    const int seme =
+        qBound(0, static_cast<int>(std::floor(caso.next() * CodiceScheda::kSemi)), CodiceScheda::kSemi - 1);
     const Risultato r = Scrivi(esito, seme);
     std::fputs(r.uscita.toLocal8Bit().constData(), stdout);
     std::fputs(r.errori.toLocal8Bit().constData(), stderr);

@@ -95,9 +95,8 @@ void Intestazione(Pagina& pg, const QString& titolo, bool soluzioni, double larg
     }
     if (!titolo.isEmpty())
         pg.testo(QPointF(0, 0), titolo, Font(16, true), larghezza);
-    pg.testo(QPointF(0, 10),
-             QStringLiteral("Nome ______________________________________    Data ____________________"), Font(11),
-             larghezza);
+    pg.testo(QPointF(0, 10), QStringLiteral("Nome ______________________________________    Data ____________________"),
+             Font(11), larghezza);
 }
 
 void Piede(Pagina& pg, const CodiceScheda& codice, double larghezza)
@@ -119,8 +118,7 @@ void Freccia(Pagina& pg, QPointF centro)
     pg.linea(a, a + QPointF(-1.5, 1.2));
 }
 
-void Voce(Pagina& pg, const CodiceScheda& codice, int indice, const VoceScheda& voce, bool soluzioni,
-          double larghezza)
+void Voce(Pagina& pg, const CodiceScheda& codice, int indice, const VoceScheda& voce, bool soluzioni, double larghezza)
 {
     const SceltaScheda& s = codice.scelta;
     const QRectF cella = Cella(s.quanti, indice, larghezza);
@@ -204,8 +202,8 @@ QVector<Quadrante> QuadrantiVoce(const SceltaScheda& scelta, int indice, TipoVoc
     return {q, secondo};
 }
 
-QVector<Elemento> ComponiScheda(const CodiceScheda& codice, const QString& titolo, bool soluzioni,
-                                double larghezza, const MisuraTesto& misura)
+QVector<Elemento> ComponiScheda(const CodiceScheda& codice, const QString& titolo, bool soluzioni, double larghezza,
+                                const MisuraTesto& misura)
 {
     Pagina pg{misura, {}};
     Intestazione(pg, titolo, soluzioni, larghezza);

@@ -25,7 +25,7 @@ QString TestoCodiceScheda(const CodiceScheda& codice);
 QVector<Quadrante> QuadrantiVoce(const SceltaScheda& scelta, int indice, TipoVoce tipo, double larghezza);
 
 // One page: the sheet, or with `soluzioni` the key.
-QVector<Elemento> ComponiScheda(const CodiceScheda& codice, const QString& titolo, bool soluzioni,
-                                double larghezza, const MisuraTesto& misura);
+QVector<Elemento> ComponiScheda(const CodiceScheda& codice, const QString& titolo, bool soluzioni, double larghezza,
+                                const MisuraTesto& misura);
 
 } // namespace Foglio

@@ -9,7 +9,7 @@ constexpr int kGiorno = 24 * 60;
 constexpr int kQuadrante = 12 * 60;
 
 // Fisher-Yates with the sheet's own generator.
-template<typename T>
+template <typename T>
 void Mescola(QVector<T>& v, CasualeScheda& caso)
 {
     for (auto i = v.size() - 1; i > 0; --i)
@@ -44,10 +44,10 @@ QVector<VoceScheda> EstraiScheda(const CodiceScheda& codice)
 {
     const SceltaScheda& s = codice.scelta;
     // The whole code seeds the draw: the same seed with other choices is another sheet.
-    CasualeScheda caso(static_cast<quint32>(codice.seme) | (static_cast<quint32>(s.tipi) << 14) |
-                       (static_cast<quint32>(s.livello) << 19) |
-                       (static_cast<quint32>(s.forma == FormaOra::Ventiquattro) << 22) |
-                       (static_cast<quint32>(s.quanti) << 23));
+    CasualeScheda caso(static_cast<quint32>(codice.seme) | (static_cast<quint32>(s.tipi) << 14)
+                       | (static_cast<quint32>(s.livello) << 19)
+                       | (static_cast<quint32>(s.forma == FormaOra::Ventiquattro) << 22)
+                       | (static_cast<quint32>(s.quanti) << 23));
     const int n = s.quanti;
     const int passo = PassoDelLivello(s.livello);
     const int posizioni = kQuadrante / passo;

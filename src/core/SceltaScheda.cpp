@@ -31,7 +31,7 @@ bool SceltaScheda::valida() const
 {
     const int livelloN = static_cast<int>(livello);
     const int numeriN = static_cast<int>(numeri);
-    return tipi > 0 && tipi < (1 << kNumeroTipiVoce) && livelloN >= 0 && livelloN < kNumeroLivelli &&
-           (forma == FormaOra::Maestra || forma == FormaOra::Ventiquattro) && QuantitaPossibili().contains(quanti) &&
-           numeriN >= 0 && numeriN <= 2;
+    return tipi > 0 && tipi < (1 << kNumeroTipiVoce) && livelloN >= 0 && livelloN < kNumeroLivelli
+        && (forma == FormaOra::Maestra || forma == FormaOra::Ventiquattro) && QuantitaPossibili().contains(quanti)
+        && numeriN >= 0 && numeriN <= 2;
 }

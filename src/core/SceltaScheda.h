@@ -13,11 +13,11 @@
 
 // The kinds of item on a worksheet.
 enum class TipoVoce {
-    Leggi = 0,         // a clock with hands, a line to write the time
-    Disegna = 1,       // an empty dial and a time in figures
-    DisegnaDetto = 2,  // an empty dial and the time in words
-    QuantoTempo = 3,   // two clocks: how long from the first to the second
-    CheOreSaranno = 4  // a clock and "tra …": the new time
+    Leggi = 0,        // a clock with hands, a line to write the time
+    Disegna = 1,      // an empty dial and a time in figures
+    DisegnaDetto = 2, // an empty dial and the time in words
+    QuantoTempo = 3,  // two clocks: how long from the first to the second
+    CheOreSaranno = 4 // a clock and "tra …": the new time
 };
 
 constexpr int kNumeroTipiVoce = 5;

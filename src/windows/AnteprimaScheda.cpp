@@ -28,8 +28,8 @@ void AnteprimaScheda::Mostra(const CodiceScheda& codice, const QString& titolo, 
     m_titolo = titolo;
     m_soluzioni = soluzioni;
     Ridisegna();
-    setAccessibleDescription((soluzioni ? QStringLiteral("Soluzioni, ") : QStringLiteral("Scheda, ")) +
-                             Foglio::TestoCodiceScheda(codice));
+    setAccessibleDescription((soluzioni ? QStringLiteral("Soluzioni, ") : QStringLiteral("Scheda, "))
+                             + Foglio::TestoCodiceScheda(codice));
 }
 
 void AnteprimaScheda::resizeEvent(QResizeEvent* event)

@@ -101,7 +101,8 @@ void frmSchede::CreaControlli()
     }
 
     y += 6;
-    lblLivello = Etichetta(this, QStringLiteral("lblLivello"), QRect(12, y + 3, 130, 18), QStringLiteral("Livello"), true);
+    lblLivello =
+        Etichetta(this, QStringLiteral("lblLivello"), QRect(12, y + 3, 130, 18), QStringLiteral("Livello"), true);
     cboLivello = new QComboBox(this);
     cboLivello->setObjectName(QStringLiteral("cboLivello"));
     for (int l = 0; l < kNumeroLivelli; ++l)
@@ -160,8 +161,8 @@ void frmSchede::CreaControlli()
     connect(txtTitolo, &QLineEdit::textChanged, this, &frmSchede::Aggiorna);
 
     y += 34;
-    lblCodice = Etichetta(this, QStringLiteral("lblCodice"), QRect(12, y + 3, 135, 18),
-                          QStringLiteral("Codice scheda"), true);
+    lblCodice =
+        Etichetta(this, QStringLiteral("lblCodice"), QRect(12, y + 3, 135, 18), QStringLiteral("Codice scheda"), true);
     txtCodice = new QLineEdit(this);
     txtCodice->setObjectName(QStringLiteral("txtCodice"));
     txtCodice->setMaxLength(20);
@@ -237,9 +238,9 @@ SceltaScheda frmSchede::SceltaCorrente() const
     s.livello = static_cast<Livello>(qMax(0, cboLivello->currentIndex()));
     s.forma = grpForma->isSelected(1) ? FormaOra::Ventiquattro : FormaOra::Maestra;
     s.quanti = QuantitaPossibili().value(cboQuanti->currentIndex(), 6);
-    s.numeri = grpNumeri->isSelected(0)   ? StileQuadrante::Punti
-               : grpNumeri->isSelected(2) ? StileQuadrante::Romani
-                                          : StileQuadrante::Arabi;
+    s.numeri = grpNumeri->isSelected(0) ? StileQuadrante::Punti
+        : grpNumeri->isSelected(2)      ? StileQuadrante::Romani
+                                        : StileQuadrante::Arabi;
     return s;
 }
 
@@ -364,11 +365,10 @@ void frmSchede::cmdSalvaPdf_Click()
                                        Dialogs::Buttons::Ok);
         return;
     }
-    platform().dialogs->messageBox(
-        this, Dialogs::Icon::Information, QStringLiteral("Tempolino"),
-        QStringLiteral("La scheda e le soluzioni sono state salvate nel file:\r\n%1")
-            .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath())),
-        Dialogs::Buttons::Ok);
+    platform().dialogs->messageBox(this, Dialogs::Icon::Information, QStringLiteral("Tempolino"),
+                                   QStringLiteral("La scheda e le soluzioni sono state salvate nel file:\r\n%1")
+                                       .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath())),
+                                   Dialogs::Buttons::Ok);
 }
 
 void frmSchede::cmdEsci_Click()
