@@ -14,6 +14,8 @@ private slots:
     void esamina_data();
     void esamina();
     void testiInItaliano();
+    void schede_data();
+    void schede();
 };
 
 void TestLineaComando::esamina_data()
@@ -87,8 +89,8 @@ void TestLineaComando::esamina()
 void TestLineaComando::testiInItaliano()
 {
     const QString a = LineaComando::Aiuto();
-    for (const char* parola :
-         {"-h, --help", "-v, --version", "-platform", "-display", "orologio", "Opzioni:", "Senza opzioni"})
+    for (const char* parola : {"-h, --help", "-v, --version", "-platform", "-display", "orologio", "Opzioni:",
+                               "Senza opzioni", "--schede", "--scheda CODICE", "--nuova-scheda", "--pdf FILE.pdf"})
         QVERIFY2(a.contains(QLatin1String(parola)), parola);
     for (const char* inglese : {"Usage", "Options", "Displays", "version information"})
         QVERIFY2(!a.contains(QLatin1String(inglese)), inglese);
@@ -96,6 +98,62 @@ void TestLineaComando::testiInItaliano()
     for (const QString& riga : a.split(QLatin1Char('\n')))
         QVERIFY2(riga.size() <= 80, qPrintable(riga));
     QVERIFY(LineaComando::Versione().startsWith(QStringLiteral("Tempolino ")));
+}
+
+// The worksheets' options: what starts, and each way they are refused.
+void TestLineaComando::schede_data()
+{
+    using Modo = LineaComando::Esito::Modo;
+    QTest::addColumn<QStringList>("opzioni");
+    QTest::addColumn<int>("modo");
+    QTest::addColumn<int>("codice");
+    QTest::addColumn<QString>("errori");
+    const QString buono = CodiceScheda{SceltaScheda{}, 321}.testo();
+    QString sbagliato = buono;
+    sbagliato[0] = sbagliato[0] == QLatin1Char('2') ? QLatin1Char('3') : QLatin1Char('2');
+    const QString pdf = QStringLiteral("/tmp/scheda.pdf");
+    const auto m = [](Modo modo) { return static_cast<int>(modo); };
+    QTest::newRow("the window alone") << QStringList{QStringLiteral("--schede")} << m(Modo::FinestraSchede) << 0 << "";
+    QTest::newRow("a code's sheet") << QStringList{QStringLiteral("--scheda"), buono, QStringLiteral("--pdf"), pdf}
+                                    << m(Modo::SchedaPdf) << 0 << "";
+    QTest::newRow("a new sheet") << QStringList{QStringLiteral("--nuova-scheda"), QStringLiteral("--pdf"), pdf}
+                                 << m(Modo::SchedaPdf) << 0 << "";
+    QTest::newRow("a wrong code: one line")
+        << QStringList{QStringLiteral("--scheda"), sbagliato, QStringLiteral("--pdf"), pdf} << m(Modo::Orologio) << 2
+        << "tempolino: Il codice non è giusto";
+    QTest::newRow("a cut code") << QStringList{QStringLiteral("--scheda"), buono.left(5), QStringLiteral("--pdf"), pdf}
+                                << m(Modo::Orologio) << 2 << "tempolino: Il codice di una scheda ha 9";
+    QTest::newRow("no file") << QStringList{QStringLiteral("--nuova-scheda")} << m(Modo::Orologio) << 2
+                             << "manca --pdf";
+    QTest::newRow("a file alone") << QStringList{QStringLiteral("--pdf"), pdf} << m(Modo::Orologio) << 2
+                                  << "--pdf va con";
+    QTest::newRow("two at once") << QStringList{QStringLiteral("--scheda"), buono, QStringLiteral("--nuova-scheda"),
+                                                QStringLiteral("--pdf"), pdf}
+                                 << m(Modo::Orologio) << 2 << "non vanno insieme";
+    QTest::newRow("a code without its value")
+        << QStringList{QStringLiteral("--scheda")} << m(Modo::Orologio) << 2 << "all'opzione --scheda manca il valore";
+}
+
+void TestLineaComando::schede()
+{
+    QFETCH(QStringList, opzioni);
+    QFETCH(int, modo);
+    QFETCH(int, codice);
+    QFETCH(QString, errori);
+    const LineaComando::Esito e = LineaComando::Esamina(QStringList{QStringLiteral("tempolino")} + opzioni);
+    QCOMPARE(e.codice, codice);
+    QCOMPARE(e.avvia, codice == 0);
+    QCOMPARE(static_cast<int>(e.modo), modo);
+    if (errori.isEmpty()) {
+        QVERIFY2(e.errori.isEmpty(), qPrintable(e.errori));
+    } else {
+        QVERIFY2(e.errori.startsWith(errori) || e.errori.contains(errori), qPrintable(e.errori));
+    }
+    // A wrong code is one line, without the usage.
+    if (errori.contains(QStringLiteral("codice")))
+        QCOMPARE(e.errori.count(QLatin1Char('\n')), 1);
+    if (modo == static_cast<int>(LineaComando::Esito::Modo::SchedaPdf))
+        QCOMPARE(e.filePdf, QStringLiteral("/tmp/scheda.pdf"));
 }
 
 QTEST_GUILESS_MAIN(TestLineaComando)

@@ -3,9 +3,14 @@
 // The program's command line: the help and the version, in Italian, answered before
 // any window system is needed; anything else it does not know is refused with the
 // usage and exit code 2. Without options the program starts as usual.
+//
+// Worksheets for the class: --schede opens their window alone; --scheda CODICE and
+// --nuova-scheda write a sheet with --pdf FILE, without any window or screen.
 
 #include <QString>
 #include <QStringList>
+
+#include "CodiceScheda.h"
 
 class LineaComando {
 public:
@@ -17,6 +22,14 @@ public:
         // What to write on standard output and on standard error (either may be empty).
         QString uscita;
         QString errori;
+
+        // What starts: the clock, the worksheets' window alone, or a worksheet written
+        // to `filePdf` (the sheet of `codiceScheda`, or a new one with the window's choices).
+        enum class Modo { Orologio, FinestraSchede, SchedaPdf };
+        Modo modo = Modo::Orologio;
+        bool nuovaScheda = false;
+        CodiceScheda codiceScheda;
+        QString filePdf;
     };
 
     // Reads the arguments as main() gets them, the program's own name first.

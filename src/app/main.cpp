@@ -7,7 +7,9 @@
 #include "FineSessione.h"
 #include "LineaComando.h"
 #include "Platform.h"
+#include "SchedaDaRiga.h"
 #include "frmClock.h"
+#include "frmSchede.h"
 #include "modTempolino.h"
 #include "versione.h"
 
@@ -22,6 +24,9 @@ int main(int argc, char* argv[])
     std::fputs(linea.errori.toLocal8Bit().constData(), stderr);
     if (!linea.avvia)
         return linea.codice;
+    // A worksheet to write needs no screen and no window.
+    if (linea.modo == LineaComando::Esito::Modo::SchedaPdf)
+        return SchedaDaRiga::Esegui(argc, argv, linea);
 
     ControlloSchermo::Inizia();
     QApplication app(argc, argv);
@@ -40,7 +45,12 @@ int main(int argc, char* argv[])
         piattaforma.useSystem();
         PiattaformaCorrente corrente(piattaforma);
         Risorse::Deposito deposito;
-        if (modTempolino::Main()) {
+        if (linea.modo == LineaComando::Esito::Modo::FinestraSchede) {
+            // The worksheets' window alone, for a teacher, without the clock.
+            frmSchede::Apri();
+            codice = QApplication::exec();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        } else if (modTempolino::Main()) {
             codice = QApplication::exec();
             // The main window asked to be deleted as it closed; the loop has ended before
             // doing it.

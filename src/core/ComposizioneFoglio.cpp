@@ -9,6 +9,7 @@
 #include <QPen>
 #include <cmath>
 
+#include "ComposizioneQuadrante.h"
 #include "NumeriRomani.h"
 #include "versione.h"
 
@@ -126,17 +127,6 @@ struct Composizione {
     }
 };
 
-// One hour number centred on (x, y); x and y come back as the corner where it was printed.
-void PrintNumber(Composizione& c, float& x, float& y, int a)
-{
-    const QString t = TestoOra(a, c.opzioni.numeriRomani);
-    c.font.punti = 20;
-    const QSizeF s = c.misuraTesto(t);
-    x = x - static_cast<float>(s.width()) / 2;
-    y = y - static_cast<float>(s.height()) / 2;
-    c.testo(QPointF(x, y), t, false);
-}
-
 // A closed outline through the points, from the first back to it.
 void Contorno(Composizione& c, std::initializer_list<QPointF> punti)
 {
@@ -186,30 +176,11 @@ QVector<Elemento> ComponiFoglio(const OpzioniFoglio& opzioni, const MisuraTesto&
     Composizione c{opzioni, misura, static_cast<float>(opzioni.larghezzaStampabile / 2), {}, {}};
     const QPointF centro(c.CentroX, CentroY);
 
-    c.font.grassetto = true;
-    c.cerchio(centro, RaggioCentro);
-    c.cerchio(centro, RaggioEsterno);
-    c.cerchio(centro, RaggioInterno);
-
-    for (int i = 0; i < 360; ++i) {
-        if (i % 30 == 0) {
-            const QPointF q = PuntoSulCerchio(c.CentroX, CentroY, i, RaggioOre);
-            float x = static_cast<float>(q.x());
-            float y = static_cast<float>(q.y());
-            PrintNumber(c, x, y, i);
-        } else if (i % 6 == 0) {
-            c.cerchio(PuntoSulCerchio(c.CentroX, CentroY, i, RaggioOre), RaggioPunto);
-        }
-        if (opzioni.stampaMinuti && i % 6 == 0) {
-            c.font.punti = 8;
-            const QString t = QString::number(i / 6);
-            const QSizeF s = c.misuraTesto(t);
-            const QPointF q = PuntoSulCerchio(c.CentroX, CentroY, i, RaggioMinuti);
-            c.testo(QPointF(static_cast<float>(q.x()) - static_cast<float>(s.width()) / 2,
-                            static_cast<float>(q.y()) - static_cast<float>(s.height()) / 2),
-                    t);
-        }
-    }
+    Quadrante quadrante;
+    quadrante.centro = centro;
+    quadrante.numeri = opzioni.numeriRomani ? StileQuadrante::Romani : StileQuadrante::Arabi;
+    quadrante.minuti = opzioni.stampaMinuti;
+    ComponiQuadrante(c.elementi, quadrante, misura);
 
     StampaLancette(c);
     StampaDatiPersonali(c);

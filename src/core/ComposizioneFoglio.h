@@ -88,6 +88,8 @@ struct Elemento {
     QSizeF dimensione;
     // An element that cannot be drawn stops the print job; the others are left out quietly.
     bool essenziale = true;
+    // Width of a line in millimetres; 0 is the sheet's usual thin line.
+    double spessore = 0;
 };
 
 // Point at angle `angolo` (degrees clockwise from 12 o'clock) and radius `raggio` around (cx, cy).

@@ -17,6 +17,7 @@
 #include "AnelloFuoco.h"
 #include "Platform.h"
 #include "Risorse.h"
+#include "frmSchede.h"
 #include "modTempolino.h"
 #include "versione.h"
 
@@ -146,6 +147,13 @@ void frmAbout::CreaControlli()
     cmdEsci->setToolTip(QStringLiteral("Esci"));
     cmdEsci->setDefault(true);
 
+    // The worksheets for the class, in the free room between the help and "Chiudi".
+    cmdSchede = new QPushButton(QStringLiteral("&Schede…"), this);
+    cmdSchede->setObjectName(QStringLiteral("cmdSchede"));
+    cmdSchede->setGeometry(52, 261, 74, 25);
+    cmdSchede->setToolTip(QStringLiteral("Schede per la classe: orologi da leggere e da disegnare, con le soluzioni"));
+    cmdSchede->setAutoDefault(false);
+
     Image2 = immagine(this, QStringLiteral("Image2"), QRect(252, 256, 34, 34));
     Image2->setPixmap(figura(QStringLiteral("clessidra"), Image2->size()));
     Image3 = immagine(this, QStringLiteral("Image3"), QRect(290, 254, 38, 38));
@@ -155,6 +163,7 @@ void frmAbout::CreaControlli()
     lblSito->installEventFilter(this);
     connect(cmdGuida, &QToolButton::clicked, this, &frmAbout::cmdGuida_Click);
     connect(cmdEsci, &QPushButton::clicked, this, &frmAbout::cmdEsci_Click);
+    connect(cmdSchede, &QPushButton::clicked, this, &frmAbout::cmdSchede_Click);
 }
 
 void frmAbout::Form_Load()
@@ -164,6 +173,7 @@ void frmAbout::Form_Load()
     imgProgramma->setPixmap(figura(QStringLiteral("icona"), imgProgramma->size()));
     const QCursor mano = Risorse::cursore(101);
     cmdEsci->setCursor(mano);
+    cmdSchede->setCursor(mano);
     cmdGuida->setCursor(mano);
     lblEmail->setCursor(mano);
     lblSito->setCursor(mano);
@@ -246,6 +256,12 @@ void frmAbout::lblSito_Click()
 void frmAbout::cmdEsci_Click()
 {
     close();
+}
+
+void frmAbout::cmdSchede_Click()
+{
+    close();
+    frmSchede::Apri();
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event)

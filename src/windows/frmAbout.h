@@ -3,7 +3,8 @@
 // The information window: the program's name and version, the platform it was
 // built for, the credits, and three actions that hand a request to the system and
 // close the window: the teaching notes (a help page beside the program), a mail
-// to the authors, and their web site. Created afresh at every opening.
+// to the authors, and their web site. Created afresh at every opening. It also
+// leads a teacher to the worksheets for the class.
 
 #include <QDialog>
 #include <QLabel>
@@ -22,6 +23,8 @@ public:
     void lblEmail_Click();
     void lblSito_Click();
     void cmdEsci_Click();
+    // Closes the window and opens the worksheets for the class.
+    void cmdSchede_Click();
 
     // The program's folder with a separator at its end (never two).
     static QString PercorsoProgramma();
@@ -51,6 +54,7 @@ public:
     QLabel* lblSito;
     QToolButton* cmdGuida;
     QPushButton* cmdEsci;
+    QPushButton* cmdSchede;
     QLabel* Image2;
     QLabel* Image3;
 

@@ -28,13 +28,14 @@ inline QString TogliEntitaHtml(QString s)
     return s;
 }
 
-// The words of the first page, in reading order; empty when the file cannot be read.
-inline QVector<ParolaPdf> LeggiParolePdf(const QString& file, QString* errore = nullptr)
+// The words of a page (the first unless told), in reading order; empty when the file
+// cannot be read.
+inline QVector<ParolaPdf> LeggiParolePdf(const QString& file, QString* errore = nullptr, int pagina = 1)
 {
     QProcess p;
+    const QString n = QString::number(pagina);
     p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-             QStringLiteral("1"), file, QStringLiteral("-")});
+            {QStringLiteral("-bbox"), QStringLiteral("-f"), n, QStringLiteral("-l"), n, file, QStringLiteral("-")});
     if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         if (errore)
             *errore =
