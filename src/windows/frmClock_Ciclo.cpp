@@ -92,9 +92,11 @@ void frmClock::MostraFinestra()
 void frmClock::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    // Restored by the window system, the window would take back the size it was given
-    // at start, the screen's whole free area, and its frame would stand past the screen.
-    if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState && isVisible())
+    // Restored by a Wayland compositor, the window takes back the size it was given at
+    // start, the screen's whole free area, and Qt's own title bar and frame stand past
+    // the screen. (An X11 window manager frames the window itself.)
+    if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState && isVisible()
+        && !platform().desktop->shapesAndPlacesWindows())
         QTimer::singleShot(0, this, &frmClock::AdattaAlloSchermo);
 }
 
@@ -102,16 +104,13 @@ void frmClock::AdattaAlloSchermo()
 {
     if (windowState() != Qt::WindowNoState)
         return;
-    const QRect libera = screen()->availableGeometry();
+    QRect libera = platform().desktop->screenGeometry();
+    if (screen() && screen()->geometry() == libera)
+        libera = screen()->availableGeometry();
     const QSize cornice = frameGeometry().size() - size();
     const QSize adatta = size().boundedTo(libera.size() - cornice);
     if (adatta != size())
         resize(adatta);
-    // Where the window system lets the program place its windows, the frame lies
-    // inside the free area too.
-    const QRect telaio = frameGeometry();
-    if (!libera.contains(telaio) && platform().desktop->shapesAndPlacesWindows())
-        move(libera.topLeft());
 }
 
 void frmClock::BloccaAggiornamento(bool sospendi)
