@@ -15,6 +15,8 @@ RUN_PACKAGES=(
   # the sounds go to the sound server through libpulse, from a thread of their own
   libpulse-dev
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
+  # a Wayland session runs the program as a Wayland program; Qt's own dialogs in Italian
+  qt6-wayland qt6-translations-l10n
   libqt6svg6 libqt6multimedia6
   # the time said aloud: Qt's speech module over speech-dispatcher with the espeak-ng voices
   # (its Italian voice); Debian's CMake package of the module also asks for Qt6QmlIntegration,
@@ -32,6 +34,8 @@ TEST_PACKAGES=(
   qt6-base-private-dev
   # process-level tests: a real X server, a small window manager and window tools
   xvfb xauth x11-utils x11-apps xdotool matchbox-window-manager imagemagick faketime
+  # the Wayland test: a private headless compositor
+  weston
   # accessibility test: a private session bus, the AT-SPI bus and registry, a reader of the tree
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   # sound test: a private sound server with a null sink, and its recorder

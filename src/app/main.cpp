@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 
+#include "AspettoProgramma.h"
 #include "ControlloSchermo.h"
 #include "Deposito.h"
 #include "FineSessione.h"
+#include "GuardiaFinestreFisse.h"
 #include "LineaComando.h"
 #include "Platform.h"
+#include "ScalaSchermo.h"
+#include "SceltaPiattaforma.h"
 #include "SchedaDaRiga.h"
+#include "TraduzioneQt.h"
 #include "frmClock.h"
 #include "frmSchede.h"
 #include "modTempolino.h"
@@ -29,8 +35,16 @@ int main(int argc, char* argv[])
         return SchedaDaRiga::Esegui(argc, argv, linea);
 
     ControlloSchermo::Inizia();
-    QApplication app(argc, argv);
+    ScalaSchermo scala(argc, argv);
+    std::unique_ptr<QApplication> app;
+    {
+        const SceltaPiattaforma piattaforma(argomenti);
+        app = scala.CreaApplicazione();
+    }
     ControlloSchermo::Riuscito();
+    // The program's own looks and Qt's own texts in Italian, before any window.
+    AspettoProgramma::Applica();
+    TraduzioneQt::Carica();
     QApplication::setApplicationName(QStringLiteral("Tempolino"));
     QApplication::setApplicationVersion(QStringLiteral(TEMPOLINO_VERSIONE));
     // Docks and task bars match the windows to the launcher of this name.
@@ -45,6 +59,10 @@ int main(int argc, char* argv[])
         piattaforma.useSystem();
         PiattaformaCorrente corrente(piattaforma);
         Risorse::Deposito deposito;
+        // Under Wayland, a maximize asked of a window of fixed size is survived.
+        std::unique_ptr<GuardiaFinestreFisse> guardia;
+        if (GuardiaFinestreFisse::Necessaria())
+            guardia = std::make_unique<GuardiaFinestreFisse>();
         if (linea.modo == LineaComando::Esito::Modo::FinestraSchede) {
             // The worksheets' window alone, for a teacher, without the clock.
             frmSchede::Apri();
@@ -59,6 +77,7 @@ int main(int argc, char* argv[])
                 delete frmClock::istanza();
         }
     }
+    app.reset();
     FineSessione::UscitaNormale();
     return codice;
 }

@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QUrl>
@@ -68,11 +69,20 @@ public:
 class Desktop {
 public:
     virtual ~Desktop() = default;
+    // The program's screen is the primary screen: its size, and where it lies among
+    // the screens of the desktop. The size factor, the splash, the main window and
+    // every message window follow it.
     virtual QSize screenSize() = 0;
+    virtual QRect screenGeometry() { return {QPoint(0, 0), screenSize()}; }
     // Opens a file or link with the system's handler; false when nothing took it.
     virtual bool openUrl(const QUrl& url) = 0;
     // Moves the mouse pointer to a point in screen coordinates.
+    // Nothing happens where the window system does not let programs move the pointer.
     virtual void moveCursor(const QPoint& global) = 0;
+    // Whether the window system gives windows the shape of their mask and lets the
+    // program place them (X11 does; under Wayland a window is a rectangle, see-through
+    // where it paints nothing, and the compositor places it).
+    virtual bool shapesAndPlacesWindows() { return true; }
     // The folder of the program's executable.
     virtual QString programFolder() = 0;
 };

@@ -172,14 +172,36 @@ QSize RealDesktop::screenSize()
     return {};
 }
 
+QRect RealDesktop::screenGeometry()
+{
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        return s->geometry();
+    return {};
+}
+
 bool RealDesktop::openUrl(const QUrl& url)
 {
     return QDesktopServices::openUrl(url);
 }
 
+namespace {
+bool SuWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+} // namespace
+
 void RealDesktop::moveCursor(const QPoint& global)
 {
+    // Wayland leaves the pointer to the user alone: Qt would only warn.
+    if (SuWayland())
+        return;
     QCursor::setPos(global);
+}
+
+bool RealDesktop::shapesAndPlacesWindows()
+{
+    return !SuWayland();
 }
 
 QString RealDesktop::programFolder()

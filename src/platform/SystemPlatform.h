@@ -39,8 +39,10 @@ public:
 class RealDesktop : public Desktop {
 public:
     QSize screenSize() override;
+    QRect screenGeometry() override;
     bool openUrl(const QUrl& url) override;
     void moveCursor(const QPoint& global) override;
+    bool shapesAndPlacesWindows() override;
     QString programFolder() override;
 };
 

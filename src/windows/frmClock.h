@@ -43,6 +43,9 @@ class frmClock : public QWidget, private OrologioEsercizi {
 public:
     explicit frmClock(QWidget* parent = nullptr);
     ~frmClock() override;
+    // Back from maximized (the window system's restore), the window and its frame fit
+    // in the free area of its screen.
+    void AdattaAlloSchermo();
 
     // The default instance, created on first use and released when the window unloads.
     static frmClock* istanza();
@@ -65,6 +68,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // ---- building

@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -66,7 +69,11 @@ void frmClock::MostraFinestra()
     // Maximizing is the window manager's work; without one (a bare X session) the window
     // would keep its own small size while laid out for the screen. It starts as large as
     // the screen's free area, and a window manager then maximizes it as usual.
-    setGeometry(screen()->availableGeometry());
+    // On the program's screen, the primary one, whatever screen the window would
+    // otherwise fall on: its layout is made for that screen's size.
+    QScreen* schermo = QGuiApplication::primaryScreen();
+    setScreen(schermo);
+    setGeometry(schermo->availableGeometry());
     showMaximized();
     Form_Resize();
     m_stato->Avvia();
@@ -80,6 +87,30 @@ void frmClock::MostraFinestra()
     // The voice's engine takes seconds to start: it starts now, in the background, so
     // that the first time the child asks, the time is said at once.
     platform().speech->prepare();
+}
+
+void frmClock::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Restored by a Wayland compositor, the window takes back the size it was given at
+    // start, the screen's whole free area, and Qt's own title bar and frame stand past
+    // the screen. (An X11 window manager frames the window itself.)
+    if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState && isVisible()
+        && !platform().desktop->shapesAndPlacesWindows())
+        QTimer::singleShot(0, this, &frmClock::AdattaAlloSchermo);
+}
+
+void frmClock::AdattaAlloSchermo()
+{
+    if (windowState() != Qt::WindowNoState)
+        return;
+    QRect libera = platform().desktop->screenGeometry();
+    if (screen() && screen()->geometry() == libera)
+        libera = screen()->availableGeometry();
+    const QSize cornice = frameGeometry().size() - size();
+    const QSize adatta = size().boundedTo(libera.size() - cornice);
+    if (adatta != size())
+        resize(adatta);
 }
 
 void frmClock::BloccaAggiornamento(bool sospendi)

@@ -98,10 +98,12 @@ void frmMsg::Form_Load()
 {
     ImpostaBordo(this);
     ImpostaPuntatore(this);
-    // Opens at the centre of the screen; the lost-test message moves down (Form_Resize).
-    const QSize schermo = platform().desktop->screenSize();
+    // Opens at the centre of the program's screen; the lost-test message moves down
+    // (Form_Resize).
+    const QRect schermo = platform().desktop->screenGeometry();
     const QSize finestra = frameGeometry().size();
-    move((schermo.width() - finestra.width()) / 2, (schermo.height() - finestra.height()) / 2);
+    move(schermo.topLeft()
+         + QPoint((schermo.width() - finestra.width()) / 2, (schermo.height() - finestra.height()) / 2));
     PreparaMessaggio();
     Form_Resize();
 }
@@ -179,9 +181,10 @@ void frmMsg::Form_Resize()
     if (m_codice != 7)
         return;
     // 600 twips (40 pixels) left of the centre and above the bottom edge of the screen.
-    const QSize schermo = platform().desktop->screenSize();
+    const QRect schermo = platform().desktop->screenGeometry();
     const QSize finestra = frameGeometry().size();
-    move((schermo.width() - finestra.width()) / 2 - 40, schermo.height() - finestra.height() - 40);
+    move(schermo.topLeft()
+         + QPoint((schermo.width() - finestra.width()) / 2 - 40, schermo.height() - finestra.height() - 40));
 }
 
 void frmMsg::Timer1_Timer()

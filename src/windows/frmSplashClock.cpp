@@ -63,8 +63,9 @@ void frmSplashClock::Form_Load()
     // 400 x 400 logical pixels: the window and its circle stay together at any screen density.
     resize(400, 400);
     superficie->setGeometry(0, 0, 400, 400);
-    if (QScreen* s = QGuiApplication::primaryScreen())
-        move(s->geometry().center() - QPoint(200, 200));
+    // At the centre of the program's screen (where the window system lets a program
+    // place its windows).
+    move(platform().desktop->screenGeometry().center() - QPoint(200, 200));
     RitagliaForm();
     R = 184;
     m_inizio = platform().clock->elapsedSeconds();
@@ -104,7 +105,15 @@ void frmSplashClock::closeEvent(QCloseEvent* evento)
 
 void frmSplashClock::RitagliaForm()
 {
-    setMask(QRegion(0, 0, 400, 400, QRegion::Ellipse));
+    const QRegion cerchio(0, 0, 400, 400, QRegion::Ellipse);
+    if (platform().desktop->shapesAndPlacesWindows()) {
+        setMask(cerchio);
+    } else {
+        // The window stays a square for the window system, see-through outside the
+        // circle: the surface paints only inside it.
+        setAttribute(Qt::WA_TranslucentBackground);
+        superficie->setMask(cerchio);
+    }
     update();
 }
 

@@ -7,6 +7,8 @@
 #   accessibile.py trovato NAME [ROLE]       exits 0 when the control shows now, else 1
 #   accessibile.py cambia NAME N SECONDS     waits until the control's description has
 #                                            changed N times (the face telling the time)
+#   accessibile.py finestre N SECONDS        waits until exactly N windows of the program
+#                                            show (any window system: X11 or Wayland)
 # Each waits up to 20 seconds for the program and the control; exits 1 when it fails.
 import sys
 import time
@@ -47,6 +49,21 @@ def find(name, role=None, seconds=20):
     fail("nothing showing named %r%s" % (name, " with role %r" % role if role else ""))
 
 
+def shown_windows():
+    names = []
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is None or not app.name.lower().startswith("tempolino"):
+            continue
+        for i in range(app.childCount):
+            try:
+                window = app.getChildAtIndex(i)
+                if window.getState().contains(pyatspi.STATE_SHOWING):
+                    names.append("%s (%s)" % (window.name, window.getRoleName()))
+            except Exception:
+                continue
+    return names
+
+
 def main():
     command, name = sys.argv[1], sys.argv[2]
     if command == "centro":
@@ -57,6 +74,16 @@ def main():
         find(name, sys.argv[3] if len(sys.argv) > 3 else None, seconds=0.5)
     elif command == "premi":
         find(name, sys.argv[3] if len(sys.argv) > 3 else None).queryAction().doAction(0)
+    elif command == "finestre":
+        wanted, end = int(name), time.time() + float(sys.argv[3])
+        while True:
+            showing = shown_windows()
+            if len(showing) == wanted:
+                print(" | ".join(showing))
+                break
+            if time.time() >= end:
+                fail("%d windows show, not %d: %s" % (len(showing), wanted, " | ".join(showing)))
+            time.sleep(0.1)
     elif command == "cambia":
         node = find(name)
         times, seconds = int(sys.argv[3]), float(sys.argv[4])

@@ -60,6 +60,10 @@ for lib in $(objdump -p "$PROGRAM" | awk '$1 == "NEEDED" && $2 ~ /libQt6/ {print
   echo "$DEPENDS" | grep -q "$pkg" || fail "the package does not depend on $pkg (for $lib): $DEPENDS"
 done
 echo "$DEPENDS" | grep -q fonts-liberation || fail "the package does not depend on fonts-liberation"
+# A Wayland session runs the program as a Wayland program; Qt's own dialogs speak Italian.
+for pkg in qt6-wayland qt6-translations-l10n; do
+  echo "$DEPENDS" | grep -q "$pkg" || fail "the package does not depend on $pkg: $DEPENDS"
+done
 
 # ---- the package unpacked into a throwaway root
 ROOT="$WORK/root"

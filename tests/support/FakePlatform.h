@@ -91,9 +91,14 @@ public:
     QVector<QPoint> cursorMoves;
     QString folder;
     bool openSucceeds = true;
+    // Where the primary screen lies among the desktop's screens.
+    QPoint origin{0, 0};
     QSize screenSize() override { return screen; }
+    QRect screenGeometry() override { return {origin, screen}; }
     bool openUrl(const QUrl& url) override;
     void moveCursor(const QPoint& global) override { cursorMoves.append(global); }
+    bool shapes = true;
+    bool shapesAndPlacesWindows() override { return shapes; }
     QString programFolder() override { return folder; }
 };
 
