@@ -3,6 +3,7 @@
 // never twice in a row, the sayings of a level, the choice that lasts while the
 // program runs, and the final test, which ignores it.
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QtTest>
 
@@ -53,6 +54,8 @@ private slots:
     void choiceStartsAtAnyMinuteAndLasts();
     void newLevelAsksAnew();
     void finalTestIgnoresTheLevel();
+    void enterInTheListOnlyChooses_data();
+    void enterInTheListOnlyChooses();
 };
 
 void TestLevels::timesOfALevel_data()
@@ -230,6 +233,56 @@ void TestLevels::finalTestIgnoresTheLevel()
     c.tw.c<QPushButton>("cmdExitTest")->click();
     c.tw.c<QToolButton>("cmdTest")->click();
     QVERIFY(c.tw.c("cmbLivello")->isVisibleTo(c.tw.c("picTest")));
+}
+
+void TestLevels::enterInTheListOnlyChooses_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<bool>("elenco");
+    QTest::newRow("reading, the list opened with the mouse") << 0 << true;
+    QTest::newRow("setting by figures, the list opened with the mouse") << 1 << true;
+    QTest::newRow("reading, the closed list focused") << 0 << false;
+    QTest::newRow("setting by figures, the closed list focused") << 1 << false;
+}
+
+void TestLevels::enterInTheListOnlyChooses()
+{
+    // The child picks a level with the arrow keys and Enter: the Enter chooses the level
+    // and judges nothing, since the child has not seen the new question yet.
+    QFETCH(int, tipo);
+    QFETCH(bool, elenco);
+    Classe c;
+    QVector<int> codici;
+    c.tw.fake.dialogs->onModal = [&codici](QDialog&) {
+        codici << modTempolino::CodiceMessaggio;
+        return 1;
+    };
+    c.tw.w->show();
+    QApplication::setActiveWindow(c.tw.w);
+    c.tw.c<AreaEsercizi>("picTest")->SelezionaTipo(static_cast<SceltaEsercizio>(tipo));
+    QWidget* tasti = c.livello;
+    if (elenco) {
+        QTest::mouseClick(c.livello, Qt::LeftButton);
+        tasti = c.livello->view();
+        QVERIFY(tasti->isVisible());
+    } else {
+        c.livello->setFocus();
+    }
+    QTest::keyClick(tasti, Qt::Key_Up);
+    QTest::keyClick(tasti, Qt::Key_Return);
+
+    QCOMPARE(c.livello->currentIndex(), int(Livello::CinqueMinuti));
+    QCOMPARE(c.tw.esercizi()->livello(), Livello::CinqueMinuti);
+    QVERIFY(!c.livello->view()->isVisible());
+    QCOMPARE(codici, QVector<int>{});
+    QCOMPARE(c.tw.esercizi()->errori(), 0);
+    QVERIFY(c.tw.c("lblPremiOK")->isVisibleTo(c.tw.w));
+
+    // Enter anywhere else answers as "OK!" still does.
+    QWidget* altrove = tipo == 0 ? static_cast<QWidget*>(c.tw.casella(0)) : c.tw.c("p1");
+    altrove->setFocus();
+    QTest::keyClick(altrove, Qt::Key_Return);
+    QCOMPARE(codici.size(), 1);
 }
 
 QTEST_MAIN(TestLevels)

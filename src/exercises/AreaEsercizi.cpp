@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AreaEsercizi.h"
 
+#include <QAbstractItemView>
 #include <QFocusEvent>
 #include <QRegularExpressionValidator>
 #include <QShortcut>
@@ -74,11 +75,15 @@ AreaEsercizi::AreaEsercizi(QWidget* parent) : PictureBox(parent)
     // The picture of the final test's progress row, sharp on the window's screen.
     imgTestOrologio = Risorse::figura(QStringLiteral("imgTestOrologio"), QSize(16, 16), devicePixelRatioF());
 
-    // In the exercises the Return key answers as "OK!" does, wherever the focus stands.
+    // In the exercises the Return key answers as "OK!" does, wherever the focus stands,
+    // except in the level's list: there it only chooses the level. The Enter that closes
+    // the open list comes here too once the list has gone, with the focus back on it.
     for (const auto tasto : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* invio = new QShortcut(QKeySequence(tasto), this);
         invio->setContext(Qt::WindowShortcut);
         connect(invio, &QShortcut::activated, this, [this] {
+            if (cmbLivello->hasFocus())
+                return;
             if (!isHidden() && picInput->isEnabled() && cmdVerificaTest->isEnabled())
                 cmdVerificaTest->click();
         });
@@ -143,7 +148,16 @@ void AreaEsercizi::CreaAiuti()
         colori.setColor(ruolo, Qt::black);
     cmbLivello->setPalette(colori);
     lblLivello->setBuddy(cmbLivello);
-    connect(cmbLivello, &QComboBox::currentIndexChanged, this, &AreaEsercizi::livelloScelto);
+    // A level chosen with the keys keeps the keys in the list: the new question would take
+    // the focus to its box, and the next arrow or the Enter that ends the choice with it.
+    cmbLivello->installEventFilter(this);
+    cmbLivello->view()->installEventFilter(this);
+    connect(cmbLivello, &QComboBox::currentIndexChanged, this, [this](int indice) {
+        const bool tasti = m_livelloDaTastiera;
+        emit livelloScelto(indice);
+        if (tasti && !isHidden())
+            cmbLivello->setFocus(Qt::OtherFocusReason);
+    });
 
     // The hint after a wrong answer, in the prompt's place.
     lblSuggerimento = Crea<QLabel>(this, QStringLiteral("lblSuggerimento"), 144, 80, 33, kAltoSuggerimento);
@@ -360,6 +374,22 @@ void AreaEsercizi::SegnaRispostaEsatta(int passo)
 
 bool AreaEsercizi::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == cmbLivello || watched == cmbLivello->view()) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+            m_livelloDaTastiera = true;
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::Wheel:
+            m_livelloDaTastiera = false;
+            break;
+        default:
+            break;
+        }
+        return PictureBox::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::FocusIn) {
         for (int i = 0; i < 2; ++i)
             if (watched == txtTest[i])

@@ -110,6 +110,8 @@ private:
     QImage imgTestOrologio;
     QLabel* lblLivello;
     QComboBox* cmbLivello;
+    // The last choice in the level's list came from the keyboard.
+    bool m_livelloDaTastiera = false;
     QLabel* lblSuggerimento;
     QPushButton* cmdMostraSoluzione;
     QToolButton* cmdAscoltaDetto;
