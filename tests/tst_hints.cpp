@@ -5,6 +5,7 @@
 // final test.
 
 #include <QtTest>
+#include <array>
 
 #include "OraInParole.h"
 #include "Soluzione.h"
@@ -72,9 +73,11 @@ struct Aula {
         tw.casella(1)->setText(QString::number(minuti % 60));
     }
     void ok() { tw.c<QPushButton>("cmdVerificaTest")->click(); }
-    bool suggerisce(Sbaglio s) const
+    // The hint line names mistake `s` of the answer `risposta` to `domanda`.
+    bool suggerisce(Sbaglio s, int domanda, int risposta) const
     {
-        return suggerimento->isVisible() && suggerimento->text() == TestoSuggerimento(s);
+        return SbaglioProbabile(domanda, risposta) == s && suggerimento->isVisible()
+            && suggerimento->text() == TestoSuggerimento(s, domanda, risposta);
     }
 };
 
@@ -85,6 +88,8 @@ class TestHints : public QObject {
 private slots:
     void rules_data();
     void rules();
+    void hintWords_data();
+    void hintWords();
     void solutionSteps_data();
     void solutionSteps();
     void readingTwiceWrongShowsTheTime();
@@ -122,6 +127,11 @@ void TestHints::rules_data()
     riga("a quarter to across midnight", "23:45", "00:45", Sbaglio::OraDopo);
     riga("just past the hour read as the hour before", "10:10", "09:10", Sbaglio::OraPrima);
     riga("just past midnight read as the day before", "00:05", "23:05", Sbaglio::OraPrima);
+    riga("evening read an hour on and in the morning", "18:45", "07:45", Sbaglio::OraDopoMattinoSera);
+    riga("afternoon read an hour on and at night", "14:45", "03:45", Sbaglio::OraDopoMattinoSera);
+    riga("morning set an hour on in the evening", "06:45", "19:45", Sbaglio::OraDopoMattinoSera);
+    riga("an hour on and twelve across midnight", "11:45", "00:45", Sbaglio::OraDopoMattinoSera);
+    riga("an hour back and twelve hours off", "18:45", "05:45", Sbaglio::Generale);
     riga("hands swapped reading", "03:40", "08:18", Sbaglio::LancetteScambiate);
     riga("hands swapped in the afternoon", "15:40", "08:17", Sbaglio::LancetteScambiate);
     riga("hands swapped setting", "08:18", "03:40", Sbaglio::LancetteScambiate);
@@ -136,10 +146,63 @@ void TestHints::rules()
     QFETCH(int, risposta);
     QFETCH(Sbaglio, sbaglio);
     QCOMPARE(SbaglioProbabile(domanda, risposta), sbaglio);
-    // Each mistake has its own short sentence; a right answer has none.
-    const QString testo = TestoSuggerimento(sbaglio);
-    QCOMPARE(testo.isEmpty(), sbaglio == Sbaglio::Nessuno);
-    QVERIFY(testo.size() <= 100);
+    // A right answer has no hint.
+    QCOMPARE(Suggerimento(domanda, risposta).isEmpty(), sbaglio == Sbaglio::Nessuno);
+}
+
+// The hint for each kind of mistake, with the question and the answer, as the child reads it.
+const QList<std::array<const char*, 4>> kSuggerimenti = {{
+    {"afternoon read as night", "15:20", "03:20", "Guarda il sole o la luna: è mattino o sera, pomeriggio o notte?"},
+    {"evening read an hour on, as the morning", "18:45", "07:45",
+     "La lancetta corta non è ancora al 7: sono le 6 passate, e di sera le 6 si scrivono 18."},
+    {"afternoon read an hour on, as the night", "14:45", "03:45",
+     "La lancetta corta non è ancora al 3: sono le 2 passate, e di pomeriggio le 2 si scrivono 14."},
+    {"one in the afternoon read as two", "13:50", "02:50",
+     "La lancetta corta non è ancora al 2: è l'una passata, e di pomeriggio l'una si scrive 13."},
+    {"just past noon read as one", "12:45", "01:45",
+     "La lancetta corta non è ancora all'1: è mezzogiorno passato, e mezzogiorno si scrive 12."},
+    {"evening hour on the hour", "20:00", "09:00",
+     "La lancetta corta non è ancora al 9: sono le 8, e di sera le 8 si scrivono 20."},
+    {"morning set an hour on, in the evening", "06:45", "19:45",
+     "La lancetta corta non è ancora al 7: sono le 6 passate. E guarda il sole o la luna: è mattino."},
+    {"night set an hour on, in the afternoon", "00:45", "13:45",
+     "La lancetta corta non è ancora all'1: è mezzanotte passata. E guarda il sole o la luna: è notte."},
+    {"20 minutes read as 4", "07:20", "07:04",
+     "Ogni numero del quadrante vale cinque minuti: la lancetta lunga sul 4 fa 20 minuti."},
+    {"25 minutes read as 5", "10:25", "10:05",
+     "Ogni numero del quadrante vale cinque minuti: la lancetta lunga sul 5 fa 25 minuti."},
+    {"50 minutes read as 10", "10:50", "10:10",
+     "Ogni numero del quadrante vale cinque minuti: la lancetta lunga sul 10 fa 50 minuti."},
+    {"40 minutes read as 8", "03:40", "03:08",
+     "Ogni numero del quadrante vale cinque minuti: la lancetta lunga sull'8 fa 40 minuti."},
+    {"5 minutes set on the 5", "08:05", "08:25",
+     "Ogni numero del quadrante vale cinque minuti: la lancetta lunga sul 5 fa 25 minuti."},
+    {"on the 12 read as 12 minutes", "05:00", "05:12",
+     "Ogni numero del quadrante vale cinque minuti: la lancetta lunga sul 12 segna 0 minuti, l'ora esatta."},
+    {"three minutes off", "10:30", "10:33", "Quasi! Conta bene i puntini dei minuti."},
+    {"a quarter to read an hour on", "09:45", "10:45",
+     "Un'ora di troppo: finché la lancetta corta non arriva al numero, è ancora l'ora prima."},
+    {"just past the hour read as the hour before", "10:10", "09:10",
+     "Un'ora in meno: quando la lancetta corta ha passato il numero, quell'ora è già cominciata."},
+    {"hands swapped", "03:40", "08:18", "Attenzione: la lancetta corta segna le ore, quella lunga i minuti."},
+    {"nothing alike", "09:15", "14:50", "Guarda prima la lancetta corta per le ore, poi quella lunga per i minuti."},
+}};
+
+void TestHints::hintWords_data()
+{
+    QTest::addColumn<int>("domanda");
+    QTest::addColumn<int>("risposta");
+    QTest::addColumn<QString>("testo");
+    for (const auto& r : kSuggerimenti)
+        QTest::newRow(r[0]) << Minuti(r[1]) << Minuti(r[2]) << QString::fromUtf8(r[3]);
+}
+
+void TestHints::hintWords()
+{
+    QFETCH(int, domanda);
+    QFETCH(int, risposta);
+    QFETCH(QString, testo);
+    QCOMPARE(Suggerimento(domanda, risposta), testo);
 }
 
 void TestHints::solutionSteps_data()
@@ -180,14 +243,14 @@ void TestHints::readingTwiceWrongShowsTheTime()
     aula.scrivi(Minuti("03:20"));
     aula.ok();
     QCOMPARE(aula.codici, QVector<int>{1});
-    QVERIFY(aula.suggerisce(Sbaglio::MattinoSera));
+    QVERIFY(aula.suggerisce(Sbaglio::MattinoSera, Minuti("15:20"), Minuti("03:20")));
     QVERIFY(!aula.prompt->isVisible());
     QVERIFY(!aula.soluzione->isVisible());
 
     aula.scrivi(Minuti("15:04"));
     aula.ok();
     QCOMPARE(aula.codici, (QVector<int>{1, 1}));
-    QVERIFY(aula.suggerisce(Sbaglio::MinutiComeNumero));
+    QVERIFY(aula.suggerisce(Sbaglio::MinutiComeNumero, Minuti("15:20"), Minuti("15:04")));
     QVERIFY(aula.soluzione->isVisible());
 
     aula.soluzione->click();
@@ -243,10 +306,10 @@ void TestHints::settingTwiceWrongMovesTheHands()
     aula.tipo(tipo, estrazione);
     aula.lancette(primo);
     aula.ok();
-    QVERIFY(aula.suggerisce(sbaglioPrimo));
+    QVERIFY(aula.suggerisce(sbaglioPrimo, giusta, primo));
     aula.lancette(secondo);
     aula.ok();
-    QVERIFY(aula.suggerisce(sbaglioSecondo));
+    QVERIFY(aula.suggerisce(sbaglioSecondo, giusta, secondo));
     QCOMPARE(aula.codici, (QVector<int>{1, 1}));
 
     // Each step of the hands is shown and held for a moment, with the buttons put away;
@@ -309,7 +372,7 @@ void TestHints::rightAnswerAfterAHint()
     aula.tipo(0, EstrazionePer(9 * kOra + 45 * kMinuto));
     aula.scrivi(Minuti("10:45"));
     aula.ok();
-    QVERIFY(aula.suggerisce(Sbaglio::OraDopo));
+    QVERIFY(aula.suggerisce(Sbaglio::OraDopo, Minuti("09:45"), Minuti("10:45")));
     aula.tw.fake.random->scripted = {0.5, EstrazionePer(14 * kOra)};
     aula.scrivi(Minuti("09:45"));
     aula.ok();
@@ -318,7 +381,7 @@ void TestHints::rightAnswerAfterAHint()
     QVERIFY(!aula.suggerimento->isVisible());
     aula.scrivi(Minuti("02:00"));
     aula.ok();
-    QVERIFY(aula.suggerisce(Sbaglio::MattinoSera));
+    QVERIFY(aula.suggerisce(Sbaglio::MattinoSera, Minuti("14:00"), Minuti("02:00")));
     QVERIFY(!aula.soluzione->isVisible());
 }
 
@@ -376,12 +439,13 @@ void TestHints::helpStandsInTheArea()
     auto* livello = tw.c<QComboBox>("cmbLivello");
     for (int i = 0; i < livello->count(); ++i)
         QVERIFY(livello->fontMetrics().horizontalAdvance(livello->itemText(i)) + 24 <= livello->width());
-    // The longest hint takes at most the label's two lines.
+    // The longest hint fits the label's lines.
     auto* suggerimento = tw.c<QLabel>("lblSuggerimento");
-    for (int s = int(Sbaglio::MattinoSera); s <= int(Sbaglio::Generale); ++s) {
+    for (const auto& riga : kSuggerimenti) {
+        const QString testo = Suggerimento(Minuti(riga[1]), Minuti(riga[2]));
         const QRect r = suggerimento->fontMetrics().boundingRect(QRect(0, 0, suggerimento->width(), 1000),
-                                                                 Qt::TextWordWrap, TestoSuggerimento(Sbaglio(s)));
-        QVERIFY2(r.height() <= suggerimento->height(), qPrintable(TestoSuggerimento(Sbaglio(s))));
+                                                                 Qt::TextWordWrap, testo);
+        QVERIFY2(r.height() <= suggerimento->height(), qPrintable(testo));
     }
 }
 

@@ -16,6 +16,7 @@ enum class Sbaglio {
     QuasiGiusta,       // one to four minutes off
     OraDopo,           // the next hour, minutes right: at a quarter to, it is still the hour before
     OraPrima,          // the hour before, minutes right: the short hand has passed the number already
+    OraDopoMattinoSera, // the next hour and twelve hours off: 18:45 read as 7:45, 14:45 as 3:45
     LancetteScambiate, // the long hand read as the hours and the short one as the minutes
     Generale           // none of these
 };
@@ -24,5 +25,8 @@ enum class Sbaglio {
 // taken modulo a day).
 Sbaglio SbaglioProbabile(int domanda, int risposta);
 
-// The hint for a mistake, one short sentence for the child; empty for a right answer.
-QString TestoSuggerimento(Sbaglio sbaglio);
+// The hint for the likely mistake of `risposta` to `domanda`, one or two short sentences
+// for the child that name the numbers of the dial concerned; empty for a right answer.
+QString Suggerimento(int domanda, int risposta);
+// The hint for a mistake made answering `risposta` to `domanda`.
+QString TestoSuggerimento(Sbaglio sbaglio, int domanda, int risposta);

@@ -74,7 +74,7 @@ void ControlloreEsercizi::Suggerisci()
     ++m_errori;
     if (!m_aiuti)
         return;
-    m_aiuti->MostraSuggerimento(TestoSuggerimento(SbaglioProbabile(MinutiDomanda(), MinutiRisposta())));
+    m_aiuti->MostraSuggerimento(Suggerimento(MinutiDomanda(), MinutiRisposta()));
     if (m_errori >= 2)
         m_aiuti->MostraPulsanteSoluzione(true);
 }
