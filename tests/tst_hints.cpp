@@ -6,7 +6,10 @@
 
 #include <QtTest>
 #include <array>
+#include <cmath>
 
+#include "Esercizi.h"
+#include "Livelli.h"
 #include "OraInParole.h"
 #include "Soluzione.h"
 #include "Suggerimenti.h"
@@ -100,6 +103,11 @@ private slots:
     void finalTestGivesNoHelp();
     void helpStandsInTheArea_data();
     void helpStandsInTheArea();
+    void hintReadsWell();
+    void hintIsSaidAloud_data();
+    void hintIsSaidAloud();
+    void instructionReadAloud_data();
+    void instructionReadAloud();
 };
 
 void TestHints::rules_data()
@@ -252,6 +260,10 @@ void TestHints::readingTwiceWrongShowsTheTime()
     QCOMPARE(aula.codici, (QVector<int>{1, 1}));
     QVERIFY(aula.suggerisce(Sbaglio::MinutiComeNumero, Minuti("15:20"), Minuti("15:04")));
     QVERIFY(aula.soluzione->isVisible());
+    // Each hint was said too.
+    QCOMPARE(aula.tw.fake.speech->said,
+             (QStringList{Suggerimento(Minuti("15:20"), Minuti("03:20")), Suggerimento(Minuti("15:20"), Minuti("15:04"))}));
+    aula.tw.fake.speech->said.clear();
 
     aula.soluzione->click();
     // The boxes give the answer, locked, and the time is written and said in words.
@@ -317,6 +329,7 @@ void TestHints::settingTwiceWrongMovesTheHands()
     QVector<int> viste;
     bool pulsantiUsabili = false;
     const double prima = aula.tw.fake.clock->elapsed;
+    aula.tw.fake.speech->said.clear();
     aula.soluzione->click();
     for (int i = 0; i < 10000 && !aula.tw.esercizi()->soluzioneMostrata(); ++i) {
         const int mostrato = static_cast<int>(aula.tw.w->stato()->TempoCorrente()) / kMinuto;
@@ -351,6 +364,7 @@ void TestHints::anotherKindStopsTheSolution()
     aula.lancette(Minuti("07:45"));
     aula.ok();
     aula.ok();
+    aula.tw.fake.speech->said.clear();
     // At the solution's first step the child chooses "Indovina l'ora".
     aula.soluzione->click();
     aula.tw.fake.clock->advance(0.05);
@@ -425,7 +439,12 @@ void TestHints::helpStandsInTheArea()
     const QRect dentro = area->rect().adjusted(6, 6, -6, -6);
     const QList<QWidget*> fissi = {tw.c("optTest", 0),  tw.c("optTest", 1), tw.c("optTest", 2), tw.c("optTest", 3),
                                    tw.c("cmdExitTest"), tw.c("picInput"),   tw.c("imgIndicaOK")};
-    for (const char* nome : {"lblSuggerimento", "lblLivello", "cmbLivello", "cmdMostraSoluzione"}) {
+    // A hint of three lines, so that the line takes its largest place.
+    tw.w->show();
+    auto* suggerimento = tw.c<QLabel>("lblSuggerimento");
+    tw.c<AreaEsercizi>("picTest")->MostraSuggerimento(Suggerimento(Minuti("00:45"), Minuti("13:45")).repeated(2));
+    for (const char* nome : {"lblSuggerimento", "lblLivello", "cmbLivello", "cmdMostraSoluzione", "cmdAscoltaIstruzione",
+                             "lblNotaLancette"}) {
         QWidget* c = tw.c(QString::fromLatin1(nome));
         QVERIFY2(dentro.contains(c->geometry()), nome);
         for (QWidget* f : fissi)
@@ -439,14 +458,124 @@ void TestHints::helpStandsInTheArea()
     auto* livello = tw.c<QComboBox>("cmbLivello");
     for (int i = 0; i < livello->count(); ++i)
         QVERIFY(livello->fontMetrics().horizontalAdvance(livello->itemText(i)) + 24 <= livello->width());
-    // The longest hint fits the label's lines.
-    auto* suggerimento = tw.c<QLabel>("lblSuggerimento");
+    // Every hint fits the line.
     for (const auto& riga : kSuggerimenti) {
         const QString testo = Suggerimento(Minuti(riga[1]), Minuti(riga[2]));
-        const QRect r = suggerimento->fontMetrics().boundingRect(QRect(0, 0, suggerimento->width(), 1000),
-                                                                 Qt::TextWordWrap, testo);
-        QVERIFY2(r.height() <= suggerimento->height(), qPrintable(testo));
+        tw.c<AreaEsercizi>("picTest")->MostraSuggerimento(testo);
+        QVERIFY2(suggerimento->heightForWidth(suggerimento->width()) <= suggerimento->height(), qPrintable(testo));
     }
+    // Easy targets for a small finger.
+    for (const char* nome : {"cmdMostraSoluzione", "cmdAscoltaDetto", "cmbLivello", "lblLivello", "cmdAscoltaIstruzione"})
+        QVERIFY2(tw.c(QString::fromLatin1(nome))->height() >= 32, nome);
+    // The instructions' words end above the row of the level.
+    auto* istruzione = tw.c<QLabel>("lblMessaggioTest");
+    for (const TipoDomanda t : {TipoDomanda::Lettura, TipoDomanda::Impostazione, TipoDomanda::ModoDiDire}) {
+        istruzione->setText(TestoIstruzioni(t));
+        QVERIFY(istruzione->y() + istruzione->heightForWidth(istruzione->width()) <= tw.c("cmbLivello")->y());
+    }
+}
+
+namespace {
+
+double Luminanza(const QColor& c)
+{
+    auto canale = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * canale(c.redF()) + 0.7152 * canale(c.greenF()) + 0.0722 * canale(c.blueF());
+}
+
+double Contrasto(const QColor& a, const QColor& b)
+{
+    const double la = Luminanza(a), lb = Luminanza(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+void TestHints::hintReadsWell()
+{
+    // As the child sees it on the area: the commonest colour is the ground, the one that
+    // stands out most from it the letters.
+    Aula aula;
+    aula.tipo(0, EstrazionePer(15 * kOra + 20 * kMinuto));
+    aula.scrivi(Minuti("03:20"));
+    aula.ok();
+    QVERIFY(aula.suggerimento->isVisible());
+    const QImage img = aula.tw.c("picTest")->grab(aula.suggerimento->geometry()).toImage();
+    QHash<QRgb, int> quanti;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            ++quanti[img.pixel(x, y)];
+    QRgb fondo = 0;
+    for (auto it = quanti.cbegin(); it != quanti.cend(); ++it)
+        if (it.value() > quanti.value(fondo))
+            fondo = it.key();
+    double massimo = 0;
+    for (auto it = quanti.cbegin(); it != quanti.cend(); ++it)
+        massimo = std::max(massimo, Contrasto(QColor(it.key()), QColor(fondo)));
+    QVERIFY2(massimo >= 4.5, qPrintable(QString::number(massimo)));
+}
+
+void TestHints::hintIsSaidAloud_data()
+{
+    QTest::addColumn<bool>("suoni");
+    QTest::newRow("sounds on") << true;
+    QTest::newRow("sounds off") << false;
+}
+
+void TestHints::hintIsSaidAloud()
+{
+    QFETCH(bool, suoni);
+    Aula aula;
+    aula.tw.w->stato()->ImpostaSuoniAttivi(suoni);
+    aula.tipo(1, EstrazionePer(18 * kOra + 45 * kMinuto));
+    aula.lancette(Minuti("07:45"));
+    aula.ok();
+    const QString testo = Suggerimento(Minuti("18:45"), Minuti("07:45"));
+    QCOMPARE(aula.suggerimento->text(), testo);
+    QCOMPARE(aula.tw.fake.speech->said, suoni ? QStringList{testo} : QStringList{});
+}
+
+void TestHints::instructionReadAloud_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<bool>("nota");
+    QTest::newRow("Indovina l'ora") << 0 << false;
+    QTest::newRow("Imposta l'ora (1)") << 1 << true;
+    QTest::newRow("Imposta l'ora (2)") << 2 << true;
+}
+
+void TestHints::instructionReadAloud()
+{
+    // The loudspeaker under the instruction says it, with the note on the hands when a
+    // setting question shows it.
+    QFETCH(int, tipo);
+    QFETCH(bool, nota);
+    Aula aula;
+    aula.tipo(tipo, tipo == 2 ? EstrazioneDetto(10) : EstrazionePer(9 * kOra));
+    auto* notaLancette = aula.tw.c<QLabel>("lblNotaLancette");
+    QCOMPARE(notaLancette->isVisible(), nota);
+    aula.tw.c<QToolButton>("cmdAscoltaIstruzione")->click();
+    QString atteso = TestoIstruzioni(static_cast<TipoDomanda>(tipo)).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    if (nota)
+        atteso += QLatin1Char(' ') + notaLancette->text();
+    QCOMPARE(aula.tw.fake.speech->said, QStringList{atteso});
+
+    // A hint covers the note; the next question brings it back.
+    if (tipo == 0)
+        aula.scrivi(Minuti("03:03"));
+    else
+        aula.lancette(Minuti("03:03"));
+    aula.ok();
+    QVERIFY(aula.suggerimento->isVisible());
+    QVERIFY(!notaLancette->isVisible());
+    QVERIFY(!aula.suggerimento->geometry().intersects(aula.tw.c("cmdAscoltaIstruzione")->geometry()));
+    aula.tw.fake.random->scripted = {EstrazionePer(8 * kOra), EstrazioneDetto(3)};
+    aula.tw.esercizi()->ImpostaLivello(int(Livello::OgniMinuto));
+    QCOMPARE(notaLancette->isVisible(), nota);
+    // The final test shows neither the note nor the loudspeaker.
+    aula.tipo(3, EstrazionePer(9 * kOra));
+    QVERIFY(!notaLancette->isVisible());
+    QVERIFY(!aula.tw.c("cmdAscoltaIstruzione")->isVisible());
 }
 
 QTEST_MAIN(TestHints)

@@ -56,6 +56,9 @@ void ControlloreEsercizi::optTest_Click(SceltaEsercizio scelta)
         return;
     }
     vista.MostraIstruzione(MessaggioTest(tipo));
+    // Outside the final test, whose row of clocks stands there, a setting question says
+    // that the hands can also be dragged.
+    vista.MostraNotaLancette(!ProvaInCorso() && tipo != TipoDomanda::Lettura);
     vista.ScriviPremiOK();
 }
 
