@@ -191,6 +191,14 @@ void TestLevels::sayingsOfALevel()
         numeroPrecedente = n;
         visti.insert(n);
     }
+    // Every saying of the level fits its label, the fixed ones at their usual size.
+    auto* area = c.tw.c<AreaEsercizi>("picTest");
+    for (const Detto& d : detti) {
+        area->MostraModoDiDire(d.testo, QString());
+        QVERIFY2(lblModiDiDire->heightForWidth(lblModiDiDire->width()) <= lblModiDiDire->height(), qPrintable(d.testo));
+        if (d.numero < kPrimoDettoProprio)
+            QCOMPARE(lblModiDiDire->font().pointSizeF(), 10.0);
+    }
     // Every saying of the level comes, the fixed ones and the program's own alike.
     QVERIFY2(visti.size() >= std::min<qsizetype>(detti.size(), 280), qPrintable(QString::number(visti.size())));
 }

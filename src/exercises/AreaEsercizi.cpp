@@ -346,6 +346,16 @@ void AreaEsercizi::MostraModoDiDire(const QString& testo, const QString& orario)
     // The saying's time is kept with the label that shows it.
     lblModiDiDire->setProperty("Tag", orario);
     lblModiDiDire->setText(testo);
+    // A long saying of the program's own words ("Le quattro meno venticinque del
+    // pomeriggio") is written a little smaller, so that all of it shows; the fixed
+    // sayings keep their size.
+    QFont carattere = Controlli::Arial(10, true);
+    lblModiDiDire->setFont(carattere);
+    while (lblModiDiDire->heightForWidth(lblModiDiDire->width()) > lblModiDiDire->height()
+           && carattere.pointSizeF() > 7) {
+        carattere.setPointSizeF(carattere.pointSizeF() - 0.5);
+        lblModiDiDire->setFont(carattere);
+    }
 }
 
 QString AreaEsercizi::orarioModoDiDire() const
