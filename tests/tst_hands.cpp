@@ -627,9 +627,8 @@ void TestHands::faceRingOnlyFromTheKeyboard_data()
     QTest::newRow("a click on the face") << Preparazione([](TestWindow& tw) {
         QTest::mouseClick(tw.c("p1"), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
     }) << false;
-    QTest::newRow("given back after a button") << Preparazione([](TestWindow& tw) {
-        tw.c<QToolButton>("optStyleNum_2")->click();
-    }) << false;
+    QTest::newRow("given back after a button")
+        << Preparazione([](TestWindow& tw) { tw.c<QToolButton>("optStyleNum_2")->click(); }) << false;
     QTest::newRow("Shift+Tab from the next control") << Preparazione([](TestWindow& tw) {
         QWidget* dopo = tw.c("p1")->nextInFocusChain();
         while (!(dopo->focusPolicy() & Qt::TabFocus) || !dopo->isEnabled() || !dopo->isVisible())

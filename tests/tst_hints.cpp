@@ -261,8 +261,9 @@ void TestHints::readingTwiceWrongShowsTheTime()
     QVERIFY(aula.suggerisce(Sbaglio::MinutiComeNumero, Minuti("15:20"), Minuti("15:04")));
     QVERIFY(aula.soluzione->isVisible());
     // Each hint was said too.
-    QCOMPARE(aula.tw.fake.speech->said,
-             (QStringList{Suggerimento(Minuti("15:20"), Minuti("03:20")), Suggerimento(Minuti("15:20"), Minuti("15:04"))}));
+    QCOMPARE(
+        aula.tw.fake.speech->said,
+        (QStringList{Suggerimento(Minuti("15:20"), Minuti("03:20")), Suggerimento(Minuti("15:20"), Minuti("15:04"))}));
     aula.tw.fake.speech->said.clear();
 
     aula.soluzione->click();
@@ -443,8 +444,8 @@ void TestHints::helpStandsInTheArea()
     tw.w->show();
     auto* suggerimento = tw.c<QLabel>("lblSuggerimento");
     tw.c<AreaEsercizi>("picTest")->MostraSuggerimento(Suggerimento(Minuti("00:45"), Minuti("13:45")).repeated(2));
-    for (const char* nome : {"lblSuggerimento", "lblLivello", "cmbLivello", "cmdMostraSoluzione", "cmdAscoltaIstruzione",
-                             "lblNotaLancette"}) {
+    for (const char* nome : {"lblSuggerimento", "lblLivello", "cmbLivello", "cmdMostraSoluzione",
+                             "cmdAscoltaIstruzione", "lblNotaLancette"}) {
         QWidget* c = tw.c(QString::fromLatin1(nome));
         QVERIFY2(dentro.contains(c->geometry()), nome);
         for (QWidget* f : fissi)
@@ -465,7 +466,8 @@ void TestHints::helpStandsInTheArea()
         QVERIFY2(suggerimento->heightForWidth(suggerimento->width()) <= suggerimento->height(), qPrintable(testo));
     }
     // Easy targets for a small finger.
-    for (const char* nome : {"cmdMostraSoluzione", "cmdAscoltaDetto", "cmbLivello", "lblLivello", "cmdAscoltaIstruzione"})
+    for (const char* nome :
+         {"cmdMostraSoluzione", "cmdAscoltaDetto", "cmbLivello", "lblLivello", "cmdAscoltaIstruzione"})
         QVERIFY2(tw.c(QString::fromLatin1(nome))->height() >= 32, nome);
     // The instructions' words end above the row of the level.
     auto* istruzione = tw.c<QLabel>("lblMessaggioTest");
@@ -555,7 +557,8 @@ void TestHints::instructionReadAloud()
     auto* notaLancette = aula.tw.c<QLabel>("lblNotaLancette");
     QCOMPARE(notaLancette->isVisible(), nota);
     aula.tw.c<QToolButton>("cmdAscoltaIstruzione")->click();
-    QString atteso = TestoIstruzioni(static_cast<TipoDomanda>(tipo)).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    QString atteso =
+        TestoIstruzioni(static_cast<TipoDomanda>(tipo)).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     if (nota)
         atteso += QLatin1Char(' ') + notaLancette->text();
     QCOMPARE(aula.tw.fake.speech->said, QStringList{atteso});

@@ -208,21 +208,28 @@ void TestLevels::levelSayings_data()
     QTest::addColumn<Livello>("livello");
     QTest::addColumn<QString>("hhmm");
     QTest::addColumn<QString>("testo"); // empty: the level asks no saying at that time
-    QTest::newRow("whole hours, three in the afternoon") << Livello::OreIntere << "1500" << "Le tre del pomeriggio";
-    QTest::newRow("whole hours, one at night") << Livello::OreIntere << "0100" << "L'una di notte";
-    QTest::newRow("whole hours, noon is the fixed saying") << Livello::OreIntere << "1200" << "Mezzogiorno";
-    QTest::newRow("whole hours, never midnight") << Livello::OreIntere << "0000" << "";
-    QTest::newRow("half hours, half past seven in the evening")
-        << Livello::MezzOre << "1930" << "Le sette e mezza di sera";
-    QTest::newRow("half hours, half past midnight is the fixed saying")
-        << Livello::MezzOre << "0030" << "Mezzanotte e mezza";
-    QTest::newRow("quarters, a quarter to ten in the morning")
-        << Livello::Quarti << "0945" << "Le dieci meno un quarto del mattino";
-    QTest::newRow("quarters, never midnight") << Livello::Quarti << "0000" << "";
-    QTest::newRow("five minutes, five to eleven at night")
-        << Livello::CinqueMinuti << "2255" << "Le undici meno cinque di sera";
-    QTest::newRow("any minute, only the fixed sayings") << Livello::OgniMinuto << "1500" << "";
-    QTest::newRow("any minute, midnight as always") << Livello::OgniMinuto << "0000" << "Mezzanotte";
+    QTest::newRow("whole hours, three in the afternoon") << Livello::OreIntere << "1500"
+                                                         << "Le tre del pomeriggio";
+    QTest::newRow("whole hours, one at night") << Livello::OreIntere << "0100"
+                                               << "L'una di notte";
+    QTest::newRow("whole hours, noon is the fixed saying") << Livello::OreIntere << "1200"
+                                                           << "Mezzogiorno";
+    QTest::newRow("whole hours, never midnight") << Livello::OreIntere << "0000"
+                                                 << "";
+    QTest::newRow("half hours, half past seven in the evening") << Livello::MezzOre << "1930"
+                                                                << "Le sette e mezza di sera";
+    QTest::newRow("half hours, half past midnight is the fixed saying") << Livello::MezzOre << "0030"
+                                                                        << "Mezzanotte e mezza";
+    QTest::newRow("quarters, a quarter to ten in the morning") << Livello::Quarti << "0945"
+                                                               << "Le dieci meno un quarto del mattino";
+    QTest::newRow("quarters, never midnight") << Livello::Quarti << "0000"
+                                              << "";
+    QTest::newRow("five minutes, five to eleven at night") << Livello::CinqueMinuti << "2255"
+                                                           << "Le undici meno cinque di sera";
+    QTest::newRow("any minute, only the fixed sayings") << Livello::OgniMinuto << "1500"
+                                                        << "";
+    QTest::newRow("any minute, midnight as always") << Livello::OgniMinuto << "0000"
+                                                    << "Mezzanotte";
 }
 
 void TestLevels::levelSayings()

@@ -59,8 +59,8 @@ Detto DettoNuovoDelLivello(const QVector<Detto>& detti, int minutiUltimo, const 
 {
     if (detti.isEmpty())
         return {};
-    const bool altri = std::any_of(detti.cbegin(), detti.cend(),
-                                   [minutiUltimo](const Detto& d) { return d.minuti != minutiUltimo; });
+    const bool altri =
+        std::any_of(detti.cbegin(), detti.cend(), [minutiUltimo](const Detto& d) { return d.minuti != minutiUltimo; });
     const auto quanti = static_cast<int>(detti.size());
     Detto d;
     do {

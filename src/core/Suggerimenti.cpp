@@ -103,7 +103,8 @@ QString OraDopoMattinoSera(int domanda)
     if (h > 12) {
         // Past noon the hours are written from 13 on.
         const QString parte = h < 18 ? QStringLiteral("di pomeriggio") : QStringLiteral("di sera");
-        const QString ora = h == 13 ? QStringLiteral("l'una si scrive") : QStringLiteral("le %1 si scrivono").arg(h - 12);
+        const QString ora =
+            h == 13 ? QStringLiteral("l'una si scrive") : QStringLiteral("le %1 si scrivono").arg(h - 12);
         return lancetta + OraPassata(q) + QStringLiteral(", e ") + parte + QLatin1Char(' ') + ora
             + QStringLiteral(" %1.").arg(h);
     }

@@ -202,7 +202,8 @@ void AreaEsercizi::CreaAltoparlanti()
         b->setObjectName(nome);
         b->setGeometry(posto);
         b->setIconSize(QSize(lato, lato));
-        b->setIcon(QIcon(QPixmap::fromImage(Risorse::figura(QStringLiteral("cmdAscoltaDetto"), QSize(lato, lato), 2.0))));
+        b->setIcon(
+            QIcon(QPixmap::fromImage(Risorse::figura(QStringLiteral("cmdAscoltaDetto"), QSize(lato, lato), 2.0))));
         b->setToolTip(suggerimento);
         b->setAccessibleName(suggerimento);
         b->setAutoRaise(true);
@@ -211,9 +212,8 @@ void AreaEsercizi::CreaAltoparlanti()
         return b;
     };
     // Beside the saying, on the left of its box, as high as a finger needs.
-    cmdAscoltaDetto =
-        altoparlante(picInput, QStringLiteral("cmdAscoltaDetto"), QRect(0, 25, 16, 32), 15,
-                     QStringLiteral("Ascolta il modo di dire"));
+    cmdAscoltaDetto = altoparlante(picInput, QStringLiteral("cmdAscoltaDetto"), QRect(0, 25, 16, 32), 15,
+                                   QStringLiteral("Ascolta il modo di dire"));
     cmdAscoltaDetto->hide();
     connect(cmdAscoltaDetto, &QToolButton::clicked, this, &AreaEsercizi::AscoltaModoDiDire);
     // Under the instruction, at the start of the level's row.
