@@ -155,6 +155,10 @@ private slots:
     void keysOnTheFace();
     void heldKeyRepeats();
     void focusRings();
+    void faceRingOnlyFromTheKeyboard_data();
+    void faceRingOnlyFromTheKeyboard();
+    void everyButtonTheKeysReachShowsIt_data();
+    void everyButtonTheKeysReachShowsIt();
 };
 
 // ---------------------------------------------------------------- geometry
@@ -226,8 +230,15 @@ void TestHands::dragSteps_data()
         << Lancetta::Ore << hm(23, 10) << QList<double>{5} << hm(0, 10);
     QTest::newRow("hour hand on past 12 at 11:45 is 12:45")
         << Lancetta::Ore << hm(11, 45) << QList<double>{22.5} << hm(12, 45);
-    QTest::newRow("hour hand a little off its hour stays")
-        << Lancetta::Ore << hm(10, 20) << QList<double>{320, 324, 300} << hm(10, 20);
+    // The short hand turns the long one with it: two minutes for each of its degrees.
+    QTest::newRow("hour hand on by 10 degrees is 20 minutes")
+        << Lancetta::Ore << hm(10, 20) << QList<double>{320} << hm(10, 40);
+    QTest::newRow("hour hand back to the 10 is 10:00")
+        << Lancetta::Ore << hm(10, 20) << QList<double>{320, 324, 300} << hm(10, 0);
+    QTest::newRow("hour hand between 6 and 7 from midnight is 06:30")
+        << Lancetta::Ore << hm(0, 0) << QList<double>{60, 120, 180, 195} << hm(6, 30);
+    QTest::newRow("hour hand a degree and a half is 3 minutes")
+        << Lancetta::Ore << hm(23, 59) << QList<double>{1} << hm(0, 2);
 }
 
 void TestHands::dragSteps()
@@ -263,10 +274,10 @@ void TestHands::dragOnTheFace_data()
         QTest::newRow("minute hand across 12 from 10:50 to 10:05" + s)
             << schermo << Lancetta::Minuti << hm(10, 50) << Arco(300, 390) << "11:05:00" << 15;
         QTest::newRow("hour hand from 10 to 2 at 10:20" + s)
-            << schermo << Lancetta::Ore << hm(10, 20) << Arco(310, 430) << "14:20:00" << 4;
+            << schermo << Lancetta::Ore << hm(10, 20) << Arco(310, 430) << "14:20:00" << 240;
     }
     QTest::newRow("hour hand from 10 to 2 and a second turn")
-        << QSize(1024, 768) << Lancetta::Ore << hm(10, 20) << Arco(310, 790) << "2:20:00" << 16;
+        << QSize(1024, 768) << Lancetta::Ore << hm(10, 20) << Arco(310, 790) << "2:20:00" << 960;
     QTest::newRow("minute hand back across midnight")
         << QSize(1024, 768) << Lancetta::Minuti << hm(0, 10) << Arco(60, -30) << "23:55:00" << 15;
 }
@@ -445,7 +456,8 @@ void TestHands::pointerShowsTheGrip()
     QTest::mouseRelease(f.p1, Qt::LeftButton, Qt::NoModifier, lontano);
     // Away from the hands the face has its usual pointer again.
     QVERIFY(!f.p1->testAttribute(Qt::WA_SetCursor));
-    QCOMPARE(tw.w->stato()->TempoCorrente(), hm(11, 0));
+    // The short hand turned by a twelfth: an hour, to the minute a pixel of the pointer gives.
+    QVERIFY(qAbs(tw.w->stato()->TempoCorrente() - hm(11, 0)) <= 60);
 }
 
 void TestHands::aFingerDragsToo()
@@ -563,7 +575,8 @@ void TestHands::focusRings()
 
     const QImage primaTest = cmdTest->grab().toImage();
     const QImage primaSuono = chkSuono->grab().toImage();
-    p1->setFocus();
+    cmdTest->setFocus(Qt::TabFocusReason);
+    p1->setFocus(Qt::TabFocusReason);
     QVERIFY(p1->hasFocus());
     QImage faccia = p1->grab().toImage();
     QCOMPARE(faccia.pixelColor(0, faccia.height() / 2), giallo);
@@ -592,6 +605,95 @@ void TestHands::focusRings()
     const QImage tasto = piu->grab().toImage();
     QCOMPARE(tasto.pixelColor(0, tasto.height() / 2), giallo);
     QCOMPARE(tasto.pixelColor(3, 3), QColor(0, 0, 255));
+}
+
+namespace {
+
+// True when the control shows the yellow ring along its edge.
+bool Anello(QWidget* w)
+{
+    const QImage img = w->grab().toImage();
+    const QColor giallo(255, 255, 0);
+    return img.pixelColor(0, img.height() / 2) == giallo && img.pixelColor(img.width() / 2, 0) == giallo;
+}
+
+} // namespace
+
+void TestHands::faceRingOnlyFromTheKeyboard_data()
+{
+    QTest::addColumn<Preparazione>("come");
+    QTest::addColumn<bool>("anello");
+    QTest::newRow("at start-up") << Preparazione([](TestWindow&) {}) << false;
+    QTest::newRow("a click on the face") << Preparazione([](TestWindow& tw) {
+        QTest::mouseClick(tw.c("p1"), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    }) << false;
+    QTest::newRow("given back after a button")
+        << Preparazione([](TestWindow& tw) { tw.c<QToolButton>("optStyleNum_2")->click(); }) << false;
+    QTest::newRow("Shift+Tab from the next control") << Preparazione([](TestWindow& tw) {
+        QWidget* dopo = tw.c("p1")->nextInFocusChain();
+        while (!(dopo->focusPolicy() & Qt::TabFocus) || !dopo->isEnabled() || !dopo->isVisible())
+            dopo = dopo->nextInFocusChain();
+        dopo->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(dopo, Qt::Key_Backtab, Qt::ShiftModifier);
+    }) << true;
+    QTest::newRow("Tab from the exit button") << Preparazione([](TestWindow& tw) {
+        tw.c("cmdEsci")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(tw.c("cmdEsci"), Qt::Key_Tab);
+    }) << true;
+    QTest::newRow("a key on the clicked face") << Preparazione([](TestWindow& tw) {
+        QTest::mouseClick(tw.c("p1"), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        QTest::keyClick(tw.c("p1"), Qt::Key_P);
+    }) << true;
+}
+
+void TestHands::faceRingOnlyFromTheKeyboard()
+{
+    // The yellow ring tells a child at the keyboard where the keys act; given by the
+    // program or a click it would only be a yellow frame round the clock.
+    QFETCH(Preparazione, come);
+    QFETCH(bool, anello);
+    TestWindow tw;
+    tw.w->show();
+    QApplication::setActiveWindow(tw.w);
+    QWidget* p1 = tw.c("p1");
+    p1->setFocus();
+    come(tw);
+    QVERIFY(p1->hasFocus());
+    QCOMPARE(Anello(p1), anello);
+}
+
+void TestHands::everyButtonTheKeysReachShowsIt_data()
+{
+    QTest::addColumn<bool>("esercizi");
+    QTest::newRow("the clock") << false;
+    QTest::newRow("the exercises") << true;
+}
+
+void TestHands::everyButtonTheKeysReachShowsIt()
+{
+    // Tab and Shift+Tab walk the window: every button, option and list they reach shows the
+    // ring, so that the space bar never presses a button the child cannot see.
+    QFETCH(bool, esercizi);
+    TestWindow tw;
+    tw.w->show();
+    QApplication::setActiveWindow(tw.w);
+    if (esercizi)
+        tw.c<QToolButton>("cmdTest")->click();
+    QWidget* p1 = tw.c("p1");
+    p1->setFocus(Qt::TabFocusReason);
+    QStringList raggiunti;
+    for (int i = 0; i < 80; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QWidget* f = QApplication::focusWidget();
+        if (f == p1)
+            break;
+        raggiunti << f->objectName();
+        if (qobject_cast<QLineEdit*>(f))
+            continue;
+        QVERIFY2(Anello(f), qPrintable(f->objectName()));
+    }
+    QVERIFY(raggiunti.contains(QStringLiteral("cmdEsci")));
+    QCOMPARE(raggiunti.contains(QStringLiteral("cmdVerificaTest")), esercizi);
 }
 
 QTEST_MAIN(TestHands)

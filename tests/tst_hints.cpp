@@ -5,7 +5,11 @@
 // final test.
 
 #include <QtTest>
+#include <array>
+#include <cmath>
 
+#include "Esercizi.h"
+#include "Livelli.h"
 #include "OraInParole.h"
 #include "Soluzione.h"
 #include "Suggerimenti.h"
@@ -72,9 +76,11 @@ struct Aula {
         tw.casella(1)->setText(QString::number(minuti % 60));
     }
     void ok() { tw.c<QPushButton>("cmdVerificaTest")->click(); }
-    bool suggerisce(Sbaglio s) const
+    // The hint line names mistake `s` of the answer `risposta` to `domanda`.
+    bool suggerisce(Sbaglio s, int domanda, int risposta) const
     {
-        return suggerimento->isVisible() && suggerimento->text() == TestoSuggerimento(s);
+        return SbaglioProbabile(domanda, risposta) == s && suggerimento->isVisible()
+            && suggerimento->text() == TestoSuggerimento(s, domanda, risposta);
     }
 };
 
@@ -85,6 +91,8 @@ class TestHints : public QObject {
 private slots:
     void rules_data();
     void rules();
+    void hintWords_data();
+    void hintWords();
     void solutionSteps_data();
     void solutionSteps();
     void readingTwiceWrongShowsTheTime();
@@ -95,6 +103,11 @@ private slots:
     void finalTestGivesNoHelp();
     void helpStandsInTheArea_data();
     void helpStandsInTheArea();
+    void hintReadsWell();
+    void hintIsSaidAloud_data();
+    void hintIsSaidAloud();
+    void instructionReadAloud_data();
+    void instructionReadAloud();
 };
 
 void TestHints::rules_data()
@@ -122,6 +135,11 @@ void TestHints::rules_data()
     riga("a quarter to across midnight", "23:45", "00:45", Sbaglio::OraDopo);
     riga("just past the hour read as the hour before", "10:10", "09:10", Sbaglio::OraPrima);
     riga("just past midnight read as the day before", "00:05", "23:05", Sbaglio::OraPrima);
+    riga("evening read an hour on and in the morning", "18:45", "07:45", Sbaglio::OraDopoMattinoSera);
+    riga("afternoon read an hour on and at night", "14:45", "03:45", Sbaglio::OraDopoMattinoSera);
+    riga("morning set an hour on in the evening", "06:45", "19:45", Sbaglio::OraDopoMattinoSera);
+    riga("an hour on and twelve across midnight", "11:45", "00:45", Sbaglio::OraDopoMattinoSera);
+    riga("an hour back and twelve hours off", "18:45", "05:45", Sbaglio::Generale);
     riga("hands swapped reading", "03:40", "08:18", Sbaglio::LancetteScambiate);
     riga("hands swapped in the afternoon", "15:40", "08:17", Sbaglio::LancetteScambiate);
     riga("hands swapped setting", "08:18", "03:40", Sbaglio::LancetteScambiate);
@@ -136,10 +154,63 @@ void TestHints::rules()
     QFETCH(int, risposta);
     QFETCH(Sbaglio, sbaglio);
     QCOMPARE(SbaglioProbabile(domanda, risposta), sbaglio);
-    // Each mistake has its own short sentence; a right answer has none.
-    const QString testo = TestoSuggerimento(sbaglio);
-    QCOMPARE(testo.isEmpty(), sbaglio == Sbaglio::Nessuno);
-    QVERIFY(testo.size() <= 100);
+    // A right answer has no hint.
+    QCOMPARE(Suggerimento(domanda, risposta).isEmpty(), sbaglio == Sbaglio::Nessuno);
+}
+
+// The hint for each kind of mistake, with the question and the answer, as the child reads it.
+const QList<std::array<const char*, 4>> kSuggerimenti = {{
+    {"afternoon read as night", "15:20", "03:20", "Guarda il sole o la luna: è mattino o sera, pomeriggio o notte?"},
+    {"evening read an hour on, as the morning", "18:45", "07:45",
+     "La lancetta corta non è ancora al 7: sono le 6 passate, e di sera le 6 si scrivono 18."},
+    {"afternoon read an hour on, as the night", "14:45", "03:45",
+     "La lancetta corta non è ancora al 3: sono le 2 passate, e di pomeriggio le 2 si scrivono 14."},
+    {"one in the afternoon read as two", "13:50", "02:50",
+     "La lancetta corta non è ancora al 2: è l'una passata, e di pomeriggio l'una si scrive 13."},
+    {"just past noon read as one", "12:45", "01:45",
+     "La lancetta corta non è ancora all'1: è mezzogiorno passato, e mezzogiorno si scrive 12."},
+    {"evening hour on the hour", "20:00", "09:00",
+     "La lancetta corta non è ancora al 9: sono le 8, e di sera le 8 si scrivono 20."},
+    {"morning set an hour on, in the evening", "06:45", "19:45",
+     "La lancetta corta non è ancora al 7: sono le 6 passate. E guarda il sole o la luna: è mattino."},
+    {"night set an hour on, in the afternoon", "00:45", "13:45",
+     "La lancetta corta non è ancora all'1: è mezzanotte passata. E guarda il sole o la luna: è notte."},
+    {"20 minutes read as 4", "07:20", "07:04",
+     "Ogni numero del quadrante vale cinque minuti: la lancetta lunga sul 4 fa 20 minuti."},
+    {"25 minutes read as 5", "10:25", "10:05",
+     "Ogni numero del quadrante vale cinque minuti: la lancetta lunga sul 5 fa 25 minuti."},
+    {"50 minutes read as 10", "10:50", "10:10",
+     "Ogni numero del quadrante vale cinque minuti: la lancetta lunga sul 10 fa 50 minuti."},
+    {"40 minutes read as 8", "03:40", "03:08",
+     "Ogni numero del quadrante vale cinque minuti: la lancetta lunga sull'8 fa 40 minuti."},
+    {"5 minutes set on the 5", "08:05", "08:25",
+     "Ogni numero del quadrante vale cinque minuti: la lancetta lunga sul 5 fa 25 minuti."},
+    {"on the 12 read as 12 minutes", "05:00", "05:12",
+     "Ogni numero del quadrante vale cinque minuti: la lancetta lunga sul 12 segna 0 minuti, l'ora esatta."},
+    {"three minutes off", "10:30", "10:33", "Quasi! Conta bene i puntini dei minuti."},
+    {"a quarter to read an hour on", "09:45", "10:45",
+     "Un'ora di troppo: finché la lancetta corta non arriva al numero, è ancora l'ora prima."},
+    {"just past the hour read as the hour before", "10:10", "09:10",
+     "Un'ora in meno: quando la lancetta corta ha passato il numero, quell'ora è già cominciata."},
+    {"hands swapped", "03:40", "08:18", "Attenzione: la lancetta corta segna le ore, quella lunga i minuti."},
+    {"nothing alike", "09:15", "14:50", "Guarda prima la lancetta corta per le ore, poi quella lunga per i minuti."},
+}};
+
+void TestHints::hintWords_data()
+{
+    QTest::addColumn<int>("domanda");
+    QTest::addColumn<int>("risposta");
+    QTest::addColumn<QString>("testo");
+    for (const auto& r : kSuggerimenti)
+        QTest::newRow(r[0]) << Minuti(r[1]) << Minuti(r[2]) << QString::fromUtf8(r[3]);
+}
+
+void TestHints::hintWords()
+{
+    QFETCH(int, domanda);
+    QFETCH(int, risposta);
+    QFETCH(QString, testo);
+    QCOMPARE(Suggerimento(domanda, risposta), testo);
 }
 
 void TestHints::solutionSteps_data()
@@ -180,15 +251,20 @@ void TestHints::readingTwiceWrongShowsTheTime()
     aula.scrivi(Minuti("03:20"));
     aula.ok();
     QCOMPARE(aula.codici, QVector<int>{1});
-    QVERIFY(aula.suggerisce(Sbaglio::MattinoSera));
+    QVERIFY(aula.suggerisce(Sbaglio::MattinoSera, Minuti("15:20"), Minuti("03:20")));
     QVERIFY(!aula.prompt->isVisible());
     QVERIFY(!aula.soluzione->isVisible());
 
     aula.scrivi(Minuti("15:04"));
     aula.ok();
     QCOMPARE(aula.codici, (QVector<int>{1, 1}));
-    QVERIFY(aula.suggerisce(Sbaglio::MinutiComeNumero));
+    QVERIFY(aula.suggerisce(Sbaglio::MinutiComeNumero, Minuti("15:20"), Minuti("15:04")));
     QVERIFY(aula.soluzione->isVisible());
+    // Each hint was said too.
+    QCOMPARE(
+        aula.tw.fake.speech->said,
+        (QStringList{Suggerimento(Minuti("15:20"), Minuti("03:20")), Suggerimento(Minuti("15:20"), Minuti("15:04"))}));
+    aula.tw.fake.speech->said.clear();
 
     aula.soluzione->click();
     // The boxes give the answer, locked, and the time is written and said in words.
@@ -243,10 +319,10 @@ void TestHints::settingTwiceWrongMovesTheHands()
     aula.tipo(tipo, estrazione);
     aula.lancette(primo);
     aula.ok();
-    QVERIFY(aula.suggerisce(sbaglioPrimo));
+    QVERIFY(aula.suggerisce(sbaglioPrimo, giusta, primo));
     aula.lancette(secondo);
     aula.ok();
-    QVERIFY(aula.suggerisce(sbaglioSecondo));
+    QVERIFY(aula.suggerisce(sbaglioSecondo, giusta, secondo));
     QCOMPARE(aula.codici, (QVector<int>{1, 1}));
 
     // Each step of the hands is shown and held for a moment, with the buttons put away;
@@ -254,6 +330,7 @@ void TestHints::settingTwiceWrongMovesTheHands()
     QVector<int> viste;
     bool pulsantiUsabili = false;
     const double prima = aula.tw.fake.clock->elapsed;
+    aula.tw.fake.speech->said.clear();
     aula.soluzione->click();
     for (int i = 0; i < 10000 && !aula.tw.esercizi()->soluzioneMostrata(); ++i) {
         const int mostrato = static_cast<int>(aula.tw.w->stato()->TempoCorrente()) / kMinuto;
@@ -288,6 +365,7 @@ void TestHints::anotherKindStopsTheSolution()
     aula.lancette(Minuti("07:45"));
     aula.ok();
     aula.ok();
+    aula.tw.fake.speech->said.clear();
     // At the solution's first step the child chooses "Indovina l'ora".
     aula.soluzione->click();
     aula.tw.fake.clock->advance(0.05);
@@ -309,7 +387,7 @@ void TestHints::rightAnswerAfterAHint()
     aula.tipo(0, EstrazionePer(9 * kOra + 45 * kMinuto));
     aula.scrivi(Minuti("10:45"));
     aula.ok();
-    QVERIFY(aula.suggerisce(Sbaglio::OraDopo));
+    QVERIFY(aula.suggerisce(Sbaglio::OraDopo, Minuti("09:45"), Minuti("10:45")));
     aula.tw.fake.random->scripted = {0.5, EstrazionePer(14 * kOra)};
     aula.scrivi(Minuti("09:45"));
     aula.ok();
@@ -318,7 +396,7 @@ void TestHints::rightAnswerAfterAHint()
     QVERIFY(!aula.suggerimento->isVisible());
     aula.scrivi(Minuti("02:00"));
     aula.ok();
-    QVERIFY(aula.suggerisce(Sbaglio::MattinoSera));
+    QVERIFY(aula.suggerisce(Sbaglio::MattinoSera, Minuti("14:00"), Minuti("02:00")));
     QVERIFY(!aula.soluzione->isVisible());
 }
 
@@ -362,7 +440,12 @@ void TestHints::helpStandsInTheArea()
     const QRect dentro = area->rect().adjusted(6, 6, -6, -6);
     const QList<QWidget*> fissi = {tw.c("optTest", 0),  tw.c("optTest", 1), tw.c("optTest", 2), tw.c("optTest", 3),
                                    tw.c("cmdExitTest"), tw.c("picInput"),   tw.c("imgIndicaOK")};
-    for (const char* nome : {"lblSuggerimento", "lblLivello", "cmbLivello", "cmdMostraSoluzione"}) {
+    // A hint of three lines, so that the line takes its largest place.
+    tw.w->show();
+    auto* suggerimento = tw.c<QLabel>("lblSuggerimento");
+    tw.c<AreaEsercizi>("picTest")->MostraSuggerimento(Suggerimento(Minuti("00:45"), Minuti("13:45")).repeated(2));
+    for (const char* nome : {"lblSuggerimento", "lblLivello", "cmbLivello", "cmdMostraSoluzione",
+                             "cmdAscoltaIstruzione", "lblNotaLancette"}) {
         QWidget* c = tw.c(QString::fromLatin1(nome));
         QVERIFY2(dentro.contains(c->geometry()), nome);
         for (QWidget* f : fissi)
@@ -376,13 +459,126 @@ void TestHints::helpStandsInTheArea()
     auto* livello = tw.c<QComboBox>("cmbLivello");
     for (int i = 0; i < livello->count(); ++i)
         QVERIFY(livello->fontMetrics().horizontalAdvance(livello->itemText(i)) + 24 <= livello->width());
-    // The longest hint takes at most the label's two lines.
-    auto* suggerimento = tw.c<QLabel>("lblSuggerimento");
-    for (int s = int(Sbaglio::MattinoSera); s <= int(Sbaglio::Generale); ++s) {
-        const QRect r = suggerimento->fontMetrics().boundingRect(QRect(0, 0, suggerimento->width(), 1000),
-                                                                 Qt::TextWordWrap, TestoSuggerimento(Sbaglio(s)));
-        QVERIFY2(r.height() <= suggerimento->height(), qPrintable(TestoSuggerimento(Sbaglio(s))));
+    // Every hint fits the line.
+    for (const auto& riga : kSuggerimenti) {
+        const QString testo = Suggerimento(Minuti(riga[1]), Minuti(riga[2]));
+        tw.c<AreaEsercizi>("picTest")->MostraSuggerimento(testo);
+        QVERIFY2(suggerimento->heightForWidth(suggerimento->width()) <= suggerimento->height(), qPrintable(testo));
     }
+    // Easy targets for a small finger.
+    for (const char* nome :
+         {"cmdMostraSoluzione", "cmdAscoltaDetto", "cmbLivello", "lblLivello", "cmdAscoltaIstruzione"})
+        QVERIFY2(tw.c(QString::fromLatin1(nome))->height() >= 32, nome);
+    // The instructions' words end above the row of the level.
+    auto* istruzione = tw.c<QLabel>("lblMessaggioTest");
+    for (const TipoDomanda t : {TipoDomanda::Lettura, TipoDomanda::Impostazione, TipoDomanda::ModoDiDire}) {
+        istruzione->setText(TestoIstruzioni(t));
+        QVERIFY(istruzione->y() + istruzione->heightForWidth(istruzione->width()) <= tw.c("cmbLivello")->y());
+    }
+}
+
+namespace {
+
+double Luminanza(const QColor& c)
+{
+    auto canale = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * canale(c.redF()) + 0.7152 * canale(c.greenF()) + 0.0722 * canale(c.blueF());
+}
+
+double Contrasto(const QColor& a, const QColor& b)
+{
+    const double la = Luminanza(a), lb = Luminanza(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+void TestHints::hintReadsWell()
+{
+    // As the child sees it on the area: the commonest colour is the ground, the one that
+    // stands out most from it the letters.
+    Aula aula;
+    aula.tipo(0, EstrazionePer(15 * kOra + 20 * kMinuto));
+    aula.scrivi(Minuti("03:20"));
+    aula.ok();
+    QVERIFY(aula.suggerimento->isVisible());
+    const QImage img = aula.tw.c("picTest")->grab(aula.suggerimento->geometry()).toImage();
+    QHash<QRgb, int> quanti;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            ++quanti[img.pixel(x, y)];
+    QRgb fondo = 0;
+    for (auto it = quanti.cbegin(); it != quanti.cend(); ++it)
+        if (it.value() > quanti.value(fondo))
+            fondo = it.key();
+    double massimo = 0;
+    for (auto it = quanti.cbegin(); it != quanti.cend(); ++it)
+        massimo = std::max(massimo, Contrasto(QColor(it.key()), QColor(fondo)));
+    QVERIFY2(massimo >= 4.5, qPrintable(QString::number(massimo)));
+}
+
+void TestHints::hintIsSaidAloud_data()
+{
+    QTest::addColumn<bool>("suoni");
+    QTest::newRow("sounds on") << true;
+    QTest::newRow("sounds off") << false;
+}
+
+void TestHints::hintIsSaidAloud()
+{
+    QFETCH(bool, suoni);
+    Aula aula;
+    aula.tw.w->stato()->ImpostaSuoniAttivi(suoni);
+    aula.tipo(1, EstrazionePer(18 * kOra + 45 * kMinuto));
+    aula.lancette(Minuti("07:45"));
+    aula.ok();
+    const QString testo = Suggerimento(Minuti("18:45"), Minuti("07:45"));
+    QCOMPARE(aula.suggerimento->text(), testo);
+    QCOMPARE(aula.tw.fake.speech->said, suoni ? QStringList{testo} : QStringList{});
+}
+
+void TestHints::instructionReadAloud_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<bool>("nota");
+    QTest::newRow("Indovina l'ora") << 0 << false;
+    QTest::newRow("Imposta l'ora (1)") << 1 << true;
+    QTest::newRow("Imposta l'ora (2)") << 2 << true;
+}
+
+void TestHints::instructionReadAloud()
+{
+    // The loudspeaker under the instruction says it, with the note on the hands when a
+    // setting question shows it.
+    QFETCH(int, tipo);
+    QFETCH(bool, nota);
+    Aula aula;
+    aula.tipo(tipo, tipo == 2 ? EstrazioneDetto(10) : EstrazionePer(9 * kOra));
+    auto* notaLancette = aula.tw.c<QLabel>("lblNotaLancette");
+    QCOMPARE(notaLancette->isVisible(), nota);
+    aula.tw.c<QToolButton>("cmdAscoltaIstruzione")->click();
+    QString atteso =
+        TestoIstruzioni(static_cast<TipoDomanda>(tipo)).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    if (nota)
+        atteso += QLatin1Char(' ') + notaLancette->text();
+    QCOMPARE(aula.tw.fake.speech->said, QStringList{atteso});
+
+    // A hint covers the note; the next question brings it back.
+    if (tipo == 0)
+        aula.scrivi(Minuti("03:03"));
+    else
+        aula.lancette(Minuti("03:03"));
+    aula.ok();
+    QVERIFY(aula.suggerimento->isVisible());
+    QVERIFY(!notaLancette->isVisible());
+    QVERIFY(!aula.suggerimento->geometry().intersects(aula.tw.c("cmdAscoltaIstruzione")->geometry()));
+    aula.tw.fake.random->scripted = {EstrazionePer(8 * kOra), EstrazioneDetto(3)};
+    aula.tw.esercizi()->ImpostaLivello(int(Livello::OgniMinuto));
+    QCOMPARE(notaLancette->isVisible(), nota);
+    // The final test shows neither the note nor the loudspeaker.
+    aula.tipo(3, EstrazionePer(9 * kOra));
+    QVERIFY(!notaLancette->isVisible());
+    QVERIFY(!aula.tw.c("cmdAscoltaIstruzione")->isVisible());
 }
 
 QTEST_MAIN(TestHints)

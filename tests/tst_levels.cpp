@@ -3,9 +3,12 @@
 // never twice in a row, the sayings of a level, the choice that lasts while the
 // program runs, and the final test, which ignores it.
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QtTest>
+#include <algorithm>
 
+#include "DettiLivello.h"
 #include "Esercizi.h"
 #include "Livelli.h"
 #include "Risorse.h"
@@ -14,6 +17,15 @@
 #include "modTempolino.h"
 
 namespace {
+
+// The 22 fixed sayings as the program keeps them.
+QVector<ModoDiDire> DettiFissi()
+{
+    QVector<ModoDiDire> detti;
+    for (int n = 1; n <= 22; ++n)
+        detti << LeggiModoDiDire(Risorse::stringa(300 + n));
+    return detti;
+}
 
 double EstrazionePer(int secondi)
 {
@@ -50,9 +62,13 @@ private slots:
     void drawsOverManyQuestions();
     void sayingsOfALevel_data();
     void sayingsOfALevel();
+    void levelSayings_data();
+    void levelSayings();
     void choiceStartsAtAnyMinuteAndLasts();
     void newLevelAsksAnew();
     void finalTestIgnoresTheLevel();
+    void enterInTheListOnlyChooses_data();
+    void enterInTheListOnlyChooses();
 };
 
 void TestLevels::timesOfALevel_data()
@@ -136,40 +152,117 @@ void TestLevels::drawsOverManyQuestions()
 void TestLevels::sayingsOfALevel_data()
 {
     QTest::addColumn<Livello>("livello");
-    QTest::addColumn<QVector<int>>("detti");
-    QTest::newRow("whole hours") << Livello::OreIntere << QVector<int>{1, 7};
-    QTest::newRow("half hours") << Livello::MezzOre << QVector<int>{1, 3, 7, 10, 13};
-    QTest::newRow("quarters") << Livello::Quarti
-                              << QVector<int>{1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 13, 14, 15, 16, 18, 19, 20};
-    QTest::newRow("five minutes") << Livello::CinqueMinuti << QVector<int>{1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
-                                                                           11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
-    QVector<int> tutti;
-    for (int n = 1; n <= 22; ++n)
-        tutti << n;
-    QTest::newRow("any minute") << Livello::OgniMinuto << tutti;
+    for (int l = 0; l < kNumeroLivelli; ++l)
+        QTest::newRow(qPrintable(NomeLivello(Livello(l)))) << Livello(l);
 }
 
 void TestLevels::sayingsOfALevel()
 {
     QFETCH(Livello, livello);
-    QFETCH(QVector<int>, detti);
     Classe c(livello);
     // The night's stars take draws of their own when the hands go back to midnight.
     c.tw.w->stato()->MostraOra(0);
     c.tw.c<AreaEsercizi>("picTest")->SelezionaTipo(SceltaEsercizio::ModoDiDire);
     QLabel* lblModiDiDire = c.tw.c<QLabel>("lblModiDiDire");
+    const QVector<ModoDiDire> fissi = DettiFissi();
+    const QVector<Detto> detti = DettiDelLivello(livello, fissi);
+    const bool ogniMinuto = livello == Livello::OgniMinuto;
     QSet<int> visti;
-    int precedente = 0;
-    for (int i = 0; i < 400; ++i) {
+    int precedente = -1;
+    int numeroPrecedente = 0;
+    for (int i = 0; i < 3000; ++i) {
         c.tw.esercizi()->PreparaModoDiDire();
         const int n = c.tw.w->stato()->ultimiValori().modoDiDire;
-        QVERIFY2(detti.contains(n), qPrintable(lblModiDiDire->text()));
-        QVERIFY(n != precedente);
-        QCOMPARE(lblModiDiDire->text(), LeggiModoDiDire(Risorse::stringa(300 + n)).testo);
-        precedente = n;
+        const int t = MinutiDelDetto(n, fissi);
+        const auto detto = std::find_if(detti.cbegin(), detti.cend(), [n](const Detto& d) { return d.numero == n; });
+        QVERIFY2(detto != detti.cend(), qPrintable(lblModiDiDire->text()));
+        QCOMPARE(lblModiDiDire->text(), detto->testo);
+        QCOMPARE(c.tw.c<AreaEsercizi>("picTest")->orarioModoDiDire(),
+                 QStringLiteral("%1%2").arg(t / 60, 2, 10, QLatin1Char('0')).arg(t % 60, 2, 10, QLatin1Char('0')));
+        QVERIFY(OrarioDelLivello(livello, t / 60, t % 60));
+        if (ogniMinuto) {
+            QVERIFY(n != numeroPrecedente);
+        } else {
+            // Never the time the hands start at, never the same time twice in a row.
+            QVERIFY2(t != 0, qPrintable(lblModiDiDire->text()));
+            QVERIFY2(t != precedente, qPrintable(lblModiDiDire->text()));
+        }
+        precedente = t;
+        numeroPrecedente = n;
         visti.insert(n);
     }
-    QCOMPARE(visti.size(), detti.size());
+    // Every saying of the level fits its label, the fixed ones at their usual size.
+    auto* area = c.tw.c<AreaEsercizi>("picTest");
+    for (const Detto& d : detti) {
+        area->MostraModoDiDire(d.testo, QString());
+        QVERIFY2(lblModiDiDire->heightForWidth(lblModiDiDire->width()) <= lblModiDiDire->height(), qPrintable(d.testo));
+        if (d.numero < kPrimoDettoProprio)
+            QCOMPARE(lblModiDiDire->font().pointSizeF(), 10.0);
+    }
+    // Every saying of the level comes, the fixed ones and the program's own alike.
+    QVERIFY2(visti.size() >= std::min<qsizetype>(detti.size(), 280), qPrintable(QString::number(visti.size())));
+}
+
+void TestLevels::levelSayings_data()
+{
+    QTest::addColumn<Livello>("livello");
+    QTest::addColumn<QString>("hhmm");
+    QTest::addColumn<QString>("testo"); // empty: the level asks no saying at that time
+    QTest::newRow("whole hours, three in the afternoon") << Livello::OreIntere << "1500"
+                                                         << "Le tre del pomeriggio";
+    QTest::newRow("whole hours, one at night") << Livello::OreIntere << "0100"
+                                               << "L'una di notte";
+    QTest::newRow("whole hours, noon is the fixed saying") << Livello::OreIntere << "1200"
+                                                           << "Mezzogiorno";
+    QTest::newRow("whole hours, never midnight") << Livello::OreIntere << "0000"
+                                                 << "";
+    QTest::newRow("half hours, half past seven in the evening") << Livello::MezzOre << "1930"
+                                                                << "Le sette e mezza di sera";
+    QTest::newRow("half hours, half past midnight is the fixed saying") << Livello::MezzOre << "0030"
+                                                                        << "Mezzanotte e mezza";
+    QTest::newRow("quarters, a quarter to ten in the morning") << Livello::Quarti << "0945"
+                                                               << "Le dieci meno un quarto del mattino";
+    QTest::newRow("quarters, never midnight") << Livello::Quarti << "0000"
+                                              << "";
+    QTest::newRow("five minutes, five to eleven at night") << Livello::CinqueMinuti << "2255"
+                                                           << "Le undici meno cinque di sera";
+    QTest::newRow("any minute, only the fixed sayings") << Livello::OgniMinuto << "1500"
+                                                        << "";
+    QTest::newRow("any minute, midnight as always") << Livello::OgniMinuto << "0000"
+                                                    << "Mezzanotte";
+}
+
+void TestLevels::levelSayings()
+{
+    QFETCH(Livello, livello);
+    QFETCH(QString, hhmm);
+    QFETCH(QString, testo);
+    const QVector<ModoDiDire> fissi = DettiFissi();
+    const QVector<Detto> detti = DettiDelLivello(livello, fissi);
+    const int t = hhmm.left(2).toInt() * 60 + hhmm.right(2).toInt();
+    QStringList allOra;
+    QSet<QString> testi;
+    for (const Detto& d : detti) {
+        if (d.minuti == t)
+            allOra << d.testo;
+        // No two sayings of a level have the same words.
+        QVERIFY2(!testi.contains(d.testo), qPrintable(d.testo));
+        testi.insert(d.testo);
+    }
+    if (testo.isEmpty())
+        QVERIFY2(allOra.isEmpty(), qPrintable(allOra.join(QLatin1Char('|'))));
+    else
+        QVERIFY2(allOra.contains(testo), qPrintable(allOra.join(QLatin1Char('|'))));
+    // Every time of the level but midnight has a saying, at any level but any minute.
+    if (livello != Livello::OgniMinuto) {
+        const int passo = PassoDelLivello(livello);
+        QSet<int> tempi;
+        for (const Detto& d : detti)
+            tempi.insert(d.minuti);
+        QCOMPARE(tempi.size(), 24 * 60 / passo - 1);
+    } else {
+        QCOMPARE(detti.size(), 22);
+    }
 }
 
 void TestLevels::choiceStartsAtAnyMinuteAndLasts()
@@ -230,6 +323,56 @@ void TestLevels::finalTestIgnoresTheLevel()
     c.tw.c<QPushButton>("cmdExitTest")->click();
     c.tw.c<QToolButton>("cmdTest")->click();
     QVERIFY(c.tw.c("cmbLivello")->isVisibleTo(c.tw.c("picTest")));
+}
+
+void TestLevels::enterInTheListOnlyChooses_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<bool>("elenco");
+    QTest::newRow("reading, the list opened with the mouse") << 0 << true;
+    QTest::newRow("setting by figures, the list opened with the mouse") << 1 << true;
+    QTest::newRow("reading, the closed list focused") << 0 << false;
+    QTest::newRow("setting by figures, the closed list focused") << 1 << false;
+}
+
+void TestLevels::enterInTheListOnlyChooses()
+{
+    // The child picks a level with the arrow keys and Enter: the Enter chooses the level
+    // and judges nothing, since the child has not seen the new question yet.
+    QFETCH(int, tipo);
+    QFETCH(bool, elenco);
+    Classe c;
+    QVector<int> codici;
+    c.tw.fake.dialogs->onModal = [&codici](QDialog&) {
+        codici << modTempolino::CodiceMessaggio;
+        return 1;
+    };
+    c.tw.w->show();
+    QApplication::setActiveWindow(c.tw.w);
+    c.tw.c<AreaEsercizi>("picTest")->SelezionaTipo(static_cast<SceltaEsercizio>(tipo));
+    QWidget* tasti = c.livello;
+    if (elenco) {
+        QTest::mouseClick(c.livello, Qt::LeftButton);
+        tasti = c.livello->view();
+        QVERIFY(tasti->isVisible());
+    } else {
+        c.livello->setFocus();
+    }
+    QTest::keyClick(tasti, Qt::Key_Up);
+    QTest::keyClick(tasti, Qt::Key_Return);
+
+    QCOMPARE(c.livello->currentIndex(), int(Livello::CinqueMinuti));
+    QCOMPARE(c.tw.esercizi()->livello(), Livello::CinqueMinuti);
+    QVERIFY(!c.livello->view()->isVisible());
+    QCOMPARE(codici, QVector<int>{});
+    QCOMPARE(c.tw.esercizi()->errori(), 0);
+    QVERIFY(c.tw.c("lblPremiOK")->isVisibleTo(c.tw.w));
+
+    // Enter anywhere else answers as "OK!" still does.
+    QWidget* altrove = tipo == 0 ? static_cast<QWidget*>(c.tw.casella(0)) : c.tw.c("p1");
+    altrove->setFocus();
+    QTest::keyClick(altrove, Qt::Key_Return);
+    QCOMPARE(codici.size(), 1);
 }
 
 QTEST_MAIN(TestLevels)

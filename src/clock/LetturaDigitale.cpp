@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "AnelloFuoco.h"
 #include "Controlli.h"
 
 using Controlli::Crea;
@@ -36,6 +37,7 @@ LetturaDigitale::LetturaDigitale(QWidget* parent) : PictureBox(parent)
                                                   "QRadioButton::indicator{width:8px;height:8px;}"));
         opt12_24[i]->setFont(Controlli::Arial(7));
         grp12_24->add(opt12_24[i]);
+        new AnelloFuoco(opt12_24[i], 2);
     }
     opt12_24[1]->setChecked(true);
     connect(grp12_24, &OptionGroup::clicked, this, &LetturaDigitale::vistaScelta);

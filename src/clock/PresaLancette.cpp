@@ -21,7 +21,7 @@ PresaLancette::PresaLancette(QuadranteOrologio* quadrante, std::function<bool()>
     quadrante->setMouseTracking(true);
     quadrante->installEventFilter(this);
     // The focused face shows it: the keys step the hands there.
-    new AnelloFuoco(quadrante, 2);
+    new AnelloFuoco(quadrante, 2, AnelloFuoco::Quando::DaTastiera);
     AccessibileQuadrante::Registra(quadrante);
 }
 

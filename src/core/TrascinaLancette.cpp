@@ -114,6 +114,17 @@ int OraDaAngolo(double angolo, int minuti)
     return Modulo(static_cast<int>(std::lround(angolo / 30.0 - minuti / 60.0)), 12);
 }
 
+int MinutiDaAngoloOre(double angolo)
+{
+    return Modulo(static_cast<int>(std::lround(angolo * 2.0)), 720);
+}
+
+int GiroMezzaGiornata(int da, int a)
+{
+    const int d = Modulo(a - da, 720);
+    return d > 360 ? d - 720 : d;
+}
+
 int GiroMinuti(int da, int a)
 {
     const int d = Modulo(a - da, 60);
@@ -146,8 +157,11 @@ Passi Trascina(const Presa& presa, QPointF centro, QPointF p, float T)
     const int minuti = static_cast<int>(std::floor(c.minuti));
     if (presa.lancetta == Lancetta::Minuti)
         return Verso(GiroMinuti(minuti, MinutoDaAngolo(angolo)), MinutiAvanti, MinutiIndietro);
+    // The short hand is geared to the long one, as on a teaching clock: it moves the time
+    // in minutes, two for each of its degrees, and the long hand turns with it.
     const int ore = static_cast<int>(std::floor(c.ore));
-    return Verso(GiroOre(Modulo(ore, 12), OraDaAngolo(angolo, minuti)), OreAvanti, OreIndietro);
+    const int da = Modulo(ore, 12) * 60 + minuti;
+    return Verso(GiroMezzaGiornata(da, MinutiDaAngoloOre(angolo)), MinutiAvanti, MinutiIndietro);
 }
 
 Passi PassiTasto(int tasto, Qt::KeyboardModifiers modificatori)

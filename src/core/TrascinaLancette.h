@@ -5,7 +5,8 @@
 // from an angle, and the adjustment steps (see PassoOra.h) that carry a hand from the
 // shown time to where the child points. The steps are those of the four buttons, so
 // carrying the minute hand past 12 moves the hour on or back and the hours go round
-// the 24-hour day.
+// the 24-hour day. The two hands are geared as on a teaching clock: turning the short
+// hand moves the time in minutes and the long hand turns with it.
 
 #include <QPoint>
 #include <QPointF>
@@ -49,10 +50,16 @@ int MinutoDaAngolo(double angolo);
 // nearest to the angle (the hour hand stands a little past its hour).
 int OraDaAngolo(double angolo, int minuti);
 
+// The minute of the half day, 0 to 719, nearest to where an hour hand at this angle
+// points: two minutes for each degree.
+int MinutiDaAngoloOre(double angolo);
+
 // The shortest way round the dial from one value to another, in steps (positive
-// forward): -29 to 30 minutes on 60, -5 to 6 hours on 12.
+// forward): -29 to 30 minutes on 60, -5 to 6 hours on 12, -359 to 360 minutes on the
+// half day of the hour hand.
 int GiroMinuti(int da, int a);
 int GiroOre(int da, int a);
+int GiroMezzaGiornata(int da, int a);
 
 // Steps of the adjustment buttons: `quanti` times the step of button `indice`.
 struct Passi {
@@ -71,9 +78,10 @@ struct Presa {
 // Grabs the hand near p at the shown time T, or nothing.
 Presa Afferra(const FormaLancette& forma, QPointF p, float T);
 
-// The steps that carry the grabbed hand from the shown time T to the pointer at p:
-// the minute hand in whole minutes, the hour hand in whole hours with the minutes kept,
-// each the shortest way round. None when nothing is grabbed or p is at the centre.
+// The steps that carry the grabbed hand from the shown time T to the pointer at p, the
+// shortest way round, in whole minutes: the minute hand to the minute it points at, the
+// hour hand to the minute of the half day it points at (the long hand turning with it).
+// None when nothing is grabbed or p is at the centre.
 Passi Trascina(const Presa& presa, QPointF centro, QPointF p, float T);
 
 // The steps of a key on the focused face: Right or Up a minute forward, Left or Down a

@@ -74,7 +74,10 @@ void ControlloreEsercizi::Suggerisci()
     ++m_errori;
     if (!m_aiuti)
         return;
-    m_aiuti->MostraSuggerimento(TestoSuggerimento(SbaglioProbabile(MinutiDomanda(), MinutiRisposta())));
+    // Written and said: a child who does not read well yet hears it.
+    const QString testo = Suggerimento(MinutiDomanda(), MinutiRisposta());
+    m_aiuti->MostraSuggerimento(testo);
+    modTempolino::DiciAVoce(testo);
     if (m_errori >= 2)
         m_aiuti->MostraPulsanteSoluzione(true);
 }

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AreaEsercizi.h"
 
+#include <QAbstractItemView>
 #include <QFocusEvent>
 #include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 
+#include "AnelloFuoco.h"
 #include "ArrotondaPari.h"
 #include "Controlli.h"
 #include "Esercizi.h"
@@ -20,13 +22,17 @@ namespace {
 
 // The progress row: clocks 28 pixels apart, under the prompt of the exercise area.
 constexpr int kPassoRiga = 28;
-// The row of the level and of the solution's button, where the final test has its clocks.
-constexpr int kAltoRigaAiuti = 20;
-constexpr int kSottoIlPrompt = 19; // from the prompt's top
+// The row of the instruction's loudspeaker, the level and the solution's button, between
+// the instruction and the prompt: controls high enough for a small finger.
+constexpr int kAltoRigaAiuti = 32;
 constexpr int kLarghezzaLivello = 112;
 constexpr int kLarghezzaSoluzione = 124;
-// The hint line: two lines of text ending where the prompt's row ends.
-constexpr int kAltoSuggerimento = 32;
+// The hint line starts in the prompt's place and may take the area down to its bevel.
+constexpr int kSopraSuggerimento = 2; // from the prompt's top
+constexpr int kBordoArea = 6;
+// The note that the hands can be dragged: one line under the prompt.
+constexpr int kSottoIlPrompt = 25;
+constexpr int kAltoNota = 15;
 
 } // namespace
 
@@ -74,11 +80,15 @@ AreaEsercizi::AreaEsercizi(QWidget* parent) : PictureBox(parent)
     // The picture of the final test's progress row, sharp on the window's screen.
     imgTestOrologio = Risorse::figura(QStringLiteral("imgTestOrologio"), QSize(16, 16), devicePixelRatioF());
 
-    // In the exercises the Return key answers as "OK!" does, wherever the focus stands.
+    // In the exercises the Return key answers as "OK!" does, wherever the focus stands,
+    // except in the level's list: there it only chooses the level. The Enter that closes
+    // the open list comes here too once the list has gone, with the focus back on it.
     for (const auto tasto : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* invio = new QShortcut(QKeySequence(tasto), this);
         invio->setContext(Qt::WindowShortcut);
         connect(invio, &QShortcut::activated, this, [this] {
+            if (cmbLivello->hasFocus())
+                return;
             if (!isHidden() && picInput->isEnabled() && cmdVerificaTest->isEnabled())
                 cmdVerificaTest->click();
         });
@@ -119,16 +129,17 @@ void AreaEsercizi::CreaCaselle()
     cmdVerificaTest = Crea<QPushButton>(picInput, QStringLiteral("cmdVerificaTest"), 16, 75, 73, 25);
     cmdVerificaTest->setText(QStringLiteral("OK!"));
     cmdVerificaTest->setStyleSheet(QStringLiteral("QPushButton{background:rgb(192,255,192);color:black;}"));
+    new AnelloFuoco(cmdVerificaTest, 2);
     connect(cmdVerificaTest, &QPushButton::clicked, this, &AreaEsercizi::verifica);
 }
 
 void AreaEsercizi::CreaAiuti()
 {
     // The level: the times the ordinary exercises ask, from the whole hours to any minute.
-    lblLivello = Crea<QLabel>(this, QStringLiteral("lblLivello"), 144, 112, 42, kAltoRigaAiuti);
+    lblLivello = Crea<QLabel>(this, QStringLiteral("lblLivello"), 180, 61, 42, kAltoRigaAiuti);
     lblLivello->setText(QStringLiteral("Livello:"));
     Controlli::ColoraEtichetta(lblLivello, QColor(128, 128, 128), Qt::white);
-    cmbLivello = Crea<QComboBox>(this, QStringLiteral("cmbLivello"), 188, 112, kLarghezzaLivello, kAltoRigaAiuti);
+    cmbLivello = Crea<QComboBox>(this, QStringLiteral("cmbLivello"), 224, 61, kLarghezzaLivello, kAltoRigaAiuti);
     for (int i = 0; i < kNumeroLivelli; ++i)
         cmbLivello->addItem(NomeLivello(static_cast<Livello>(i)));
     cmbLivello->setCurrentIndex(static_cast<int>(Livello::OgniMinuto));
@@ -143,36 +154,73 @@ void AreaEsercizi::CreaAiuti()
         colori.setColor(ruolo, Qt::black);
     cmbLivello->setPalette(colori);
     lblLivello->setBuddy(cmbLivello);
-    connect(cmbLivello, &QComboBox::currentIndexChanged, this, &AreaEsercizi::livelloScelto);
+    // A level chosen with the keys keeps the keys in the list: the new question would take
+    // the focus to its box, and the next arrow or the Enter that ends the choice with it.
+    cmbLivello->installEventFilter(this);
+    cmbLivello->view()->installEventFilter(this);
+    connect(cmbLivello, &QComboBox::currentIndexChanged, this, [this](int indice) {
+        const bool tasti = m_livelloDaTastiera;
+        emit livelloScelto(indice);
+        if (tasti && !isHidden())
+            cmbLivello->setFocus(Qt::OtherFocusReason);
+    });
 
-    // The hint after a wrong answer, in the prompt's place.
-    lblSuggerimento = Crea<QLabel>(this, QStringLiteral("lblSuggerimento"), 144, 80, 33, kAltoSuggerimento);
+    new AnelloFuoco(cmbLivello, 2);
+
+    // The hint after a wrong answer, in the prompt's place: yellow on a dark band, which
+    // reads well (about 14:1) where yellow on the area's grey would not.
+    lblSuggerimento = Crea<QLabel>(this, QStringLiteral("lblSuggerimento"), 144, 95, 33, 16);
     lblSuggerimento->setWordWrap(true);
-    lblSuggerimento->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    lblSuggerimento->setStyleSheet(QStringLiteral("QLabel{background:transparent;color:rgb(255,255,128);}"));
+    lblSuggerimento->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblSuggerimento->setStyleSheet(
+        QStringLiteral("QLabel{background:rgb(40,40,40);color:rgb(255,255,128);padding:1px 3px;}"));
     lblSuggerimento->setFont(Controlli::Arial(8.25, true));
     lblSuggerimento->hide();
 
+    // A setting question says, under the prompt, that the hands can also be dragged.
+    lblNotaLancette = Crea<QLabel>(this, QStringLiteral("lblNotaLancette"), 144, 118, 33, kAltoNota);
+    lblNotaLancette->setText(QStringLiteral("Puoi anche trascinare le lancette con il mouse o con il dito."));
+    lblNotaLancette->setStyleSheet(QStringLiteral("QLabel{background:transparent;color:black;}"));
+    lblNotaLancette->hide();
+
     cmdMostraSoluzione =
-        Crea<QPushButton>(this, QStringLiteral("cmdMostraSoluzione"), 144, 112, kLarghezzaSoluzione, kAltoRigaAiuti);
+        Crea<QPushButton>(this, QStringLiteral("cmdMostraSoluzione"), 371, 61, kLarghezzaSoluzione, kAltoRigaAiuti);
     cmdMostraSoluzione->setText(QStringLiteral("Mostra la soluzione"));
     cmdMostraSoluzione->setStyleSheet(QStringLiteral("QPushButton{background:rgb(255,255,160);color:black;}"));
     cmdMostraSoluzione->hide();
+    new AnelloFuoco(cmdMostraSoluzione, 2);
     connect(cmdMostraSoluzione, &QPushButton::clicked, this, &AreaEsercizi::mostraSoluzione);
 
-    // Beside the saying, on the left of its box.
-    cmdAscoltaDetto = new QToolButton(picInput);
-    cmdAscoltaDetto->setObjectName(QStringLiteral("cmdAscoltaDetto"));
-    cmdAscoltaDetto->setGeometry(0, 33, 16, 16);
-    cmdAscoltaDetto->setIconSize(QSize(15, 15));
-    cmdAscoltaDetto->setIcon(
-        QIcon(QPixmap::fromImage(Risorse::figura(QStringLiteral("cmdAscoltaDetto"), QSize(15, 15), 2.0))));
-    cmdAscoltaDetto->setToolTip(QStringLiteral("Ascolta il modo di dire"));
-    cmdAscoltaDetto->setAutoRaise(true);
-    cmdAscoltaDetto->setStyleSheet(QStringLiteral("QToolButton{background:transparent;border:none;}"));
-    cmdAscoltaDetto->setFocusPolicy(Qt::NoFocus);
+    CreaAltoparlanti();
+}
+
+void AreaEsercizi::CreaAltoparlanti()
+{
+    auto altoparlante = [](QWidget* dove, const QString& nome, const QRect& posto, int lato,
+                           const QString& suggerimento) {
+        auto* b = new QToolButton(dove);
+        b->setObjectName(nome);
+        b->setGeometry(posto);
+        b->setIconSize(QSize(lato, lato));
+        b->setIcon(
+            QIcon(QPixmap::fromImage(Risorse::figura(QStringLiteral("cmdAscoltaDetto"), QSize(lato, lato), 2.0))));
+        b->setToolTip(suggerimento);
+        b->setAccessibleName(suggerimento);
+        b->setAutoRaise(true);
+        b->setStyleSheet(QStringLiteral("QToolButton{background:transparent;border:none;}"));
+        b->setFocusPolicy(Qt::NoFocus);
+        return b;
+    };
+    // Beside the saying, on the left of its box, as high as a finger needs.
+    cmdAscoltaDetto = altoparlante(picInput, QStringLiteral("cmdAscoltaDetto"), QRect(0, 25, 16, 32), 15,
+                                   QStringLiteral("Ascolta il modo di dire"));
     cmdAscoltaDetto->hide();
     connect(cmdAscoltaDetto, &QToolButton::clicked, this, &AreaEsercizi::AscoltaModoDiDire);
+    // Under the instruction, at the start of the level's row.
+    cmdAscoltaIstruzione =
+        altoparlante(this, QStringLiteral("cmdAscoltaIstruzione"), QRect(144, 61, kAltoRigaAiuti, kAltoRigaAiuti), 24,
+                     QStringLiteral("Ascolta le istruzioni"));
+    connect(cmdAscoltaIstruzione, &QToolButton::clicked, this, &AreaEsercizi::AscoltaIstruzione);
 }
 
 void AreaEsercizi::CreaTipi()
@@ -190,6 +238,7 @@ void AreaEsercizi::CreaTipi()
                                                  "QRadioButton::indicator{width:9px;height:9px;}")
                                       .arg(Controlli::ColoreCss(sfondi[i])));
         grpTest->add(optTest[i]);
+        new AnelloFuoco(optTest[i], 2);
     }
     connect(grpTest, &OptionGroup::clicked, this,
             [this](int indice) { emit tipoScelto(static_cast<SceltaEsercizio>(indice)); });
@@ -197,6 +246,7 @@ void AreaEsercizi::CreaTipi()
     cmdExitTest->setText(QStringLiteral("&Esci"));
     cmdExitTest->setToolTip(QStringLiteral("Chiude la sezione esercizi"));
     cmdExitTest->setStyleSheet(QStringLiteral("QPushButton{background:rgb(192,255,192);color:black;}"));
+    new AnelloFuoco(cmdExitTest, 2);
     connect(cmdExitTest, &QPushButton::clicked, this, &AreaEsercizi::esci);
 }
 
@@ -211,15 +261,47 @@ void AreaEsercizi::Disponi(const QRect& geometria)
     lblPremiOK->setGeometry(lblMessaggioTest->x(), imgIndicaOK->y() + 10, lblMessaggioTest->width(),
                             lblPremiOK->height());
 
-    // The hint ends with the prompt's row, short of the hand pointing at "OK!"; the level
-    // stands under the prompt at its left, the solution's button at the instruction's right.
-    const int finePrompt = lblPremiOK->y() + lblPremiOK->height();
-    lblSuggerimento->setGeometry(sinistra, finePrompt - 7 - kAltoSuggerimento, imgIndicaOK->x() - 5 - sinistra,
-                                 kAltoSuggerimento);
-    const int riga = lblPremiOK->y() + kSottoIlPrompt;
-    lblLivello->move(sinistra, riga);
+    // Between the instruction and the prompt, one row: the instruction's loudspeaker and
+    // the level at the left, the solution's button at the right, short of the hand
+    // pointing at "OK!". The hint takes the prompt's place, as wide as the row; the note
+    // on dragging the hands stands under the prompt.
+    const int destra = imgIndicaOK->x() - 5;
+    const int riga = lblPremiOK->y() - kAltoRigaAiuti;
+    cmdAscoltaIstruzione->move(sinistra, riga);
+    lblLivello->move(sinistra + kAltoRigaAiuti + 4, riga);
     cmbLivello->move(lblLivello->x() + lblLivello->width() + 2, riga);
-    cmdMostraSoluzione->move(sinistra + lblMessaggioTest->width() - kLarghezzaSoluzione, riga);
+    cmdMostraSoluzione->move(destra - kLarghezzaSoluzione, riga);
+    lblSuggerimento->setGeometry(sinistra, lblPremiOK->y() + kSopraSuggerimento, destra - sinistra,
+                                 lblSuggerimento->height());
+    AdattaSuggerimento();
+    lblNotaLancette->setGeometry(sinistra, lblPremiOK->y() + kSottoIlPrompt, destra - sinistra, kAltoNota);
+}
+
+void AreaEsercizi::AdattaSuggerimento()
+{
+    const int piu = height() - kBordoArea - lblSuggerimento->y();
+    lblSuggerimento->resize(lblSuggerimento->width(),
+                            qBound(1, lblSuggerimento->heightForWidth(lblSuggerimento->width()), qMax(1, piu)));
+}
+
+void AreaEsercizi::MostraIstruzione(const QString& testo)
+{
+    lblMessaggioTest->setText(testo);
+}
+
+void AreaEsercizi::MostraNotaLancette(bool mostra)
+{
+    m_notaLancette = mostra;
+    lblNotaLancette->setVisible(mostra && lblSuggerimento->isHidden());
+}
+
+void AreaEsercizi::AscoltaIstruzione()
+{
+    QString testo = lblMessaggioTest->text();
+    testo.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    if (lblNotaLancette->isVisible())
+        testo += QLatin1Char(' ') + lblNotaLancette->text();
+    modTempolino::DiciAVoce(testo.simplified());
 }
 
 void AreaEsercizi::SelezionaTipo(SceltaEsercizio scelta)
@@ -264,6 +346,16 @@ void AreaEsercizi::MostraModoDiDire(const QString& testo, const QString& orario)
     // The saying's time is kept with the label that shows it.
     lblModiDiDire->setProperty("Tag", orario);
     lblModiDiDire->setText(testo);
+    // A long saying of the program's own words ("Le quattro meno venticinque del
+    // pomeriggio") is written a little smaller, so that all of it shows; the fixed
+    // sayings keep their size.
+    QFont carattere = Controlli::Arial(10, true);
+    lblModiDiDire->setFont(carattere);
+    while (lblModiDiDire->heightForWidth(lblModiDiDire->width()) > lblModiDiDire->height()
+           && carattere.pointSizeF() > 7) {
+        carattere.setPointSizeF(carattere.pointSizeF() - 0.5);
+        lblModiDiDire->setFont(carattere);
+    }
 }
 
 QString AreaEsercizi::orarioModoDiDire() const
@@ -304,16 +396,20 @@ void AreaEsercizi::AbilitaTipi(bool abilitati)
 {
     for (int i = 0; i < 3; ++i)
         optTest[i]->setEnabled(abilitati);
-    // The final test has no level, and its clocks stand where the level's row is.
+    // The final test has neither the level nor the instruction's loudspeaker.
     lblLivello->setVisible(abilitati);
     cmbLivello->setVisible(abilitati);
+    cmdAscoltaIstruzione->setVisible(abilitati);
 }
 
 void AreaEsercizi::MostraSuggerimento(const QString& testo)
 {
     lblSuggerimento->setText(testo);
+    AdattaSuggerimento();
     lblSuggerimento->setVisible(!testo.isEmpty());
     lblPremiOK->setVisible(testo.isEmpty());
+    // The hint may take the note's line; the note comes back with the prompt.
+    lblNotaLancette->setVisible(m_notaLancette && testo.isEmpty());
 }
 
 void AreaEsercizi::MostraPulsanteSoluzione(bool mostra)
@@ -336,6 +432,7 @@ void AreaEsercizi::SvuotaPerProva()
     lblMessaggioTest->setText(QString());
     lblModiDiDire->setText(QString());
     imgIndicaOK->hide();
+    MostraNotaLancette(false);
 }
 
 QPoint AreaEsercizi::InizioRiga() const
@@ -360,6 +457,22 @@ void AreaEsercizi::SegnaRispostaEsatta(int passo)
 
 bool AreaEsercizi::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == cmbLivello || watched == cmbLivello->view()) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+            m_livelloDaTastiera = true;
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::Wheel:
+            m_livelloDaTastiera = false;
+            break;
+        default:
+            break;
+        }
+        return PictureBox::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::FocusIn) {
         for (int i = 0; i < 2; ++i)
             if (watched == txtTest[i])

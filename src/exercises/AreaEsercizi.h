@@ -50,7 +50,8 @@ public:
     void FocusOK() override { cmdVerificaTest->setFocus(); }
     void MostraModoDiDire(const QString& testo, const QString& orario) override;
     QString orarioModoDiDire() const override;
-    void MostraIstruzione(const QString& testo) override { lblMessaggioTest->setText(testo); }
+    void MostraIstruzione(const QString& testo) override;
+    void MostraNotaLancette(bool mostra) override;
     void ScriviPremiOK() override;
     void FermaScrittura() override { tmrPremiOK->stop(); }
     void SpuntaTipo(SceltaEsercizio scelta) override;
@@ -65,6 +66,8 @@ public:
 
     // Says the saying on screen aloud (its loudspeaker).
     void AscoltaModoDiDire();
+    // Says the instruction on screen aloud, with the note under it (its loudspeaker).
+    void AscoltaIstruzione();
 
 signals:
     // The child chose a kind of exercise, or the final test.
@@ -87,6 +90,9 @@ private:
     void CreaCaselle();
     void CreaTipi();
     void CreaAiuti();
+    void CreaAltoparlanti();
+    // The hint line as high as its text, from the prompt's row down.
+    void AdattaSuggerimento();
     void txtTest_GotFocus(int index);
     QPoint InizioRiga() const;
     // One more letter of the prompt, or the hand at "OK!" once it is all there.
@@ -110,9 +116,15 @@ private:
     QImage imgTestOrologio;
     QLabel* lblLivello;
     QComboBox* cmbLivello;
+    // The last choice in the level's list came from the keyboard.
+    bool m_livelloDaTastiera = false;
     QLabel* lblSuggerimento;
     QPushButton* cmdMostraSoluzione;
     QToolButton* cmdAscoltaDetto;
+    QToolButton* cmdAscoltaIstruzione;
+    QLabel* lblNotaLancette;
+    // The note is wanted for the question on screen (a hint may cover it meanwhile).
+    bool m_notaLancette = false;
 
     // Types the prompt, a letter every 7 ms, and how much of it is there.
     QTimer* tmrPremiOK;

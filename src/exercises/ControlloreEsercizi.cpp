@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ControlloreEsercizi.h"
 
+#include "DettiLivello.h"
 #include "Esercizi.h"
 #include "Platform.h"
 #include "Risorse.h"
@@ -55,6 +56,9 @@ void ControlloreEsercizi::optTest_Click(SceltaEsercizio scelta)
         return;
     }
     vista.MostraIstruzione(MessaggioTest(tipo));
+    // Outside the final test, whose row of clocks stands there, a setting question says
+    // that the hands can also be dragged.
+    vista.MostraNotaLancette(!ProvaInCorso() && tipo != TipoDomanda::Lettura);
     vista.ScriviPremiOK();
 }
 
@@ -99,11 +103,24 @@ void ControlloreEsercizi::PreparaModoDiDire()
     NuovaDomanda();
     orologio.ImpostaTempoCorrente(0);
 
-    // Never the same saying twice in a row.
+    // Never the same saying twice in a row; at a level, never the same time either.
     platform().random->reseed();
-    const int n = DettoNuovo(DettiPossibili(), orologio.UltimoModoDiDire(), [] { return platform().random->next(); });
-
-    const ModoDiDire detto = LeggiModoDiDire(Risorse::stringa(300 + n));
+    auto estrai = [] { return platform().random->next(); };
+    const QVector<ModoDiDire> fissi = DettiFissi();
+    ModoDiDire detto;
+    int n = 0;
+    if (ProvaInCorso() || m_livello == Livello::OgniMinuto) {
+        QVector<int> tutti;
+        for (int i = 1; i <= fissi.size(); ++i)
+            tutti.append(i);
+        n = DettoNuovo(tutti, orologio.UltimoModoDiDire(), estrai);
+        detto = fissi.value(n - 1);
+    } else {
+        const Detto d = DettoNuovoDelLivello(DettiDelLivello(m_livello, fissi),
+                                             MinutiDelDetto(orologio.UltimoModoDiDire(), fissi), estrai);
+        n = d.numero;
+        detto = {d.testo, DueCifre(d.minuti / 60) + DueCifre(d.minuti % 60)};
+    }
     orologio.RicordaModoDiDire(n);
     vista.MostraModoDiDire(detto.testo, detto.orario);
     TipoEsercizio = TipoDomanda::ModoDiDire;
@@ -222,14 +239,10 @@ float ControlloreEsercizi::TempoDellaDomanda(int tipo)
     return ultimo;
 }
 
-QVector<int> ControlloreEsercizi::DettiPossibili() const
+QVector<ModoDiDire> ControlloreEsercizi::DettiFissi() const
 {
-    QVector<int> detti;
-    for (int n = 1; n <= 22; ++n) {
-        int H = 0, M = 0;
-        OrarioModoDiDire(LeggiModoDiDire(Risorse::stringa(300 + n)).orario, H, M);
-        if (ProvaInCorso() || OrarioDelLivello(m_livello, H, M))
-            detti.append(n);
-    }
+    QVector<ModoDiDire> detti;
+    for (int n = 1; n <= 22; ++n)
+        detti.append(LeggiModoDiDire(Risorse::stringa(300 + n)));
     return detti;
 }

@@ -91,8 +91,8 @@ private:
     // final test's any minute, or the level's, never the time of the previous question of
     // that kind again.
     float TempoDellaDomanda(int tipo);
-    // The sayings a question may ask: all of them in the final test, else the level's.
-    QVector<int> DettiPossibili() const;
+    // The 22 fixed sayings, in their order.
+    QVector<ModoDiDire> DettiFissi() const;
     // A new question is coming: the help given for the last one goes.
     void NuovaDomanda();
     // The next question of the kind on screen, with the boxes and buttons given back.

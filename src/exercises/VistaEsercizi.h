@@ -29,6 +29,8 @@ public:
 
     // The instruction of the kind on screen.
     virtual void MostraIstruzione(const QString& testo) = 0;
+    // The short note under the instruction that the hands can also be dragged.
+    virtual void MostraNotaLancette(bool /*mostra*/) {}
     // Starts typing the prompt letter by letter, then shows the hand pointing at "OK!";
     // a prompt still being typed starts again.
     virtual void ScriviPremiOK() = 0;

@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "Accessibilita.h"
+#include "AnelloFuoco.h"
 #include "Platform.h"
 #include "Risorse.h"
 #include "modTempolino.h"
@@ -147,6 +148,8 @@ void frmClock::CreaPannelloComandi()
     cmdEsci = Controlli::Crea<QPushButton>(picCommand, QStringLiteral("cmdEsci"), 10, 472, 38, 57);
     cmdEsci->setText(QStringLiteral("&Esci"));
     cmdEsci->setToolTip(QStringLiteral("Chiude il programma"));
+    // Reached with Shift+Tab from the face, it shows it: the space bar would end the program.
+    new AnelloFuoco(cmdEsci, 2);
 }
 
 void frmClock::CollegaEventi()
