@@ -109,11 +109,6 @@ int MinutoDaAngolo(double angolo)
     return Modulo(static_cast<int>(std::lround(angolo / 6.0)), 60);
 }
 
-int OraDaAngolo(double angolo, int minuti)
-{
-    return Modulo(static_cast<int>(std::lround(angolo / 30.0 - minuti / 60.0)), 12);
-}
-
 int MinutiDaAngoloOre(double angolo)
 {
     return Modulo(static_cast<int>(std::lround(angolo * 2.0)), 720);
@@ -129,12 +124,6 @@ int GiroMinuti(int da, int a)
 {
     const int d = Modulo(a - da, 60);
     return d > 30 ? d - 60 : d;
-}
-
-int GiroOre(int da, int a)
-{
-    const int d = Modulo(a - da, 12);
-    return d > 6 ? d - 12 : d;
 }
 
 Presa Afferra(const FormaLancette& forma, QPointF p, float T)

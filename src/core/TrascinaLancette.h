@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The geometry of moving the hands with the pointer or the keyboard: which hand a
-// press grabs, the angle of a point around the centre, whole minutes and whole hours
+// press grabs, the angle of a point around the centre, the whole minute a hand points at
 // from an angle, and the adjustment steps (see PassoOra.h) that carry a hand from the
 // shown time to where the child points. The steps are those of the four buttons, so
 // carrying the minute hand past 12 moves the hour on or back and the hours go round
@@ -46,19 +46,15 @@ double AngoloLancetta(Lancetta lancetta, float T);
 
 // The whole minute, 0 to 59, nearest to where a minute hand at this angle points.
 int MinutoDaAngolo(double angolo);
-// The whole hour of the dial, 0 to 11, whose hour hand with these minutes points
-// nearest to the angle (the hour hand stands a little past its hour).
-int OraDaAngolo(double angolo, int minuti);
 
 // The minute of the half day, 0 to 719, nearest to where an hour hand at this angle
 // points: two minutes for each degree.
 int MinutiDaAngoloOre(double angolo);
 
 // The shortest way round the dial from one value to another, in steps (positive
-// forward): -29 to 30 minutes on 60, -5 to 6 hours on 12, -359 to 360 minutes on the
+// forward): -29 to 30 minutes on 60, -359 to 360 minutes on the
 // half day of the hour hand.
 int GiroMinuti(int da, int a);
-int GiroOre(int da, int a);
 int GiroMezzaGiornata(int da, int a);
 
 // Steps of the adjustment buttons: `quanti` times the step of button `indice`.
