@@ -14,6 +14,8 @@ private slots:
     void esamina_data();
     void esamina();
     void testiInItaliano();
+    void lavagna_data();
+    void lavagna();
 };
 
 void TestLineaComando::esamina_data()
@@ -96,6 +98,36 @@ void TestLineaComando::testiInItaliano()
     for (const QString& riga : a.split(QLatin1Char('\n')))
         QVERIFY2(riga.size() <= 80, qPrintable(riga));
     QVERIFY(LineaComando::Versione().startsWith(QStringLiteral("Tempolino ")));
+}
+
+// --lavagna starts the program with the class clock open; only when the program starts.
+void TestLineaComando::lavagna_data()
+{
+    QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<bool>("avvia");
+    QTest::addColumn<bool>("lavagna");
+    const QString p = QStringLiteral("tempolino");
+    QTest::newRow("without it") << QStringList{p} << true << false;
+    QTest::newRow("--lavagna") << QStringList{p, QStringLiteral("--lavagna")} << true << true;
+    QTest::newRow("-lavagna, as Qt's options") << QStringList{p, QStringLiteral("-lavagna")} << true << true;
+    QTest::newRow("with Qt's -display")
+        << QStringList{p, QStringLiteral("-display"), QStringLiteral(":5"), QStringLiteral("--lavagna")} << true
+        << true;
+    QTest::newRow("--version wins") << QStringList{p, QStringLiteral("--lavagna"), QStringLiteral("-v")} << false
+                                    << false;
+    QTest::newRow("with an argument") << QStringList{p, QStringLiteral("--lavagna"), QStringLiteral("10:10")} << false
+                                      << false;
+}
+
+void TestLineaComando::lavagna()
+{
+    QFETCH(QStringList, argomenti);
+    QFETCH(bool, avvia);
+    QFETCH(bool, lavagna);
+    const LineaComando::Esito e = LineaComando::Esamina(argomenti);
+    QCOMPARE(e.avvia, avvia);
+    QCOMPARE(e.lavagna, lavagna);
+    QVERIFY(LineaComando::Aiuto().contains(QStringLiteral("--lavagna")));
 }
 
 QTEST_GUILESS_MAIN(TestLineaComando)

@@ -30,6 +30,7 @@ QString LineaComando::Aiuto()
                           "Opzioni:\n"
                           "  -h, --help         mostra questo aiuto ed esce\n"
                           "  -v, --version      mostra la versione ed esce\n"
+                          "  --lavagna          apre subito l'orologio per la classe, a tutto schermo\n"
                           "  -platform NOME     sceglie il sistema grafico di Qt (xcb, wayland, offscreen)\n"
                           "  -display SCHERMO   lo schermo X11 su cui aprire le finestre\n"
                           "\n"
@@ -53,6 +54,8 @@ LineaComando::Esito LineaComando::Esamina(const QStringList& argomenti)
     const QCommandLineOption piattaforma(QStringLiteral("platform"), QString(), QStringLiteral("nome"));
     const QCommandLineOption schermo(QStringLiteral("display"), QString(), QStringLiteral("schermo"));
     parser.addOptions({aiuto, versione, piattaforma, schermo});
+    const QCommandLineOption lavagna(QStringLiteral("lavagna"));
+    parser.addOption(lavagna);
 
     Esito esito;
     const QString nome = NomeProgramma(argomenti);
@@ -92,5 +95,6 @@ LineaComando::Esito LineaComando::Esamina(const QStringList& argomenti)
         esito.uscita = Versione();
         return esito;
     }
+    esito.lavagna = parser.isSet(lavagna);
     return esito;
 }

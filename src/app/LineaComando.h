@@ -17,6 +17,9 @@ public:
         // What to write on standard output and on standard error (either may be empty).
         QString uscita;
         QString errori;
+        // --lavagna: the class clock opens over the whole screen as soon as the main
+        // window shows.
+        bool lavagna = false;
     };
 
     // Reads the arguments as main() gets them, the program's own name first.

@@ -40,6 +40,8 @@ int main(int argc, char* argv[])
         piattaforma.useSystem();
         PiattaformaCorrente corrente(piattaforma);
         Risorse::Deposito deposito;
+        if (linea.lavagna)
+            frmClock::ApriLavagnaAllAvvio();
         if (modTempolino::Main()) {
             codice = QApplication::exec();
             // The main window asked to be deleted as it closed; the loop has ended before
