@@ -4,21 +4,14 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
 
-#include "ArrotondaPari.h"
 #include "Lancette.h"
-#include "NumeriRomani.h"
 #include "TempoMostrato.h"
 
 namespace {
 
-const QColor kColoreSegni(0, 255, 0);
-const QColor kColoreOre(0, 0, 255);
-const QColor kColoreMinuti(255, 0, 0);
-const QColor kColoreBianco(255, 255, 255);
 // The minute numbers in a lighter red than the minute hand, to read on black.
 const QColor kColoreNumeriMinuti(255, 110, 110);
 // The hours 13 to 24 in the dark blue of the hour hand's family, on the light dial.
@@ -47,94 +40,53 @@ void TestoCentrato(QPainter& p, QPointF centro, const QString& testo)
     p.drawText(QPointF(centro.x() - r.center().x(), centro.y() - r.center().y()), testo);
 }
 
-// The value label of a hand in the main face's words, its centre and its font.
-struct Etichetta {
-    QString testo;
-    QPointF centro;
-};
-
-std::array<Etichetta, 3> Etichette(const MisureQuadrante& m, float T)
-{
-    const CampiOra c = DerivaCampi(T);
-    const double R = m.raggio;
-    return {{{EtichettaLancetta(static_cast<int>(std::floor(c.ore)), QLatin1Char('h')),
-              SulCerchio(m.centro, 0.55 * R, c.ore * 30.0)},
-             {EtichettaLancetta(static_cast<int>(std::floor(c.minuti)), QLatin1Char('m')),
-              SulCerchio(m.centro, 0.72 * R, c.minuti * 6.0)},
-             {EtichettaLancetta(static_cast<int>(c.secondi), QLatin1Char('s')),
-              SulCerchio(m.centro, 0.94 * R, c.secondi * 6.0)}}};
-}
-
-QRectF Box(const std::array<QPoint, 4>& angoli)
-{
-    return QPolygonF(QList<QPointF>(angoli.begin(), angoli.end())).boundingRect();
-}
-
+// The main face's dial radius, in its own units.
+constexpr int kRaggioPrincipale = 180;
 } // namespace
 
-DisegnoLavagna::DisegnoLavagna(double lato)
-    : m_lato(lato), m_misure(MisureDelQuadrante(lato)), m_raggio(static_cast<int>(m_misure.raggio))
+DisegnoLavagna::DisegnoLavagna(double lato) : m_lato(lato), m_misure(MisureDelQuadrante(lato))
 {
+    const double s = m_misure.raggio / kRaggioPrincipale;
+    const QSizeF scatola = QSizeF(DisegnoOrologio::dimensione(kRaggioPrincipale)) * s;
+    m_area = QRectF(m_misure.centro - QPointF(scatola.width() / 2, scatola.height() / 2), scatola);
+    AspettoOrologio aspetto;
+    aspetto.raggio = kRaggioPrincipale;
+    m_trasformazione = DisegnoOrologio(aspetto).trasformazione(m_area);
+    m_inversa = m_trasformazione.inverted();
+}
+
+DisegnoOrologio DisegnoLavagna::Orologio(const Lancette& l) const
+{
+    AspettoOrologio aspetto;
+    aspetto.raggio = kRaggioPrincipale;
+    aspetto.mostraSecondi = l.secondi;
+    aspetto.mostraEtichette = l.etichette;
+    return DisegnoOrologio(aspetto);
+}
+
+QPointF DisegnoLavagna::CentroInUnita() const
+{
+    const QSize box = DisegnoOrologio::dimensione(kRaggioPrincipale);
+    return {box.width() / 2.0, box.height() / 2.0};
 }
 
 FormaLancette DisegnoLavagna::Forma(float T) const
 {
-    return FormaDelleLancette(m_misure.centro, m_raggio, 1.0f, T);
+    return FormaDelleLancette(CentroInUnita(), kRaggioPrincipale, 1.0f, T);
 }
 
 void DisegnoLavagna::DisegnaQuadrante(QPainter& p, const Quadrante& q) const
 {
     const MisureQuadrante& m = m_misure;
     const QPointF c = m.centro;
-    const double R = m.raggio;
     p.save();
+    p.fillRect(QRectF(0, 0, m_lato, m_lato), Qt::black);
+    AspettoOrologio aspetto;
+    aspetto.raggio = kRaggioPrincipale;
+    aspetto.stile = q.stile;
+    DisegnoOrologio(aspetto).disegnaQuadrante(p, m_area);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.fillRect(QRectF(0, 0, m_lato, m_lato), Qt::black);
-
-    // The rim: light towards its middle, dark at both edges, as the main face's rings.
-    QRadialGradient bordo(c, m.bordo);
-    const double dentro = R / m.bordo;
-    bordo.setColorAt(0, QColor(118, 118, 118));
-    bordo.setColorAt(dentro, QColor(118, 118, 118));
-    bordo.setColorAt((dentro + 1) / 2, QColor(208, 208, 208));
-    bordo.setColorAt(1, QColor(92, 92, 92));
-    p.setPen(Qt::NoPen);
-    p.setBrush(bordo);
-    p.drawEllipse(c, m.bordo, m.bordo);
-
-    // The dial: light grey at the centre darkening towards the rim.
-    QRadialGradient fondo(c, R);
-    fondo.setColorAt(0, QColor(235, 235, 235));
-    fondo.setColorAt(1, QColor(55, 55, 55));
-    p.setBrush(fondo);
-    p.drawEllipse(c, R, R);
-
-    // The minute dots and the hour marks.
-    const double punto = std::max(1.0, R * 0.009);
-    p.setBrush(kColoreSegni);
-    p.setPen(Qt::NoPen);
-    for (int minuto = 0; minuto < 60; ++minuto) {
-        if (minuto % 5 != 0)
-            p.drawEllipse(SulCerchio(c, m.numeriOre, minuto * 6.0), punto, punto);
-    }
-    p.setFont(Carattere(m.fontOre));
-    for (int ora = 1; ora <= 12; ++ora) {
-        const QPointF dove = SulCerchio(c, m.numeriOre, ora * 30.0);
-        if (q.stile == StatoOrologio::StileNumeri::Punti) {
-            // Blue dots at the quarters, white ones at the other hours, as on the main face.
-            const bool quarto = ora % 3 == 0;
-            const double r = R * (quarto ? 0.044 : 0.028);
-            p.setPen(Qt::NoPen);
-            p.setBrush(quarto ? QColor(0, 0, 255) : kColoreBianco);
-            p.drawEllipse(dove, r, r);
-        } else {
-            p.setPen(kColoreSegni);
-            TestoCentrato(p, dove,
-                          q.stile == StatoOrologio::StileNumeri::Romani ? NumeroRomano(ora) : QString::number(ora));
-        }
-    }
-
     if (q.anello24) {
         p.setFont(Carattere(m.fontAnello));
         p.setPen(kColoreAnello);
@@ -183,63 +135,17 @@ void DisegnoLavagna::DisegnaArco(QPainter& p, const TempoPassato::Arco& arco) co
 
 void DisegnoLavagna::DisegnaLancette(QPainter& p, const Lancette& l) const
 {
-    const MisureQuadrante& m = m_misure;
-    const FormaLancette forma = Forma(l.T);
-    const CampiOra c = DerivaCampi(l.T);
-    const double R = m_raggio;
-    const double tratto = std::max(1.0, R / 180.0);
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setPen(QPen(kColoreBianco, tratto));
-    p.setBrush(kColoreOre);
-    p.drawPolygon(forma.ore.data(), 4);
-    p.setBrush(kColoreMinuti);
-    p.drawPolygon(forma.minuti.data(), 4);
-    const auto etichette = Etichette(m, l.T);
-    p.setFont(Carattere(R * 0.062));
-    if (l.etichette) {
-        p.setPen(kColoreBianco);
-        TestoCentrato(p, etichette[0].centro, etichette[0].testo);
-        TestoCentrato(p, etichette[1].centro, etichette[1].testo);
-    }
-    if (l.secondi) {
-        const auto secondi = AngoliLancetta(m.centro.x(), m.centro.y(), ArrotondaPari(R * 0.72), 0, c.secondi * 6.0,
-                                            m_raggio);
-        p.setPen(QPen(kColoreBianco, tratto * 1.5));
-        p.setBrush(Qt::NoBrush);
-        p.drawPolygon(secondi.data(), 4);
-        if (l.etichette)
-            TestoCentrato(p, etichette[2].centro, etichette[2].testo);
-    }
-    p.setPen(QPen(Qt::black, tratto));
-    p.setBrush(kColoreBianco);
-    const double perno = R * 0.028;
-    p.drawEllipse(m.centro, perno, perno);
-    p.restore();
+    Orologio(l).disegnaLancette(p, m_area, l.T);
 }
 
-QRect DisegnoLavagna::ConfiniLancette(const Lancette& l) const
+QRect DisegnoLavagna::ConfiniLancette(const Lancette& l, const QPaintDevice* misura) const
 {
-    const MisureQuadrante& m = m_misure;
-    const FormaLancette forma = Forma(l.T);
-    const double R = m_raggio;
-    QRectF zona = Box(forma.ore) | Box(forma.minuti);
-    const double perno = R * 0.028 + 2;
-    zona |= QRectF(m.centro - QPointF(perno, perno), QSizeF(2 * perno, 2 * perno));
-    const CampiOra c = DerivaCampi(l.T);
-    if (l.secondi)
-        zona |= Box(AngoliLancetta(m.centro.x(), m.centro.y(), ArrotondaPari(R * 0.72), 0, c.secondi * 6.0, m_raggio));
-    if (l.etichette) {
-        // A label is at most " 59 m " wide in its font: a box of that size around its centre.
-        const QFontMetricsF fm(Carattere(R * 0.062));
-        const QSizeF misura(fm.horizontalAdvance(QStringLiteral(" 00 m ")) + 4, fm.height() + 4);
-        for (const auto& e : Etichette(m, l.T))
-            zona |= QRectF(e.centro - QPointF(misura.width() / 2, misura.height() / 2), misura);
-    }
-    // The outline and the smoothed edges reach a little beyond.
-    const double margine = std::max(1.0, R / 180.0) * 2 + 2;
-    return zona.adjusted(-margine, -margine, margine, margine).toAlignedRect();
+    QRectF zona;
+    for (const DisegnoOrologio::Tratto& t : Orologio(l).forma(DerivaCampi(l.T), misura))
+        zona |= t.confini;
+    // The face's units grow with the dial: a unit's outline and smoothed edge, and a
+    // pixel more for the rounding to whole pixels.
+    return m_trasformazione.mapRect(zona).adjusted(-2, -2, 2, 2).toAlignedRect();
 }
 
 QRect DisegnoLavagna::ConfiniArco(const TempoPassato::Arco& prima, const TempoPassato::Arco& dopo) const

@@ -62,7 +62,7 @@ void QuadranteLavagna::RifaiQuadrante()
 void QuadranteLavagna::TempoCambiato()
 {
     // The hands move: the place they left and the place they reach.
-    const QRect nuova = m_disegno.ConfiniLancette(Mani());
+    const QRect nuova = m_disegno.ConfiniLancette(Mani(), this);
     if (nuova == m_zonaLancette && m_quadranteValido)
         update(nuova);
     else
@@ -118,7 +118,7 @@ void QuadranteLavagna::paintEvent(QPaintEvent* event)
     m_disegno.DisegnaArco(p, m_arco);
     const DisegnoLavagna::Lancette mani = Mani();
     m_disegno.DisegnaLancette(p, mani);
-    m_zonaLancette = m_disegno.ConfiniLancette(mani);
+    m_zonaLancette = m_disegno.ConfiniLancette(mani, this);
 }
 
 void QuadranteLavagna::Libera()
@@ -133,8 +133,10 @@ void QuadranteLavagna::mousePressEvent(QMouseEvent* event)
         return;
     }
     setFocus(Qt::MouseFocusReason);
+    // The hands are grabbed in the main face's units, where they are laid out.
+    const QPointF punto = m_disegno.InUnita(event->position());
     float T = m_stato->orologio()->TempoCorrente();
-    Presa presa = Afferra(m_disegno.Forma(T), event->position(), T);
+    Presa presa = Afferra(m_disegno.Forma(T), punto, T);
     if (presa.lancetta == Lancetta::Nessuna) {
         QWidget::mousePressEvent(event);
         return;
@@ -143,7 +145,7 @@ void QuadranteLavagna::mousePressEvent(QMouseEvent* event)
         // The clock stands on its minute; the hand is taken where it then stands.
         Libera();
         T = m_stato->orologio()->TempoCorrente();
-        presa = Afferra(m_disegno.Forma(T), event->position(), T);
+        presa = Afferra(m_disegno.Forma(T), punto, T);
     }
     m_presa = presa;
     setCursor(Qt::ClosedHandCursor);
@@ -155,7 +157,7 @@ void QuadranteLavagna::mouseMoveEvent(QMouseEvent* event)
     if (m_presa.lancetta == Lancetta::Nessuna) {
         // Hovering: the open hand tells which hand a press would take.
         if (event->buttons() == Qt::NoButton) {
-            if (LancettaVicina(m_disegno.Forma(T), event->position()) != Lancetta::Nessuna)
+            if (LancettaVicina(m_disegno.Forma(T), m_disegno.InUnita(event->position())) != Lancetta::Nessuna)
                 setCursor(Qt::OpenHandCursor);
             else
                 unsetCursor();
@@ -168,7 +170,7 @@ void QuadranteLavagna::mouseMoveEvent(QMouseEvent* event)
         unsetCursor();
         return;
     }
-    Esegui(Trascina(m_presa, m_disegno.misure().centro, event->position(), T));
+    Esegui(Trascina(m_presa, m_disegno.CentroInUnita(), m_disegno.InUnita(event->position()), T));
 }
 
 void QuadranteLavagna::mouseReleaseEvent(QMouseEvent* event)

@@ -32,11 +32,11 @@ MisureQuadrante MisureDelQuadrante(double lato)
     m.centro = QPointF(lato / 2, lato / 2);
     // The minute numbers take the outer ring of the square; the dial and its rim the rest.
     m.raggio = lato * 0.40;
-    m.bordo = m.raggio * 1.07;
+    // The rim is thirteen parts in 180 of the radius wide, as on the main face.
+    m.bordo = m.raggio * 193.0 / 180.0;
     m.numeriMinuti = (m.bordo + lato / 2) / 2;
     m.fontMinuti = (lato / 2 - m.bordo) * 0.62;
     m.numeriOre = m.raggio * 0.83;
-    m.fontOre = m.raggio * 0.105;
     m.anello24 = m.raggio * 0.64;
     m.fontAnello = m.raggio * 0.075;
     return m;

@@ -30,8 +30,7 @@ struct MisureQuadrante {
     double numeriOre = 0;     // the centres of the 1 to 12
     double anello24 = 0;      // the centres of the 13 to 24
     double numeriMinuti = 0;  // the centres of the 5 ... 55 outside the rim
-    double fontOre = 0;       // the pixel sizes of those numbers
-    double fontMinuti = 0;
+    double fontMinuti = 0;    // the pixel sizes of the class clock's own numbers
     double fontAnello = 0;
 };
 MisureQuadrante MisureDelQuadrante(double lato);
