@@ -67,9 +67,7 @@ void BM_PassoLavagna(benchmark::State& state)
     const double passo = lancetta == Lancetta::Ore ? 30.0 : 6.0;
     QTest::mousePress(q, Qt::LeftButton, Qt::NoModifier, Verso(c, da, r));
     bool avanti = true;
-    const auto mani = [&] {
-        return DisegnoLavagna::Lancette{tw.stato()->TempoCorrente(), true, true};
-    };
+    const auto mani = [&] { return DisegnoLavagna::Lancette{tw.stato()->TempoCorrente(), true, true}; };
     for (auto _ : state) {
         const QRect prima = q->disegno().ConfiniLancette(mani(), q);
         const TempoPassato::Arco arcoPrima = l->stato()->passato().arco();

@@ -92,8 +92,8 @@ void TestLavagna::tempoPassato_data()
     QTest::addColumn<int>("giri");
     QTest::addColumn<double>("gradi");
 
-    QTest::newRow("twenty-five minutes") << hm(10, 0) << QList<int>{25} << 25
-                                         << "Sono passati venticinque minuti" << 0 << 150.0;
+    QTest::newRow("twenty-five minutes") << hm(10, 0) << QList<int>{25} << 25 << "Sono passati venticinque minuti" << 0
+                                         << 150.0;
     QTest::newRow("an hour and ten, over the hour")
         << hm(10, 50) << QList<int>{70} << 70 << "È passata un'ora e dieci minuti" << 1 << 60.0;
     QTest::newRow("across noon") << hm(11, 50) << QList<int>{25} << 25 << "Sono passati venticinque minuti" << 0
@@ -102,8 +102,8 @@ void TestLavagna::tempoPassato_data()
                                      << 246.0;
     QTest::newRow("back across midnight after it")
         << hm(23, 55) << QList<int>{20, -10} << 10 << "Sono passati dieci minuti" << 0 << 60.0;
-    QTest::newRow("moving back shortens it") << hm(10, 0) << QList<int>{30, -9} << 21
-                                             << "Sono passati ventun minuti" << 0 << 126.0;
+    QTest::newRow("moving back shortens it")
+        << hm(10, 0) << QList<int>{30, -9} << 21 << "Sono passati ventun minuti" << 0 << 126.0;
     QTest::newRow("back before the start: nothing")
         << hm(10, 0) << QList<int>{-10} << 0 << "Non è passato ancora nessun minuto" << 0 << 0.0;
     QTest::newRow("back before the start and forward again")
@@ -214,8 +214,8 @@ void TestLavagna::geometria()
         QVERIFY2(!r.intersects(faccia), qPrintable(controlli[i]->objectName()));
         for (int j = 0; j < i; ++j) {
             const QRect s(controlli[j]->mapTo(&finestra, QPoint(0, 0)), controlli[j]->size());
-            QVERIFY2(!r.intersects(s), qPrintable(controlli[i]->objectName() + QLatin1Char(' ')
-                                                  + controlli[j]->objectName()));
+            QVERIFY2(!r.intersects(s),
+                     qPrintable(controlli[i]->objectName() + QLatin1Char(' ') + controlli[j]->objectName()));
         }
     }
     for (int i = 0; i < 8; ++i)
@@ -381,8 +381,9 @@ void TestLavagna::tastiVoceEAnnunci()
     QTest::keyClick(q, Qt::Key_PageUp);
     QCOMPARE(hmm(tw.stato()->TempoCorrente()), QStringLiteral("16:20"));
     // Each change the teacher makes is announced as on the main face.
-    QCOMPARE(lettore.annunci(), (QStringList{QStringLiteral("Sono le 15:15"), QStringLiteral("Sono le 15:20"),
-                                             QStringLiteral("Sono le 16:20")}));
+    QCOMPARE(lettore.annunci(),
+             (QStringList{QStringLiteral("Sono le 15:15"), QStringLiteral("Sono le 15:20"),
+                          QStringLiteral("Sono le 16:20")}));
     l->findChild<QPushButton*>(QStringLiteral("cmdPasso_2"))->click();
     QCOMPARE(lettore.annunci().last(), QStringLiteral("Sono le 16:15"));
     // P says the time in a teacher's words; so does the loudspeaker.
@@ -393,8 +394,7 @@ void TestLavagna::tastiVoceEAnnunci()
     l->stato()->Imposta(StatoLavagna::Opzione::Passato, true);
     l->findChild<QPushButton*>(QStringLiteral("cmdPasso_6"))->click();
     l->findChild<QPushButton*>(QStringLiteral("cmdPasso_5"))->click();
-    QCOMPARE(l->findChild<QLabel*>(QStringLiteral("lblPassato"))->text(),
-             QStringLiteral("Sono passati venti minuti"));
+    QCOMPARE(l->findChild<QLabel*>(QStringLiteral("lblPassato"))->text(), QStringLiteral("Sono passati venti minuti"));
     l->findChild<QPushButton*>(QStringLiteral("cmdDiciPassato"))->click();
     QCOMPARE(tw.fake.speech->said.last(), QStringLiteral("Sono passati venti minuti"));
     l->findChild<QPushButton*>(QStringLiteral("cmdAzzera"))->click();

@@ -15,9 +15,7 @@ QAccessibleInterface* Fabbrica(const QString&, QObject* oggetto)
 
 } // namespace
 
-AccessibileLavagna::AccessibileLavagna(QuadranteLavagna* quadrante) : QAccessibleWidget(quadrante, QAccessible::Dial)
-{
-}
+AccessibileLavagna::AccessibileLavagna(QuadranteLavagna* quadrante) : QAccessibleWidget(quadrante, QAccessible::Dial) {}
 
 void AccessibileLavagna::Registra(QuadranteLavagna* quadrante)
 {

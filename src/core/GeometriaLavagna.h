@@ -25,12 +25,12 @@ GeometriaLavagna CalcolaGeometria(QSize finestra);
 // The circles of a face drawn in a square of side `lato`.
 struct MisureQuadrante {
     QPointF centro;
-    double raggio = 0;        // the dial, inside its rim
-    double bordo = 0;         // the outer edge of the rim
-    double numeriOre = 0;     // the centres of the 1 to 12
-    double anello24 = 0;      // the centres of the 13 to 24
-    double numeriMinuti = 0;  // the centres of the 5 ... 55 outside the rim
-    double fontMinuti = 0;    // the pixel sizes of the class clock's own numbers
+    double raggio = 0;       // the dial, inside its rim
+    double bordo = 0;        // the outer edge of the rim
+    double numeriOre = 0;    // the centres of the 1 to 12
+    double anello24 = 0;     // the centres of the 13 to 24
+    double numeriMinuti = 0; // the centres of the 5 ... 55 outside the rim
+    double fontMinuti = 0;   // the pixel sizes of the class clock's own numbers
     double fontAnello = 0;
 };
 MisureQuadrante MisureDelQuadrante(double lato);

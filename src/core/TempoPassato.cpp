@@ -83,12 +83,11 @@ QString FraseTempoPassato(int minuti)
         return QStringLiteral("Non è passato ancora nessun minuto");
     const int ore = minuti / 60;
     const int resto = minuti % 60;
-    const QString parteMinuti =
-        resto == 1 ? QStringLiteral("un minuto") : Numero(resto) + QStringLiteral(" minuti");
+    const QString parteMinuti = resto == 1 ? QStringLiteral("un minuto") : Numero(resto) + QStringLiteral(" minuti");
     if (ore == 0)
         return resto == 1 ? QStringLiteral("È passato un minuto") : QStringLiteral("Sono passati ") + parteMinuti;
-    QString frase = ore == 1 ? QStringLiteral("È passata un'ora") : QStringLiteral("Sono passate ") + Numero(ore)
-            + QStringLiteral(" ore");
+    QString frase = ore == 1 ? QStringLiteral("È passata un'ora")
+                             : QStringLiteral("Sono passate ") + Numero(ore) + QStringLiteral(" ore");
     if (resto > 0)
         frase += QStringLiteral(" e ") + parteMinuti;
     return frase;

@@ -4,9 +4,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QKeyEvent>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -22,9 +22,10 @@
 namespace {
 
 // The switches' words, in the order of StatoLavagna::Opzione.
-const char* const kNomiOpzioni[StatoLavagna::kOpzioni] = {
-    "Lancetta dei secondi", "Minuti fuori dal quadrante", "Ore dalle 13 alle 24", "Etichette delle lancette",
-    "Ora in cifre",         "Ora in parole",              "Ora del computer",     "Quanto tempo è passato?"};
+const char* const kNomiOpzioni[StatoLavagna::kOpzioni] = {"Lancetta dei secondi", "Minuti fuori dal quadrante",
+                                                          "Ore dalle 13 alle 24", "Etichette delle lancette",
+                                                          "Ora in cifre",         "Ora in parole",
+                                                          "Ora del computer",     "Quanto tempo è passato?"};
 
 QString TestoPasso(int minuti)
 {
@@ -146,10 +147,10 @@ void frmLavagna::CreaControlli()
     passato->addWidget(cmdDiciPassato);
     colonna->addLayout(passato);
     // The sentence and its buttons keep their place while no start is marked.
-    for (QWidget* w : {static_cast<QWidget*>(lblPassato), static_cast<QWidget*>(cmdAzzera),
-                       static_cast<QWidget*>(cmdDiciPassato), static_cast<QWidget*>(lblParole),
-                       static_cast<QWidget*>(cmdAscoltaOra), static_cast<QWidget*>(lblLettura),
-                       static_cast<QWidget*>(lblParteGiorno)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(lblPassato), static_cast<QWidget*>(cmdAzzera), static_cast<QWidget*>(cmdDiciPassato),
+          static_cast<QWidget*>(lblParole), static_cast<QWidget*>(cmdAscoltaOra), static_cast<QWidget*>(lblLettura),
+          static_cast<QWidget*>(lblParteGiorno)}) {
         QSizePolicy sp = w->sizePolicy();
         sp.setRetainSizeWhenHidden(true);
         w->setSizePolicy(sp);
