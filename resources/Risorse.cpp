@@ -62,6 +62,7 @@ constexpr Figura kFigure[] = {
     {"chkSuono_off", ":/pictures/btn_sound_off.svg"},
     {"cmdCuriosità", ":/pictures/btn_curiosities.svg"},
     {"cmdAbout", ":/pictures/btn_about.svg"},
+    {"cmdLavagna", ":/pictures/btn_class_clock.svg"},
     {"cmdGuida", ":/pictures/btn_help.svg"},
     {"cmdAscoltaOra", ":/pictures/btn_speak.svg"},
     {"cmdAscoltaDetto", ":/pictures/btn_speak.svg"},

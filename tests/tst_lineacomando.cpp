@@ -16,6 +16,8 @@ private slots:
     void testiInItaliano();
     void schede_data();
     void schede();
+    void lavagna_data();
+    void lavagna();
 };
 
 void TestLineaComando::esamina_data()
@@ -154,6 +156,36 @@ void TestLineaComando::schede()
         QCOMPARE(e.errori.count(QLatin1Char('\n')), 1);
     if (modo == static_cast<int>(LineaComando::Esito::Modo::SchedaPdf))
         QCOMPARE(e.filePdf, QStringLiteral("/tmp/scheda.pdf"));
+}
+
+// --lavagna starts the program with the class clock open; only when the program starts.
+void TestLineaComando::lavagna_data()
+{
+    QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<bool>("avvia");
+    QTest::addColumn<bool>("lavagna");
+    const QString p = QStringLiteral("tempolino");
+    QTest::newRow("without it") << QStringList{p} << true << false;
+    QTest::newRow("--lavagna") << QStringList{p, QStringLiteral("--lavagna")} << true << true;
+    QTest::newRow("-lavagna, as Qt's options") << QStringList{p, QStringLiteral("-lavagna")} << true << true;
+    QTest::newRow("with Qt's -display")
+        << QStringList{p, QStringLiteral("-display"), QStringLiteral(":5"), QStringLiteral("--lavagna")} << true
+        << true;
+    QTest::newRow("--version wins") << QStringList{p, QStringLiteral("--lavagna"), QStringLiteral("-v")} << false
+                                    << false;
+    QTest::newRow("with an argument") << QStringList{p, QStringLiteral("--lavagna"), QStringLiteral("10:10")} << false
+                                      << false;
+}
+
+void TestLineaComando::lavagna()
+{
+    QFETCH(QStringList, argomenti);
+    QFETCH(bool, avvia);
+    QFETCH(bool, lavagna);
+    const LineaComando::Esito e = LineaComando::Esamina(argomenti);
+    QCOMPARE(e.avvia, avvia);
+    QCOMPARE(e.lavagna, lavagna);
+    QVERIFY(LineaComando::Aiuto().contains(QStringLiteral("--lavagna")));
 }
 
 QTEST_GUILESS_MAIN(TestLineaComando)

@@ -73,6 +73,7 @@ QString LineaComando::Aiuto()
                           "Opzioni:\n"
                           "  -h, --help         mostra questo aiuto ed esce\n"
                           "  -v, --version      mostra la versione ed esce\n"
+                          "  --lavagna          apre subito l'orologio per la classe, a tutto schermo\n"
                           "  -platform NOME     sceglie il sistema grafico di Qt (xcb, wayland, offscreen)\n"
                           "  -display SCHERMO   lo schermo X11 su cui aprire le finestre\n"
                           "\n"
@@ -107,6 +108,8 @@ LineaComando::Esito LineaComando::Esamina(const QStringList& argomenti)
     const QCommandLineOption nuovaScheda(QStringLiteral("nuova-scheda"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("file"));
     parser.addOptions({aiuto, versione, piattaforma, schermo, schede, scheda, nuovaScheda, pdf});
+    const QCommandLineOption lavagna(QStringLiteral("lavagna"));
+    parser.addOption(lavagna);
 
     Esito esito;
     const QString nome = NomeProgramma(argomenti);
@@ -149,5 +152,6 @@ LineaComando::Esito LineaComando::Esamina(const QStringList& argomenti)
         esito.uscita = Versione();
         return esito;
     }
+    esito.lavagna = parser.isSet(lavagna);
     return EsaminaSchede(parser, esito, rifiuta, nome);
 }

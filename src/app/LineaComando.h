@@ -30,6 +30,9 @@ public:
         bool nuovaScheda = false;
         CodiceScheda codiceScheda;
         QString filePdf;
+        // --lavagna: the class clock opens over the whole screen as soon as the main
+        // window shows.
+        bool lavagna = false;
     };
 
     // Reads the arguments as main() gets them, the program's own name first.

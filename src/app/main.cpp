@@ -63,6 +63,8 @@ int main(int argc, char* argv[])
         std::unique_ptr<GuardiaFinestreFisse> guardia;
         if (GuardiaFinestreFisse::Necessaria())
             guardia = std::make_unique<GuardiaFinestreFisse>();
+        if (linea.lavagna)
+            frmClock::ApriLavagnaAllAvvio();
         if (linea.modo == LineaComando::Esito::Modo::FinestraSchede) {
             // The worksheets' window alone, for a teacher, without the clock.
             frmSchede::Apri();

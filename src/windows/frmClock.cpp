@@ -61,7 +61,7 @@ void frmClock::OrdineTabulazione()
     ordine += picAnalogic->ordineTabulazione();
     ordine += picTest->ordineTabulazione();
     ordine += {cmdTest,        chkFusiOrari, optCtrTime[1], optCtrTime[0], optStyleNum[1], optStyleNum[2],
-               optStyleNum[0], chkSuono,     cmdCuriosita,  cmdAbout,      cmdEsci};
+               optStyleNum[0], chkSuono,     cmdCuriosita,  cmdAbout,      cmdEsci,      cmdLavagna};
     for (int i = 1; i < ordine.size(); ++i)
         setTabOrder(ordine[i - 1], ordine[i]);
 }
@@ -93,6 +93,7 @@ void frmClock::CreaControlli()
     presaLancette = new PresaLancette(p1, [this] { return m_stato->RegolazioneAttiva(); });
     // The globe lies over everything else of the window.
     mappaFusi->globo()->raise();
+    CreaComandoLavagna();
 }
 
 void frmClock::CreaPannelloComandi()

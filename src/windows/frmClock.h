@@ -36,6 +36,8 @@
 #include "VoceOrologio.h"
 
 class QPushButton;
+class QShortcut;
+class frmLavagna;
 
 // The exercises see the window only as the clock they ask things of (OrologioEsercizi).
 class frmClock : public QWidget, private OrologioEsercizi {
@@ -63,6 +65,15 @@ public:
 
     // ---- layout
     void Form_Resize();
+
+    // ---- the class clock (frmClock_Lavagna.cpp)
+    // Opens "Orologio per la classe" over the whole screen (its button, F11).
+    void cmdLavagna_Click();
+    // The class clock opens as soon as the main window shows (the command line asked for
+    // it); called before the window is built.
+    static void ApriLavagnaAllAvvio();
+    // The class clock, once opened; none before.
+    frmLavagna* lavagna() const { return m_lavagna; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -104,6 +115,12 @@ private:
     void cmdTest_Click();
     void cmdExitTest_Click();
     void ModoEsercizi(bool dentro);
+
+    // ---- the class clock (frmClock_Lavagna.cpp)
+    void CreaComandoLavagna();
+    void PosizionaComandoLavagna();
+    void AbilitaLavagna(bool abilita);
+    static bool LavagnaAllAvvio();
 
     // ---- the command panel (frmClock_Comandi.cpp)
     void chkSuono_Click();
@@ -156,6 +173,11 @@ private:
     VoceOrologio* voceOrologio;
     // Dragging the hands and the keys on the face, while the adjustment buttons are usable.
     PresaLancette* presaLancette;
+
+    // The class clock's button beside the command panel, its key, and the window itself.
+    QToolButton* cmdLavagna;
+    QShortcut* tastoLavagna;
+    frmLavagna* m_lavagna = nullptr;
 
     // ================= the window's own state =================
     // The exercise area is open: it sets the mode buttons and the adjustment buttons itself.

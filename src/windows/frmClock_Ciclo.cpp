@@ -87,6 +87,8 @@ void frmClock::MostraFinestra()
     // The voice's engine takes seconds to start: it starts now, in the background, so
     // that the first time the child asks, the time is said at once.
     platform().speech->prepare();
+    if (LavagnaAllAvvio())
+        cmdLavagna_Click();
 }
 
 void frmClock::changeEvent(QEvent* event)

@@ -39,6 +39,8 @@ void frmClock::ModoEsercizi(bool dentro)
         [this](bool d) { picAnalogic->setVisible(!d); },
         [this](bool d) { voceOrologio->Abilita(!d); },
         [this](bool d) { picTest->AbilitaTipi(d); },
+        // The class clock would move the hands of the question.
+        [this](bool d) { AbilitaLavagna(!d); },
         // Neither the current time nor free setting is offered during the exercises;
         // back outside, the clock follows the computer's time again (the click of
         // "Tempo attuale", with its sound).

@@ -62,6 +62,8 @@ void frmClock::Form_Resize()
     if (attiva)
         picRegolazione->raise();
 
+    PosizionaComandoLavagna();
+
     // The window's frames follow the moved controls.
     if (!m_bloccato)
         update();
