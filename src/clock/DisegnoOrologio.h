@@ -19,6 +19,7 @@
 // that repaints parts of itself compares two layouts to find what moved.
 
 #include <QColor>
+#include <QHash>
 #include <QPoint>
 #include <QRectF>
 #include <QString>
@@ -61,6 +62,7 @@ public:
 
     explicit DisegnoOrologio(const AspettoOrologio& aspetto = {});
     const AspettoOrologio& aspetto() const { return m_aspetto; }
+    void impostaAspetto(const AspettoOrologio& aspetto) { m_aspetto = aspetto; }
 
     // The face's box for a dial of radius R: (2R + 28) x (2R + 48).
     static QSize dimensione(int raggio);
@@ -96,4 +98,12 @@ private:
     void DisegnaTratto(QPainter& p, const Tratto& t) const;
 
     AspettoOrologio m_aspetto;
+    // The labels measured once each, for the resolution they were measured at: a
+    // drawing that lays out the hands every second measures only new texts.
+    struct Misura {
+        double larghezza = 0;
+        QRectF inchiostro;
+    };
+    mutable QHash<QString, Misura> m_misure;
+    mutable int m_dpiMisure = 0;
 };

@@ -15,6 +15,12 @@ namespace {
 // resolution smooths or rounds a little further out.
 constexpr int kMargine = 2;
 
+// Where a hand, label or hub may colour pixels, rounded outward to whole pixels with room.
+QRect Zona(const DisegnoOrologio::Tratto& t)
+{
+    return t.confini.toAlignedRect().adjusted(-kMargine, -kMargine, kMargine, kMargine);
+}
+
 // The device a painter really paints on: the window's backing store, or the image of a grab.
 qreal RapportoPixel(QPainter& p)
 {
@@ -55,6 +61,20 @@ const QImage& QuadranteOrologio::Fondo(qreal dpr)
     return m_fondoAltro;
 }
 
+const QImage& QuadranteOrologio::FondoConOre(qreal dpr)
+{
+    if (m_forma.empty())
+        return Fondo(dpr);
+    const DisegnoOrologio::Tratto& mano = m_forma.front();
+    if (m_fondoConOre.isNull() || m_fondoConOre.devicePixelRatio() != dpr || !(m_manoOre == mano)) {
+        m_fondoConOre = Fondo(dpr).copy();
+        QPainter p(&m_fondoConOre);
+        m_disegno.disegnaForma(p, QRectF(QPointF(0, 0), QSizeF(size())), {mano});
+        m_manoOre = mano;
+    }
+    return m_fondoConOre;
+}
+
 void QuadranteOrologio::DisegnaQuadrante()
 {
     const QSize box = DisegnoOrologio::dimensione(Raggio);
@@ -66,7 +86,9 @@ void QuadranteOrologio::DisegnaQuadrante()
 
     m_aspetto.stile = m_stile;
     m_aspetto.raggio = Raggio;
+    m_disegno.impostaAspetto(m_aspetto);
     m_fondoAltro = QImage();
+    m_fondoConOre = QImage();
     m_fondo = DisegnaFondo(devicePixelRatioF());
     // The face shows the bare dial until the hands are drawn on it.
     m_forma.clear();
@@ -89,13 +111,12 @@ void QuadranteOrologio::MostraOra(float T, const CampiOra& campi)
     aspetto.mostraEtichette = MostraEtichette;
     aspetto.mostraSecondi = MostraSecondi;
     aspetto.fattoreLancette = FattoreLancette;
-    DisegnoOrologio::Forma forma = DisegnoOrologio(aspetto).forma(campi, this);
+    m_disegno.impostaAspetto(aspetto);
+    DisegnoOrologio::Forma forma = m_disegno.forma(campi, this);
 
     // What changed, where it was and where it is now; the paint draws the whole face there.
     QRegion zona;
-    auto aggiungi = [&zona](const DisegnoOrologio::Tratto& t) {
-        zona += t.confini.toAlignedRect().adjusted(-kMargine, -kMargine, kMargine, kMargine);
-    };
+    auto aggiungi = [&zona](const DisegnoOrologio::Tratto& t) { zona += Zona(t); };
     for (size_t i = 0; i < std::max(m_forma.size(), forma.size()); ++i) {
         const bool prima = i < m_forma.size(), dopo = i < forma.size();
         if (prima && dopo && m_forma[i] == forma[i])
@@ -114,21 +135,27 @@ void QuadranteOrologio::MostraOra(float T, const CampiOra& campi)
 void QuadranteOrologio::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    const QImage& fondo = Fondo(RapportoPixel(p));
-    // The dial a rectangle of the asked area at a time: under a rectangular clip the image
-    // is copied row by row, under any other it would be blended span by span. A
-    // rectangle's clip covers the same device pixels as the window's own clip there.
+    const QImage& fondo = FondoConOre(RapportoPixel(p));
+    // The dial with the hour hand, a rectangle of the asked area at a time: under a
+    // rectangular clip the image is copied row by row, under any other it would be
+    // blended span by span. A rectangle's clip covers the same device pixels as the
+    // window's own clip there.
     for (const QRect& r : event->region()) {
         p.setClipRect(r);
         p.drawImage(QPointF(0, 0), fondo);
     }
     p.setClipping(false);
-    paintOver(p);
+    // What lies wholly outside the asked area is left out: it would colour no pixel there.
+    DisegnoOrologio::Forma qui;
+    for (size_t i = 1; i < m_forma.size(); ++i)
+        if (event->region().intersects(Zona(m_forma[i])))
+            qui.push_back(m_forma[i]);
+    m_disegno.disegnaForma(p, QRectF(QPointF(0, 0), QSizeF(size())), qui);
 }
 
 void QuadranteOrologio::paintOver(QPainter& painter) const
 {
-    DisegnoOrologio(m_aspetto).disegnaForma(painter, QRectF(QPointF(0, 0), QSizeF(size())), m_forma);
+    m_disegno.disegnaForma(painter, QRectF(QPointF(0, 0), QSizeF(size())), m_forma);
 }
 
 QString QuadranteOrologio::frase() const

@@ -7,7 +7,8 @@
 // from the face's state, in whatever part of the face the window asks for. A new shown
 // time asks only for the parts where something moved, so a tick repaints little, and
 // since every paint draws the whole face in its part, the window can never keep pixels
-// of an older face. The face also owns the switches the exercises set (labels, second
+// of an older face. The hour hand, first under the rest and the slowest, is kept on a
+// copy of the dial until it moves, so a paint need not fill it again. The face also owns the switches the exercises set (labels, second
 // hand, larger hands) and tells screen readers what it shows.
 
 #include <QColor>
@@ -88,6 +89,8 @@ protected:
 private:
     // The dial at the resolution of a device `dpr` pixels to the face's pixel.
     const QImage& Fondo(qreal dpr);
+    // The dial with the hour hand on it, at that resolution.
+    const QImage& FondoConOre(qreal dpr);
     QImage DisegnaFondo(qreal dpr) const;
 
     short Raggio = 180;
@@ -105,8 +108,13 @@ private:
     // The look of the dial drawn and of the hands shown, and the hands themselves
     // (none before the first time is shown on a new dial).
     AspettoOrologio m_aspetto;
+    DisegnoOrologio m_disegno;
     DisegnoOrologio::Forma m_forma;
     // The dial at the window's resolution, also the picture image() shows; and at one
     // other resolution, for a paint onto another device (a grab, a second screen).
     QImage m_fondo, m_fondoAltro;
+    // The dial with the hour hand, which lies under everything else and moves least: the
+    // hand it holds, and the image (null until a paint asks for it).
+    DisegnoOrologio::Tratto m_manoOre;
+    QImage m_fondoConOre;
 };
