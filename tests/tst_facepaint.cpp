@@ -175,8 +175,9 @@ void TestFacePaint::screenEqualsTheFaceDrawnAfresh()
     tw.c<QWidget>("cmdAscoltaOra")->hide();
     // The part of the face no other control covers (the adjustment panel lies over its
     // right edge), in the pixels of the ratio.
-    const QRect libera(QPoint(0, 0), QSize(static_cast<int>((p1->width() - 20) * rapporto),
-                                           static_cast<int>(p1->height() * rapporto)));
+    const QRect libera(
+        QPoint(0, 0),
+        QSize(static_cast<int>((p1->width() - 20) * rapporto), static_cast<int>(p1->height() * rapporto)));
     QCoreApplication::processEvents();
     SchermoSimulato schermata(p1, rapporto);
     const int disegni = p1->quadrantiDisegnati();

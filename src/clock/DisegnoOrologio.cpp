@@ -186,7 +186,8 @@ void DisegnoOrologio::Lancetta(Forma& forma, double angolo, double distanza, int
     const QFontMetricsF fm(CarattereEtichette(misura), misura);
     auto it = m_misure.constFind(etichetta.testo);
     if (it == m_misure.constEnd())
-        it = m_misure.insert(etichetta.testo, {fm.horizontalAdvance(etichetta.testo), fm.boundingRect(etichetta.testo)});
+        it =
+            m_misure.insert(etichetta.testo, {fm.horizontalAdvance(etichetta.testo), fm.boundingRect(etichetta.testo)});
     // Centred on a point at `distanza` from the centre along the hand.
     const double a = (90.0 - angolo) * kGradiInRadianti;
     const double x = cx + distanza * std::cos(a);

@@ -36,10 +36,10 @@ class QPaintDevice;
 // How the face looks, apart from the time it shows.
 struct AspettoOrologio {
     StatoOrologio::StileNumeri stile = StatoOrologio::StileNumeri::Arabi;
-    bool mostraSecondi = true;   // the second hand and its label
-    bool mostraEtichette = true; // the value labels at the hands
+    bool mostraSecondi = true;    // the second hand and its label
+    bool mostraEtichette = true;  // the value labels at the hands
     float fattoreLancette = 1.0f; // the hour and minute hands' size (1.2 during the exercises)
-    int raggio = 180;            // the dial's radius in the face's own units
+    int raggio = 180;             // the dial's radius in the face's own units
     bool operator==(const AspettoOrologio&) const = default;
 };
 

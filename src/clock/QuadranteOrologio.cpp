@@ -24,7 +24,8 @@ QRect Zona(const DisegnoOrologio::Tratto& t)
 // The device a painter really paints on: the window's backing store, or the image of a grab.
 qreal RapportoPixel(QPainter& p)
 {
-    const QPaintDevice* d = p.paintEngine() && p.paintEngine()->paintDevice() ? p.paintEngine()->paintDevice() : p.device();
+    const QPaintDevice* d =
+        p.paintEngine() && p.paintEngine()->paintDevice() ? p.paintEngine()->paintDevice() : p.device();
     return d->devicePixelRatio();
 }
 
