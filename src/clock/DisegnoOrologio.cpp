@@ -38,7 +38,7 @@ QFont CarattereEtichette(const QPaintDevice* dispositivo)
 }
 
 // Where the labels are measured when no device is given: an image of 96 dpi.
-const QPaintDevice* Misura(const QPaintDevice* dispositivo)
+const QPaintDevice* DispositivoMisura(const QPaintDevice* dispositivo)
 {
     if (dispositivo)
         return dispositivo;
@@ -175,28 +175,34 @@ void DisegnoOrologio::Lancetta(Forma& forma, double angolo, double distanza, int
 
     if (!m_aspetto.mostraEtichette)
         return;
-    const QFont carattere = CarattereEtichette(misura);
-    const QFontMetricsF fm(carattere, misura);
     Tratto etichetta;
     etichetta.tipo = Tratto::Tipo::Etichetta;
     etichetta.colore = kColoreEtichette;
     etichetta.testo = EtichettaLancetta(valore, unita);
+    if (m_dpiMisure != misura->logicalDpiY()) {
+        m_misure.clear();
+        m_dpiMisure = misura->logicalDpiY();
+    }
+    const QFontMetricsF fm(CarattereEtichette(misura), misura);
+    auto it = m_misure.constFind(etichetta.testo);
+    if (it == m_misure.constEnd())
+        it =
+            m_misure.insert(etichetta.testo, {fm.horizontalAdvance(etichetta.testo), fm.boundingRect(etichetta.testo)});
     // Centred on a point at `distanza` from the centre along the hand.
     const double a = (90.0 - angolo) * kGradiInRadianti;
     const double x = cx + distanza * std::cos(a);
     const double y = cy + distanza * std::sin(a);
-    const QPointF inAlto = scala.pixel(x - scala.larghezza(fm.horizontalAdvance(etichetta.testo)) / 2,
-                                       y - scala.altezza(fm.height()) / 2);
+    const QPointF inAlto = scala.pixel(x - scala.larghezza(it->larghezza) / 2, y - scala.altezza(fm.height()) / 2);
     etichetta.punto = QPointF(inAlto.x(), inAlto.y() + fm.ascent());
     // The letters' box, and room for their smoothed edges and for glyphs shaped for
     // another resolution.
-    etichetta.confini = fm.boundingRect(etichetta.testo).translated(etichetta.punto).adjusted(-2, -2, 2, 2);
+    etichetta.confini = it->inchiostro.translated(etichetta.punto).adjusted(-2, -2, 2, 2);
     forma.push_back(etichetta);
 }
 
 DisegnoOrologio::Forma DisegnoOrologio::forma(const CampiOra& campi, const QPaintDevice* misura) const
 {
-    misura = Misura(misura);
+    misura = DispositivoMisura(misura);
     const int R = m_aspetto.raggio;
     const float F = m_aspetto.fattoreLancette;
     Forma forma;

@@ -19,6 +19,7 @@
 // that repaints parts of itself compares two layouts to find what moved.
 
 #include <QColor>
+#include <QHash>
 #include <QPoint>
 #include <QRectF>
 #include <QString>
@@ -35,10 +36,10 @@ class QPaintDevice;
 // How the face looks, apart from the time it shows.
 struct AspettoOrologio {
     StatoOrologio::StileNumeri stile = StatoOrologio::StileNumeri::Arabi;
-    bool mostraSecondi = true;   // the second hand and its label
-    bool mostraEtichette = true; // the value labels at the hands
+    bool mostraSecondi = true;    // the second hand and its label
+    bool mostraEtichette = true;  // the value labels at the hands
     float fattoreLancette = 1.0f; // the hour and minute hands' size (1.2 during the exercises)
-    int raggio = 180;            // the dial's radius in the face's own units
+    int raggio = 180;             // the dial's radius in the face's own units
     bool operator==(const AspettoOrologio&) const = default;
 };
 
@@ -61,6 +62,7 @@ public:
 
     explicit DisegnoOrologio(const AspettoOrologio& aspetto = {});
     const AspettoOrologio& aspetto() const { return m_aspetto; }
+    void impostaAspetto(const AspettoOrologio& aspetto) { m_aspetto = aspetto; }
 
     // The face's box for a dial of radius R: (2R + 28) x (2R + 48).
     static QSize dimensione(int raggio);
@@ -96,4 +98,12 @@ private:
     void DisegnaTratto(QPainter& p, const Tratto& t) const;
 
     AspettoOrologio m_aspetto;
+    // The labels measured once each, for the resolution they were measured at: a
+    // drawing that lays out the hands every second measures only new texts.
+    struct Misura {
+        double larghezza = 0;
+        QRectF inchiostro;
+    };
+    mutable QHash<QString, Misura> m_misure;
+    mutable int m_dpiMisure = 0;
 };

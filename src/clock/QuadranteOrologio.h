@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clock face `p1`: the dial with its hour marks in the chosen style, the three
-// hands with their value labels and the hub. The dial is drawn once and kept as the
-// face's background picture. A redraw of the shown time puts the dial back only where
-// something moved: the hour and minute hands with their labels are redone there in
-// the face's image, and the second hand, its label and the hub, which move every
-// second, are painted over the image at each paint. The face also owns the switches
-// the exercises set (labels, second hand, larger hands) and tells screen readers what
-// it shows.
+// hands with their value labels and the hub, drawn by DisegnoOrologio. The dial is
+// drawn once for a style and size and kept as a picture at the resolution of the
+// device it is shown on; each paint puts the dial back and draws the hands over it,
+// from the face's state, in whatever part of the face the window asks for. A new shown
+// time asks only for the parts where something moved, so a tick repaints little, and
+// since every paint draws the whole face in its part, the window can never keep pixels
+// of an older face. The hour hand, first under the rest and the slowest, is kept on a
+// copy of the dial until it moves, so a paint need not fill it again. The face also owns the switches the exercises set (labels, second
+// hand, larger hands) and tells screen readers what it shows.
 
 #include <QColor>
-#include <QHash>
+#include <QImage>
 #include <QString>
-#include <array>
-#include <vector>
 
+#include "DisegnoOrologio.h"
 #include "PictureBox.h"
 #include "TempoMostrato.h"
 
@@ -22,7 +23,7 @@ class QuadranteOrologio : public PictureBox {
     Q_OBJECT
 public:
     // The looks of the hour marks, by the index of their option button.
-    enum class Stile { Punti = 0, Arabi = 1, Romani = 2 };
+    using Stile = StatoOrologio::StileNumeri;
 
     // What the face shows now. A redraw that would show the same leaves the face alone.
     struct Faccia {
@@ -47,7 +48,7 @@ public:
     Stile stile() const { return m_stile; }
 
     // The exercise switches: value labels at the hands, the second hand, the size of the
-    // hour and minute hands (1.2 during the exercises).
+    // hour and minute hands (1.2 during the exercises). They show from the next MostraOra.
     void ImpostaEtichette(bool mostra) { MostraEtichette = mostra; }
     void ImpostaSecondi(bool mostra) { MostraSecondi = mostra; }
     void ImpostaFattoreLancette(float fattore) { FattoreLancette = fattore; }
@@ -55,19 +56,21 @@ public:
     bool mostraSecondi() const { return MostraSecondi; }
     float fattoreLancette() const { return FattoreLancette; }
 
-    QColor coloreOre() const { return ColoreOre; }
-    QColor coloreMinuti() const { return ColoreMinuti; }
+    QColor coloreOre() const { return DisegnoOrologio::kColoreOre; }
+    QColor coloreMinuti() const { return DisegnoOrologio::kColoreMinuti; }
 
-    // Draws the dial in the current style and keeps it as the face's background picture.
+    // Draws the dial in the current style and size and keeps it as the face's picture;
+    // the face shows the bare dial until the next MostraOra.
     void DisegnaQuadrante();
-    void DisegnaQuarti(float& x, float& y, int angolo);
-    // Draws one hand ("sOre", "sMinuti", "sSecondi") and, with the labels on, its value.
-    void DisegnaLancetta(int lunghezza, int semiLarghezza, const QString& chiave);
 
-    // Shows the time T with its derived fields: clears the face to the dial and draws the
-    // hands and the hub, unless the face shows exactly that already.
+    // Shows the time T with its derived fields: the hands, their labels and the hub move
+    // there, and only where something moved is painted again. A time in the same whole
+    // second, with the same switches, leaves the face alone.
     void MostraOra(float T, const CampiOra& campi);
     const Faccia& facciaDisegnata() const { return m_faccia; }
+    // How the face looks and the hands it shows now, as DisegnoOrologio draws them.
+    const AspettoOrologio& aspettoDisegnato() const { return m_aspetto; }
+    const DisegnoOrologio::Forma& formaDisegnata() const { return m_forma; }
     // How many times the dial has been drawn since the face was made: its drawings are
     // dear, and a tick must never cause one.
     int quadrantiDisegnati() const { return m_disegniQuadrante; }
@@ -80,35 +83,15 @@ signals:
     void quadranteRidisegnato();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void paintOver(QPainter& painter) const override;
 
 private:
-    // One thing drawn over the dial: a hand, a value label or the hub, with the
-    // rectangle of the pixels it may colour (smoothed edges included).
-    struct Tratto {
-        enum class Tipo { Lancetta, Etichetta, Perno };
-        Tipo tipo = Tipo::Perno;
-        std::array<QPoint, 4> angoli{}; // a hand's corners
-        QColor colore;                  // a hand's fill, a label's colour
-        QString testo;                  // a label
-        QPointF punto;                  // a label's baseline start, the hub's centre
-        QRect confini;
-        bool operator==(const Tratto& o) const;
-    };
-    using Tratti = std::vector<Tratto>;
-
-    void DisegnaFaccia();
-    void DisegnaTratto(QPainter& p, const Tratto& t) const;
-    bool Tocca(const Tratto& t, const QRect& area) const;
-    // A label's width in the face's units and the box of its ink from its baseline start.
-    struct Misura {
-        double larghezza = 0;
-        QRectF inchiostro;
-    };
-    const Misura& MisuraTesto(const QString& testo);
-    QRect ConfiniEtichetta(const QString& testo, const QPointF& punto) const;
-    // The pixels where the drawings `prima` and `dopo` differ may lie only in the result.
-    static QRegion Differenza(const Tratti& prima, const Tratti& dopo);
+    // The dial at the resolution of a device `dpr` pixels to the face's pixel.
+    const QImage& Fondo(qreal dpr);
+    // The dial with the hour hand on it, at that resolution.
+    const QImage& FondoConOre(qreal dpr);
+    QImage DisegnaFondo(qreal dpr) const;
 
     short Raggio = 180;
     float CentroX = 194;
@@ -119,19 +102,19 @@ private:
     Stile m_stile = Stile::Arabi;
     CampiOra m_campi;
 
-    const QColor ColoreQuadrante{0, 255, 0};
-    const QColor ColoreEtichette{255, 255, 255};
-    const QColor ColoreOre{0, 0, 255};
-    const QColor ColoreMinuti{255, 0, 0};
-    const QColor ColoreSecondi{255, 255, 255};
-
     int m_disegniQuadrante = 0;
     Faccia m_faccia;
 
-    // What lies under the second hand and is kept in the face's image (the hour and minute
-    // hands and their labels), and what is painted over it (the second hand, its label,
-    // the hub); the new drawing is gathered in the second pair while a redraw runs.
-    Tratti m_sotto, m_sopra, m_nuoviSotto, m_nuoviSopra;
-    // The labels' texts measured in the face's font, once each.
-    QHash<QString, Misura> m_misure;
+    // The look of the dial drawn and of the hands shown, and the hands themselves
+    // (none before the first time is shown on a new dial).
+    AspettoOrologio m_aspetto;
+    DisegnoOrologio m_disegno;
+    DisegnoOrologio::Forma m_forma;
+    // The dial at the window's resolution, also the picture image() shows; and at one
+    // other resolution, for a paint onto another device (a grab, a second screen).
+    QImage m_fondo, m_fondoAltro;
+    // The dial with the hour hand, which lies under everything else and moves least: the
+    // hand it holds, and the image (null until a paint asks for it).
+    DisegnoOrologio::Tratto m_manoOre;
+    QImage m_fondoConOre;
 };

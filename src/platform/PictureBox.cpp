@@ -166,10 +166,7 @@ void PictureBox::release(QPainter& p)
 void PictureBox::changed()
 {
     m_shown = QImage();
-    if (m_area.isEmpty())
-        update();
-    else
-        update(m_area);
+    update();
 }
 
 void PictureBox::paintOver(QPainter&) const {}
@@ -178,32 +175,6 @@ void PictureBox::overChanged(const QRegion& area)
 {
     m_shown = QImage();
     update(area);
-}
-
-QPainter& PictureBox::restoreArea(const QRegion& area)
-{
-    endBatch();
-    ensureImage();
-    beginBatch();
-    m_area = area;
-    // As cls() does, in the area only, a rectangle at a time (see paintEvent()).
-    const bool intera = !m_picture.isNull() && m_picture.size() == m_image.size();
-    const qreal dpr = m_image.devicePixelRatio();
-    for (const QRect& r : area) {
-        m_batch->setClipRect(r);
-        m_batch->setCompositionMode(QPainter::CompositionMode_Source);
-        if (intera) {
-            m_batch->drawImage(r.topLeft(), m_picture, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
-        } else {
-            m_batch->fillRect(r, m_back);
-            m_batch->setCompositionMode(QPainter::CompositionMode_SourceOver);
-            if (!m_picture.isNull())
-                m_batch->drawImage(0, 0, m_picture);
-        }
-    }
-    m_batch->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    m_batch->setClipRegion(area);
-    return *m_batch;
 }
 
 void PictureBox::beginBatch()
@@ -224,7 +195,6 @@ void PictureBox::endBatch()
     m_batch->end();
     m_batch.reset();
     changed();
-    m_area = QRegion();
 }
 
 void PictureBox::line(double x1, double y1, double x2, double y2, const QColor& c)
@@ -366,11 +336,12 @@ void PictureBox::paintEvent(QPaintEvent* event)
         return;
     }
     // One plain copy a rectangle of the changed area: under a rectangular clip the image
-    // is copied row by row, where any other clip would blend it span by span.
-    const qreal dpr = m_image.devicePixelRatio();
+    // is copied row by row, where any other clip would blend it span by span. The whole
+    // image is given, whole pixel on whole pixel, and the clip picks the rectangle: a
+    // part cut out in fractions of a device pixel (at 125 %) would be resampled.
     for (const QRect& r : event->region()) {
         p.setClipRect(r);
-        p.drawImage(r.topLeft(), m_image, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+        p.drawImage(QPointF(0, 0), m_image);
     }
     p.setClipping(false);
     if (m_paintsOver)

@@ -7,9 +7,9 @@
 // the windows read like a sequence of simple steps. A QPainter does the work.
 //
 // A box whose drawing changes often in small parts (the clock's hands) can paint those
-// parts over the persistent image at every paint instead of into it, and redo only
-// the parts of the image that changed: the window then gets only what changed, and
-// the image is never copied whole. An opaque box keeps an opaque image, which the
+// parts over the persistent image at every paint instead of into it, and ask for a
+// paint only where they changed: the window then gets only what changed, and the
+// image is never copied whole. An opaque box keeps an opaque image, which the
 // window takes as a plain copy.
 
 #include <QColor>
@@ -96,15 +96,11 @@ protected:
     void setPaintsOver(bool on) { m_paintsOver = on; }
     virtual void paintOver(QPainter& painter) const;
     void overChanged(const QRegion& area);
-    // Puts the background picture back in `area` only (widget pixels) and opens the
-    // batch painter clipped to it: what is drawn until endBatch() redoes that area,
-    // and only that area is shown anew.
-    QPainter& restoreArea(const QRegion& area);
 
 private:
     QPainter& painter();
     void release(QPainter& p);
-    // The persistent image changed (in the area being redone, or anywhere).
+    // The persistent image changed.
     void changed();
     // The metrics of the drawing font, made once per font rather than once per text.
     const QFontMetricsF& metrics() const;
@@ -115,7 +111,6 @@ private:
     // image() of a box that paints over its image: made when asked, dropped at a change.
     mutable QImage m_shown;
     bool m_paintsOver = false;
-    QRegion m_area; // the area being redone, or empty for the whole box
     QColor m_back{Qt::white};
     QFont m_font;
     mutable std::unique_ptr<QFontMetricsF> m_metrics;
