@@ -15,8 +15,8 @@ void ScatolaMessaggio::showEvent(QShowEvent* event)
     // primary one and moved to its centre, before the window system shows it.
     QScreen* primario = QGuiApplication::primaryScreen();
     QWindow* finestra = windowHandle();
-    const bool sulPrimario = !parentWidget() && !event->spontaneous() && primario && finestra
-                             && primario->virtualSiblings().size() > 1;
+    const bool sulPrimario =
+        !parentWidget() && !event->spontaneous() && primario && finestra && primario->virtualSiblings().size() > 1;
     if (sulPrimario)
         finestra->setScreen(primario);
     QMessageBox::showEvent(event);
