@@ -34,8 +34,9 @@ TEST_PACKAGES=(
   qt6-base-private-dev
   # process-level tests: a real X server, a small window manager and window tools
   xvfb xauth x11-utils x11-apps xdotool matchbox-window-manager imagemagick faketime
-  # the Wayland test: a private headless compositor
-  weston
+  # the Wayland test: a private headless compositor; the two-monitor test splits the
+  # X screen with xrandr; the dark-scheme test: GTK's dark theme reaching Qt
+  weston x11-xserver-utils qt6-gtk-platformtheme
   # accessibility test: a private session bus, the AT-SPI bus and registry, a reader of the tree
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   # sound test: a private sound server with a null sink, and its recorder

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SystemPlatform.h"
 
+#include "ScatolaMessaggio.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
@@ -101,7 +103,7 @@ double RealRandom::next()
 
 int RealDialogs::messageBox(QWidget* parent, Icon icon, const QString& title, const QString& text, Buttons buttons)
 {
-    QMessageBox box(parent);
+    ScatolaMessaggio box(parent);
     box.setWindowTitle(title);
     box.setText(text);
     box.setIcon(icon == Icon::Information ? QMessageBox::Information

@@ -3,12 +3,14 @@
 # The running program's controls as a screen reader finds them, through AT-SPI, for a
 # process-level test that must act on them wherever the layout puts them:
 #   accessibile.py centro NAME [ROLE]        prints the centre of the control: "x y"
+#   accessibile.py riquadro NAME [ROLE]      prints the control's box: "x y width height"
 #   accessibile.py premi NAME [ROLE]         performs the control's action (a click)
 #   accessibile.py trovato NAME [ROLE]       exits 0 when the control shows now, else 1
 #   accessibile.py cambia NAME N SECONDS     waits until the control's description has
 #                                            changed N times (the face telling the time)
 #   accessibile.py finestre N SECONDS        waits until exactly N windows of the program
 #                                            show (any window system: X11 or Wayland)
+# A NAME ending in "*" stands for every name that begins with the rest of it.
 # Each waits up to 20 seconds for the program and the control; exits 1 when it fails.
 import sys
 import time
@@ -33,6 +35,12 @@ def walk(node, depth=0):
         yield from walk(child, depth + 1)
 
 
+def named(node, name):
+    if name.endswith("*"):
+        return (node.name or "").startswith(name[:-1])
+    return node.name == name
+
+
 def find(name, role=None, seconds=20):
     end = time.time() + seconds
     while True:
@@ -40,7 +48,7 @@ def find(name, role=None, seconds=20):
             if app is None or not app.name.lower().startswith("tempolino"):
                 continue
             for node in walk(app):
-                if node.name == name and (role is None or node.getRoleName() == role) \
+                if named(node, name) and (role is None or node.getRoleName() == role) \
                         and node.getState().contains(pyatspi.STATE_SHOWING):
                     return node
         if time.time() >= end:
@@ -70,6 +78,10 @@ def main():
         node = find(name, sys.argv[3] if len(sys.argv) > 3 else None)
         box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         print(box.x + box.width // 2, box.y + box.height // 2)
+    elif command == "riquadro":
+        node = find(name, sys.argv[3] if len(sys.argv) > 3 else None)
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        print(box.x, box.y, box.width, box.height)
     elif command == "trovato":
         find(name, sys.argv[3] if len(sys.argv) > 3 else None, seconds=0.5)
     elif command == "premi":

@@ -6,14 +6,15 @@
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Starts Xvfb on a free display with the given screen size and a window manager;
-# with a second argument "nowm", without one.
+# with a second argument "nowm", without one. Words in $XVFB_ARGS go to the server.
 start_x() {
   local size="$1" wm="${2:-}" n started=""
   # A free number, and a server of our own on it: another test starting at the same
   # moment may take the number first, and then ours ends at once and the next is tried.
   for n in $(seq 90 140); do
     { [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; } && continue
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    # shellcheck disable=SC2086 # XVFB_ARGS is a list of words
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp ${XVFB_ARGS:-} >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     # Up to 15 s: a machine busy with builds starts it slowly.
