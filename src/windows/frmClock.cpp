@@ -60,8 +60,9 @@ void frmClock::OrdineTabulazione()
     ordine += picRegolazione->ordineTabulazione();
     ordine += picAnalogic->ordineTabulazione();
     ordine += picTest->ordineTabulazione();
-    ordine += {cmdTest,        chkFusiOrari, optCtrTime[1], optCtrTime[0], optStyleNum[1], optStyleNum[2],
-               optStyleNum[0], chkSuono,     cmdCuriosita,  cmdAbout,      cmdEsci,      cmdLavagna};
+    // The class clock's button stands left of the panel's first button: it comes before it.
+    ordine += {cmdLavagna,     cmdTest,        chkFusiOrari, optCtrTime[1], optCtrTime[0], optStyleNum[1],
+               optStyleNum[2], optStyleNum[0], chkSuono,     cmdCuriosita,  cmdAbout,      cmdEsci};
     for (int i = 1; i < ordine.size(); ++i)
         setTabOrder(ordine[i - 1], ordine[i]);
 }
