@@ -21,18 +21,24 @@ geometry=$(xwininfo -id "$win" | awk '/Absolute upper-left X:/ {x = $4} /Absolut
 # Drawn: the face's grey dial in the middle of its square (the face fills the screen's
 # height at the left, 1080 pixels), its black corner, and the red exit button at the
 # bottom right of the panel.
-import -window root "$SHOT" 2>/dev/null || fail "could not grab the screen"
 pixel() { convert "$SHOT" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$1+$2" info:; }
+# Around the hub (571, 540) at a third of the radius, diagonally: the hands cover at
+# most two of the four points. The window shows before its first paint, so the screen
+# is taken again until the dial is there (at most 10 s).
+grey=0
+for _ in $(seq 1 50); do
+  import -window root "$SHOT" 2>/dev/null || fail "could not grab the screen"
+  grey=0
+  for point in "480 449" "662 449" "480 631" "662 631"; do
+    colour=$(pixel $point)
+    IFS=, read -r r g b <<<"$colour"
+    [ "$r" = "$g" ] && [ "$g" = "$b" ] && [ "$r" -gt 60 ] && grey=$((grey + 1))
+  done
+  [ "$grey" -ge 2 ] && break
+  sleep 0.2
+done
 corner=$(pixel 70 5)
 [ "$corner" = "0,0,0" ] || fail "the face's corner is $corner, not black"
-# Around the hub (571, 540) at a third of the radius, diagonally: the hands cover at
-# most two of the four points.
-grey=0
-for point in "480 449" "662 449" "480 631" "662 631"; do
-  colour=$(pixel $point)
-  IFS=, read -r r g b <<<"$colour"
-  [ "$r" = "$g" ] && [ "$g" = "$b" ] && [ "$r" -gt 60 ] && grey=$((grey + 1))
-done
 [ "$grey" -ge 2 ] || fail "the dial around the hub is not its grey ($grey of 4 points)"
 found_exit=""
 for y in $(seq 1000 5 1075); do
