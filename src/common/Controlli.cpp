@@ -91,4 +91,15 @@ void ColoraEtichetta(QLabel* etichetta, const QColor& sfondo, const QColor& test
         QStringLiteral("QLabel{background:%1;color:%2;}").arg(ColoreCss(sfondo), ColoreCss(testo)));
 }
 
+void ColoraFinestraGrigia(QWidget* finestra)
+{
+    QPalette pal = finestra->palette();
+    pal.setColor(QPalette::Window, QColor(192, 192, 192));
+    pal.setColor(QPalette::Button, QColor(192, 192, 192));
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+    finestra->setPalette(pal);
+    finestra->setAutoFillBackground(true);
+}
+
 } // namespace Controlli

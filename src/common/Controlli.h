@@ -53,5 +53,8 @@ QToolButton* CreaPulsanteGrafico(QWidget* parent, const QString& nome, const QSt
                                  const QString& suggerimento, bool conStato);
 // A label's background and text colours.
 void ColoraEtichetta(QLabel* etichetta, const QColor& sfondo, const QColor& testo);
+// The grey of the print and worksheet windows: window and buttons grey 192, greyed-out
+// captions grey 128 so they stay readable on it, the background painted.
+void ColoraFinestraGrigia(QWidget* finestra);
 
 } // namespace Controlli

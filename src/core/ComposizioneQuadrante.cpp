@@ -22,6 +22,22 @@ Elemento Cerchio(QPointF c, double r, bool essenziale = true)
     return e;
 }
 
+// A text centred on point c, as the cut-out sheet has always printed its numbers.
+Elemento TestoCentrato(const QString& testo, QPointF c, const Carattere& font, const MisuraTesto& misura,
+                       bool essenziale)
+{
+    const QSizeF dim = misura(testo, font);
+    Elemento e;
+    e.tipo = Elemento::Tipo::Testo;
+    e.p = QPointF(static_cast<float>(c.x()) - static_cast<float>(dim.width()) / 2,
+                  static_cast<float>(c.y()) - static_cast<float>(dim.height()) / 2);
+    e.testo = testo;
+    e.carattere = font;
+    e.dimensione = dim;
+    e.essenziale = essenziale;
+    return e;
+}
+
 } // namespace
 
 void ComponiQuadrante(QVector<Elemento>& elementi, const Quadrante& q, const MisuraTesto& misura)
@@ -44,36 +60,16 @@ void ComponiQuadrante(QVector<Elemento>& elementi, const Quadrante& q, const Mis
             if (q.numeri == StileQuadrante::Punti) {
                 elementi.append(Cerchio(p, raggio(2.5 * RaggioPunto * s)));
             } else {
-                // The number centred on its place, as the cut-out sheet has always printed it.
-                const QString t = TestoOra(i, q.numeri == StileQuadrante::Romani);
                 font.punti = grande ? 20 : qMax(20.0 * s, kPuntiMinimi);
-                const QSizeF dim = misura(t, font);
-                Elemento e;
-                e.tipo = Elemento::Tipo::Testo;
-                e.p = QPointF(static_cast<float>(p.x()) - static_cast<float>(dim.width()) / 2,
-                              static_cast<float>(p.y()) - static_cast<float>(dim.height()) / 2);
-                e.testo = t;
-                e.carattere = font;
-                e.dimensione = dim;
-                e.essenziale = false;
-                elementi.append(e);
+                elementi.append(TestoCentrato(TestoOra(i, q.numeri == StileQuadrante::Romani), p, font, misura, false));
             }
         } else if (i % 6 == 0) {
             elementi.append(Cerchio(PuntoSulCerchio(cx, cy, i, RaggioOre * s), raggio(RaggioPunto * s)));
         }
         if (q.minuti && i % 6 == 0) {
             font.punti = grande ? 8 : qMax(8.0 * s, kPuntiMinimi);
-            const QString t = QString::number(i / 6);
-            const QSizeF dim = misura(t, font);
-            const QPointF p = PuntoSulCerchio(cx, cy, i, RaggioMinuti * s);
-            Elemento e;
-            e.tipo = Elemento::Tipo::Testo;
-            e.p = QPointF(static_cast<float>(p.x()) - static_cast<float>(dim.width()) / 2,
-                          static_cast<float>(p.y()) - static_cast<float>(dim.height()) / 2);
-            e.testo = t;
-            e.carattere = font;
-            e.dimensione = dim;
-            elementi.append(e);
+            elementi.append(TestoCentrato(QString::number(i / 6), PuntoSulCerchio(cx, cy, i, RaggioMinuti * s), font,
+                                          misura, true));
         }
     }
 }

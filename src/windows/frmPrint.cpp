@@ -55,15 +55,11 @@ void frmPrint::CreaControlli()
 {
     setFixedSize(DaTwip(4530), DaTwip(5145));
     setFont(Arial(9));
+    ColoraFinestraGrigia(this);
+    // The name boxes' greyed-out text too, while the page goes to the spooler.
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(192, 192, 192));
-    pal.setColor(QPalette::Button, QColor(192, 192, 192));
-    // Greyed-out captions stay readable on the grey background.
-    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
-    pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
     pal.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
     setPalette(pal);
-    setAutoFillBackground(true);
 
     // The title twice, grey under white and a pixel apart, for an embossed look.
     const QColor coloriTitolo[2] = {QColor(128, 128, 128), Qt::white};

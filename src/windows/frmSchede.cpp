@@ -65,13 +65,7 @@ void frmSchede::CreaControlli()
 {
     setFixedSize(700, 520);
     setFont(Arial(9));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(192, 192, 192));
-    pal.setColor(QPalette::Button, QColor(192, 192, 192));
-    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
-    pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    ColoraFinestraGrigia(this);
 
     // The title twice, grey under white and a pixel apart, for an embossed look.
     const QColor coloriTitolo[2] = {QColor(128, 128, 128), Qt::white};
